@@ -1,0 +1,33 @@
+#include "support/WxTestPump.h"
+
+#include <wx/app.h>
+
+#include <thread>
+
+namespace quor::test {
+
+static void PumpOnce() {
+  wxTheApp->Yield(true);
+  wxTheApp->ProcessPendingEvents();
+  wxTheApp->ProcessIdle();
+}
+
+void PumpEvents(std::chrono::milliseconds duration) {
+  const auto end = std::chrono::steady_clock::now() + duration;
+  do {
+    PumpOnce();
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  } while (std::chrono::steady_clock::now() < end);
+}
+
+bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  while (!done()) {
+    if (std::chrono::steady_clock::now() >= end) return done();
+    PumpOnce();
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+  return true;
+}
+
+}  // namespace quor::test
