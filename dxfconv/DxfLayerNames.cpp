@@ -1,0 +1,47 @@
+#include "dxfconv/DxfLayerNames.h"
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+
+#include "dxfconv/ConverterModel.h"
+#include "dxfconv/DxfNumbers.h"
+
+namespace quor::dxfconv {
+
+namespace {
+
+// DXF readers look layer names up regardless of letter case.
+std::string Key(std::string name) {
+  std::transform(name.begin(), name.end(), name.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return name;
+}
+
+std::string BaseName(const std::string& name, int ordinal) {
+  const std::size_t first = name.find_first_not_of(' ');
+  if (first == std::string::npos) return "Layer" + FormatInteger(ordinal);
+  std::string base = name.substr(first, kDxfLayerNameLength);
+  base.erase(base.find_last_not_of(' ') + 1);
+  return base;
+}
+
+}  // namespace
+
+std::vector<std::string> MakeDxfLayerNames(const ConverterModel& model) {
+  std::set<std::string> taken = {"0", "frame", "via"};
+  std::vector<std::string> names;
+  for (std::size_t i = 0; i < model.layers.size(); ++i) {
+    const std::string base = BaseName(model.layers[i].name, static_cast<int>(i) + 1);
+    std::string name = base;
+    for (int n = 2; taken.contains(Key(name)); ++n) {
+      const std::string suffix = "_" + FormatInteger(n);
+      name = base.substr(0, kDxfLayerNameLength - suffix.size()) + suffix;
+    }
+    taken.insert(Key(name));
+    names.push_back(name);
+  }
+  return names;
+}
+
+}  // namespace quor::dxfconv
