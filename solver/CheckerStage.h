@@ -1,0 +1,7 @@
+// The body of the Checker export: reads and checks the project file, fills
+// the job's sweep, unit and feature-distance fields and writes the plate file.
+#pragma once
+
+struct ComputeJob;
+
+void CheckerStage(ComputeJob& job);

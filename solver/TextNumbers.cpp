@@ -1,0 +1,49 @@
+#include "solver/TextNumbers.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <istream>
+#include <system_error>
+#include <type_traits>
+
+namespace {
+
+constexpr int kSignificantDigits = 6;
+
+template <class Number>
+bool ReadNumber(std::istream& in, Number& value) {
+  std::string token;
+  if (!(in >> token)) return false;
+  Number parsed{};
+  const char* end = token.data() + token.size();
+  const auto result = std::from_chars(token.data(), end, parsed);
+  bool valid = result.ec == std::errc() && result.ptr == end;
+  if constexpr (std::is_floating_point_v<Number>) valid = valid && std::isfinite(parsed);
+  if (!valid) {
+    in.setstate(std::ios::failbit);
+    return false;
+  }
+  value = parsed;
+  return true;
+}
+
+}  // namespace
+
+std::string FormatGeneral(double value, int width) {
+  std::array<char, 32> digits{};
+  const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value,
+                                    std::chars_format::general, kSignificantDigits);
+  const auto length = static_cast<int>(result.ptr - digits.data());
+  std::string text(static_cast<std::size_t>(width > length ? width - length : 0), ' ');
+  text.append(digits.data(), result.ptr);
+  return text;
+}
+
+bool ReadReal(std::istream& in, double& value) {
+  return ReadNumber(in, value);
+}
+
+bool ReadInteger(std::istream& in, std::int32_t& value) {
+  return ReadNumber(in, value);
+}
