@@ -1,0 +1,18 @@
+#include "batchrun/SharedLibrary.h"
+
+#include <dlfcn.h>
+
+namespace quor {
+
+SharedLibrary::SharedLibrary(const std::filesystem::path& file)
+    : m_handle(dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL)) {}
+
+void* SharedLibrary::Symbol(const char* name) const {
+  return Loaded() ? dlsym(m_handle.get(), name) : nullptr;
+}
+
+void SharedLibrary::Closer::operator()(void* handle) const {
+  dlclose(handle);
+}
+
+}  // namespace quor
