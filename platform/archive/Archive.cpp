@@ -1,0 +1,103 @@
+#include "platform/archive/Archive.h"
+
+#include <algorithm>
+#include <bit>
+#include <cassert>
+
+#include "platform/archive/ArchiveException.h"
+
+namespace quor {
+
+Archive::Archive(std::vector<std::uint8_t>& bytes, Mode mode) : m_bytes(bytes), m_mode(mode) {}
+
+void Archive::WriteLittleEndian(std::uint64_t value, std::size_t size) {
+  assert(IsStoring() && "writing to an archive that loads");
+  for (std::size_t i = 0; i < size; ++i) m_bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+std::uint64_t Archive::ReadLittleEndian(std::size_t size) {
+  assert(IsLoading() && "reading from an archive that stores");
+  if (Remaining() < size) throw ArchiveException(ArchiveException::Cause::EndOfFile);
+  std::uint64_t value = 0;
+  for (std::size_t i = 0; i < size; ++i) value |= std::uint64_t{m_bytes[m_position + i]} << (8 * i);
+  m_position += size;
+  return value;
+}
+
+void Archive::WriteU8(std::uint8_t value) {
+  WriteLittleEndian(value, 1);
+}
+void Archive::WriteU16(std::uint16_t value) {
+  WriteLittleEndian(value, 2);
+}
+void Archive::WriteU32(std::uint32_t value) {
+  WriteLittleEndian(value, 4);
+}
+void Archive::WriteI32(std::int32_t value) {
+  WriteLittleEndian(static_cast<std::uint32_t>(value), 4);
+}
+void Archive::WriteF64(double value) {
+  WriteLittleEndian(std::bit_cast<std::uint64_t>(value), 8);
+}
+
+void Archive::WriteBytes(std::span<const std::uint8_t> bytes) {
+  assert(IsStoring() && "writing to an archive that loads");
+  m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end());
+}
+
+std::uint8_t Archive::ReadU8() {
+  return static_cast<std::uint8_t>(ReadLittleEndian(1));
+}
+std::uint16_t Archive::ReadU16() {
+  return static_cast<std::uint16_t>(ReadLittleEndian(2));
+}
+std::uint32_t Archive::ReadU32() {
+  return static_cast<std::uint32_t>(ReadLittleEndian(4));
+}
+std::int32_t Archive::ReadI32() {
+  return static_cast<std::int32_t>(ReadU32());
+}
+double Archive::ReadF64() {
+  return std::bit_cast<double>(ReadLittleEndian(8));
+}
+
+void Archive::ReadBytes(std::span<std::uint8_t> out) {
+  assert(IsLoading() && "reading from an archive that stores");
+  if (Remaining() < out.size()) throw ArchiveException(ArchiveException::Cause::EndOfFile);
+  std::copy_n(m_bytes.begin() + static_cast<std::ptrdiff_t>(m_position), out.size(), out.begin());
+  m_position += out.size();
+}
+
+void Archive::Transfer(std::uint8_t& value) {
+  if (IsStoring()) {
+    WriteU8(value);
+    return;
+  }
+  value = ReadU8();
+}
+
+void Archive::Transfer(std::uint32_t& value) {
+  if (IsStoring()) {
+    WriteU32(value);
+    return;
+  }
+  value = ReadU32();
+}
+
+void Archive::Transfer(std::int32_t& value) {
+  if (IsStoring()) {
+    WriteI32(value);
+    return;
+  }
+  value = ReadI32();
+}
+
+void Archive::Transfer(double& value) {
+  if (IsStoring()) {
+    WriteF64(value);
+    return;
+  }
+  value = ReadF64();
+}
+
+}  // namespace quor

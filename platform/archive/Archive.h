@@ -1,0 +1,56 @@
+// A little-endian binary archive over a byte buffer: the raw field operators
+// of the project file and the undo snapshots (no tags, no padding).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace quor {
+
+class Archive {
+ public:
+  enum class Mode { Store, Load };
+
+  // Storing appends to `bytes`; loading reads them from the start. The buffer
+  // belongs to the caller and must outlive the archive.
+  Archive(std::vector<std::uint8_t>& bytes, Mode mode);
+
+  bool IsStoring() const { return m_mode == Mode::Store; }
+  bool IsLoading() const { return m_mode == Mode::Load; }
+
+  void WriteU8(std::uint8_t value);
+  void WriteU16(std::uint16_t value);
+  void WriteU32(std::uint32_t value);
+  void WriteI32(std::int32_t value);
+  void WriteF64(double value);
+  void WriteBytes(std::span<const std::uint8_t> bytes);
+
+  // Each read throws ArchiveException(EndOfFile) when the data runs out.
+  std::uint8_t ReadU8();
+  std::uint16_t ReadU16();
+  std::uint32_t ReadU32();
+  std::int32_t ReadI32();
+  double ReadF64();
+  void ReadBytes(std::span<std::uint8_t> out);
+
+  // Stores the value or loads into it, as the mode says.
+  void Transfer(std::uint8_t& value);
+  void Transfer(std::uint32_t& value);
+  void Transfer(std::int32_t& value);
+  void Transfer(double& value);
+
+  // Bytes not yet read; lets readers reject counts the data cannot hold.
+  std::size_t Remaining() const { return m_bytes.size() - m_position; }
+
+ private:
+  void WriteLittleEndian(std::uint64_t value, std::size_t size);
+  std::uint64_t ReadLittleEndian(std::size_t size);
+
+  std::vector<std::uint8_t>& m_bytes;
+  Mode m_mode;
+  std::size_t m_position = 0;
+};
+
+}  // namespace quor

@@ -1,0 +1,19 @@
+// Whole-file transfer for archives: a project file is read into memory before
+// it is loaded, and written in one piece after it was stored.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <vector>
+
+namespace quor {
+
+// Throws ArchiveException(Generic) naming the file when it cannot be read.
+std::vector<std::uint8_t> ReadArchiveFile(const std::filesystem::path& path);
+
+// Creates or replaces the file; throws ArchiveException(Generic) naming the
+// file when it cannot be written completely.
+void WriteArchiveFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+
+}  // namespace quor

@@ -1,0 +1,88 @@
+#include "platform/archive/Archive.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "platform/archive/ArchiveException.h"
+#include "platform/archive/ArchiveFile.h"
+
+namespace quor {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+TEST(ArchiveTest, WritesEveryTypeLittleEndian) {
+  Bytes bytes;
+  Archive ar(bytes, Archive::Mode::Store);
+  ar.WriteU8(0xAB);
+  ar.WriteU16(0x0006);
+  ar.WriteU32(0x11223344);
+  ar.WriteI32(-2);
+  ar.WriteF64(1.0);
+  const Bytes expected{0xAB, 0x06, 0x00, 0x44, 0x33, 0x22, 0x11, 0xFE, 0xFF, 0xFF,
+                       0xFF, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xF0, 0x3F};
+  EXPECT_EQ(bytes, expected);
+}
+
+TEST(ArchiveTest, TransferLoadsWhatItStored) {
+  std::uint8_t u8 = 7;
+  std::uint32_t u32 = 4000000000u;
+  std::int32_t i32 = -123456;
+  double f64 = -0.1;
+  Bytes bytes;
+  Archive store(bytes, Archive::Mode::Store);
+  store.Transfer(u8);
+  store.Transfer(u32);
+  store.Transfer(i32);
+  store.Transfer(f64);
+
+  std::uint8_t u8In = 0;
+  std::uint32_t u32In = 0;
+  std::int32_t i32In = 0;
+  double f64In = 0;
+  Archive load(bytes, Archive::Mode::Load);
+  load.Transfer(u8In);
+  load.Transfer(u32In);
+  load.Transfer(i32In);
+  load.Transfer(f64In);
+  EXPECT_EQ(u8In, u8);
+  EXPECT_EQ(u32In, u32);
+  EXPECT_EQ(i32In, i32);
+  EXPECT_EQ(f64In, f64);
+  EXPECT_EQ(load.Remaining(), 0u);
+}
+
+TEST(ArchiveTest, ReadingPastTheEndThrowsEndOfFileAndConsumesNothing) {
+  Bytes bytes{1, 2, 3};
+  Archive ar(bytes, Archive::Mode::Load);
+  try {
+    ar.ReadU32();
+    FAIL() << "no exception";
+  } catch (const ArchiveException& e) {
+    EXPECT_EQ(e.GetCause(), ArchiveException::Cause::EndOfFile);
+  }
+  EXPECT_EQ(ar.Remaining(), 3u);
+  std::uint8_t field[4];
+  EXPECT_THROW(ar.ReadBytes(field), ArchiveException);
+  EXPECT_EQ(ar.ReadU16(), 0x0201);
+}
+
+TEST(ArchiveTest, FileRoundTripAndMissingFile) {
+  const auto path = std::filesystem::temp_directory_path() / "quor_archive_test.bin";
+  const Bytes bytes{0, 1, 2, 0xFF, 0x1A, 0x0D, 0x0A};
+  WriteArchiveFile(path, bytes);
+  EXPECT_EQ(ReadArchiveFile(path), bytes);
+  std::filesystem::remove(path);
+  try {
+    ReadArchiveFile(path);
+    FAIL() << "no exception";
+  } catch (const ArchiveException& e) {
+    EXPECT_EQ(e.GetCause(), ArchiveException::Cause::Generic);
+    EXPECT_EQ(e.GetFileName(), path.string());
+  }
+}
+
+}  // namespace
+}  // namespace quor
