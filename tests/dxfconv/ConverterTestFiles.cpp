@@ -1,0 +1,61 @@
+#include "dxfconv/ConverterTestFiles.h"
+
+#include <stdlib.h>
+
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace quor::dxfconv::test {
+
+TempDir::TempDir() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "dxfconv-test.XXXXXX").string();
+  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+  m_path = pattern;
+}
+
+TempDir::~TempDir() {
+  std::error_code ignored;
+  std::filesystem::remove_all(m_path, ignored);
+}
+
+void WriteFile(const std::filesystem::path& path, std::string_view text) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << text;
+}
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::string TemplateText(std::string_view name) {
+  return ReadFile(std::filesystem::path(QUOR_SOURCE_DIR) / "dxfconv" / "templates" / name);
+}
+
+void CopyTemplates(const std::filesystem::path& directory) {
+  for (const char* name : {"quor.dxt", "layer.dxt", "line.dxt", "circle.dxt", "poly2d.dxt", "poly3d.dxt"}) {
+    WriteFile(directory / name, TemplateText(name));
+  }
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+Pairs ParseDxf(const std::string& text) {
+  const std::vector<std::string> lines = Lines(text);
+  Pairs pairs;
+  for (std::size_t i = 0; i + 1 < lines.size(); i += 2) pairs.emplace_back(std::stoi(lines[i]), lines[i + 1]);
+  return pairs;
+}
+
+}  // namespace quor::dxfconv::test

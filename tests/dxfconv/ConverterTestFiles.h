@@ -1,0 +1,41 @@
+// Files and folders for the converter tests.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace quor::dxfconv::test {
+
+// A fresh folder under the temporary directory, removed with its content.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::filesystem::path& Path() const { return m_path; }
+
+ private:
+  std::filesystem::path m_path;
+};
+
+void WriteFile(const std::filesystem::path& path, std::string_view text);
+std::string ReadFile(const std::filesystem::path& path);
+
+// The shipped template of this name, as text.
+std::string TemplateText(std::string_view name);
+// Copies all six shipped templates into directory.
+void CopyTemplates(const std::filesystem::path& directory);
+
+// The group codes and values of a DXF text, read without the converter's own reader.
+using Pairs = std::vector<std::pair<int, std::string>>;
+Pairs ParseDxf(const std::string& text);
+
+// The lines of a text file without their line ends.
+std::vector<std::string> Lines(const std::string& text);
+
+}  // namespace quor::dxfconv::test
