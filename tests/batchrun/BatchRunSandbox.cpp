@@ -1,0 +1,115 @@
+#include "BatchRunSandbox.h"
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <string_view>
+
+extern char** environ;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kNobody = "65534";
+
+fs::path MakeTemporaryRoot() {
+  std::string pattern = (fs::temp_directory_path() / "batchrun-test-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+  return pattern;
+}
+
+bool IsVariable(std::string_view entry, std::string_view name) {
+  return entry.size() > name.size() && entry.substr(0, name.size()) == name && entry[name.size()] == '=';
+}
+
+// This process's environment with HOME and XDG_STATE_HOME replaced.
+std::vector<std::string> SandboxEnvironment(const fs::path& home, const fs::path& state) {
+  std::vector<std::string> environment;
+  for (char** entry = environ; *entry != nullptr; ++entry) {
+    if (IsVariable(*entry, "HOME") || IsVariable(*entry, "XDG_STATE_HOME")) continue;
+    environment.emplace_back(*entry);
+  }
+  environment.push_back("HOME=" + home.string());
+  environment.push_back("XDG_STATE_HOME=" + state.string());
+  return environment;
+}
+
+std::vector<char*> PointersTo(std::vector<std::string>& texts) {
+  std::vector<char*> pointers;
+  for (auto& text : texts) pointers.push_back(text.data());
+  pointers.push_back(nullptr);
+  return pointers;
+}
+
+}  // namespace
+
+BatchRunSandbox::BatchRunSandbox()
+    : m_root(MakeTemporaryRoot()),
+      m_program(m_root / "program"),
+      m_data(m_root / "data"),
+      m_state(m_root / "state"),
+      m_home(m_root / "home") {
+  for (const auto& directory : {m_program, m_data, m_state, m_home}) fs::create_directory(directory);
+  fs::copy_file(fs::path(QUOR_BIN_DIR) / "batchrun", m_program / "batchrun");
+  // An unprivileged run must reach the program and the data and create its
+  // state folder.
+  fs::permissions(m_root, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                              fs::perms::others_read | fs::perms::others_exec);
+  fs::permissions(m_state, fs::perms::all);
+}
+
+BatchRunSandbox::~BatchRunSandbox() {
+  std::error_code ignored;
+  fs::permissions(m_program, fs::perms::owner_write, fs::perm_options::add, ignored);
+  fs::remove_all(m_root, ignored);
+}
+
+void BatchRunSandbox::InstallLibrary(const fs::path& library) const {
+  fs::copy_file(library, m_program / "libTessmor.so", fs::copy_options::overwrite_existing);
+}
+
+fs::path BatchRunSandbox::WriteFile(const fs::path& path, const std::string& content) const {
+  std::ofstream(path, std::ios::binary) << content;
+  return path;
+}
+
+void BatchRunSandbox::MakeProgramDirectoryReadOnly() const {
+  fs::permissions(m_program, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+}
+
+int BatchRunSandbox::Run(const std::vector<std::string>& arguments, bool unprivileged) const {
+  std::vector<std::string> command;
+  if (unprivileged && geteuid() == 0) {
+    command = {"/usr/bin/setpriv", std::string("--reuid=") + kNobody, std::string("--regid=") + kNobody,
+               "--clear-groups", "--"};
+  }
+  command.push_back((m_program / "batchrun").string());
+  command.insert(command.end(), arguments.begin(), arguments.end());
+  std::vector<std::string> environment = SandboxEnvironment(m_home, m_state);
+  std::vector<char*> argv = PointersTo(command);
+  std::vector<char*> envp = PointersTo(environment);
+
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addchdir_np(&actions, m_data.c_str());
+  pid_t child = 0;
+  const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), envp.data());
+  posix_spawn_file_actions_destroy(&actions);
+  if (spawned != 0) return -1;
+  int status = 0;
+  if (waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+  return WEXITSTATUS(status);
+}
+
+std::optional<std::string> BatchRunSandbox::ReadLog(const fs::path& directory) {
+  std::ifstream log(directory / "kernel.log", std::ios::binary);
+  if (!log) return std::nullopt;
+  return std::string(std::istreambuf_iterator<char>(log), std::istreambuf_iterator<char>());
+}
