@@ -1,8 +1,12 @@
 #include "dxfconv/ConverterTestFiles.h"
 
+#include <stdio.h>
 #include <stdlib.h>
+#include <sys/wait.h>
 
+#include <array>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 
@@ -39,6 +43,21 @@ void CopyTemplates(const std::filesystem::path& directory) {
   for (const char* name : {"quor.dxt", "layer.dxt", "line.dxt", "circle.dxt", "poly2d.dxt", "poly3d.dxt"}) {
     WriteFile(directory / name, TemplateText(name));
   }
+}
+
+CommandResult RunCommand(const std::string& command) {
+  CommandResult result;
+  const auto closer = [&](FILE* pipe) { result.status = ::pclose(pipe); };
+  {
+    std::unique_ptr<FILE, decltype(closer)> pipe(::popen(command.c_str(), "r"), closer);
+    if (!pipe) return result;
+    std::array<char, 4096> buffer;
+    while (const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe.get())) {
+      result.output.append(buffer.data(), n);
+    }
+  }
+  if (WIFEXITED(result.status)) result.status = WEXITSTATUS(result.status);
+  return result;
 }
 
 std::vector<std::string> Lines(const std::string& text) {

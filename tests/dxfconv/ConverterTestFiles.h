@@ -35,6 +35,13 @@ void CopyTemplates(const std::filesystem::path& directory);
 using Pairs = std::vector<std::pair<int, std::string>>;
 Pairs ParseDxf(const std::string& text);
 
+// Runs a shell command; its exit status and what it printed on standard output.
+struct CommandResult {
+  int status = -1;
+  std::string output;
+};
+CommandResult RunCommand(const std::string& command);
+
 // The lines of a text file without their line ends.
 std::vector<std::string> Lines(const std::string& text);
 
