@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 
@@ -13,11 +11,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 class BatchRunProgram : public ::testing::Test {
  protected:
@@ -61,11 +54,12 @@ TEST_F(BatchRunProgram, ReportsAMissingLibraryOrExport) {
 
 TEST_F(BatchRunProgram, HandsTheLibraryTheFixedOneGigahertzJob) {
   m_sandbox.InstallLibrary(FAKE_TESSMOR);
-  const fs::path listing = m_sandbox.WriteFile(m_sandbox.DataDirectory() / "board.lst", "0");
-  // A relative path is taken from the current folder.
-  EXPECT_EQ(RunWith("board.lst"), "Done");
-  EXPECT_EQ(ReadFile(m_sandbox.DataDirectory() / "board.job"),
-            "BasePath=board\nFrequencyStart=1\nFrequencyStop=1\nFrequencySteps=0\n"
+  fs::create_directory(m_sandbox.DataDirectory() / "v1.2");
+  m_sandbox.WriteFile(m_sandbox.DataDirectory() / "v1.2" / "board.lst", "0");
+  // A relative path is taken from the current folder; only the last "." counts.
+  EXPECT_EQ(RunWith("v1.2/board.lst"), "Done");
+  EXPECT_EQ(BatchRunSandbox::ReadFile(m_sandbox.DataDirectory() / "v1.2" / "board.job"),
+            "BasePath=v1.2/board\nFrequencyStart=1\nFrequencyStop=1\nFrequencySteps=0\n"
             "FrequencyUnit=1000000000\nRefine=0\nResolution=1\nMinFeatureDistance=-1\n"
             "LengthUnitMetres=1e-05\nRunFlag=1\nDoneFlag=0\nProgress=0\nSolveProgress=0\nError=0\n");
 }

@@ -108,8 +108,8 @@ int BatchRunSandbox::Run(const std::vector<std::string>& arguments, bool unprivi
   return WEXITSTATUS(status);
 }
 
-std::optional<std::string> BatchRunSandbox::ReadLog(const fs::path& directory) {
-  std::ifstream log(directory / "kernel.log", std::ios::binary);
-  if (!log) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(log), std::istreambuf_iterator<char>());
+std::optional<std::string> BatchRunSandbox::ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }

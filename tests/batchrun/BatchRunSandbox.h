@@ -32,8 +32,12 @@ class BatchRunSandbox {
   // runs as "nobody", for whom permissions hold.
   int Run(const std::vector<std::string>& arguments, bool unprivileged = false) const;
 
-  // The whole content of kernel.log in this folder, or nothing without one.
-  static std::optional<std::string> ReadLog(const std::filesystem::path& directory);
+  // The whole content of a file, or nothing without one.
+  static std::optional<std::string> ReadFile(const std::filesystem::path& path);
+  // The content of kernel.log in this folder.
+  static std::optional<std::string> ReadLog(const std::filesystem::path& directory) {
+    return ReadFile(directory / "kernel.log");
+  }
 
  private:
   std::filesystem::path m_root;

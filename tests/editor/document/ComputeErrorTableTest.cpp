@@ -65,12 +65,8 @@ TEST(ComputeErrorTable, CodesWithoutATextAnswerUnknownError) {
 // The table is read with the codes the library stores, so their numbers must agree.
 TEST(ComputeErrorTable, MatchesTheLibraryCodes) {
   EXPECT_STREQ(GetComputeErrorText(static_cast<int>(ComputeError::None)), "No Error");
-  EXPECT_STREQ(GetComputeErrorText(static_cast<int>(ComputeError::TooManyPatchesInListing)),
-               "Number of unknowns is greater than 6000,reduce resolution");
   EXPECT_STREQ(GetComputeErrorText(static_cast<int>(ComputeError::SolveFailed)),
                "Solving system of equations failed");
-  EXPECT_STREQ(GetComputeErrorText(static_cast<int>(ComputeError::OverlappingOutline)),
-               "Reentrant polyline has inproper orientation");
   EXPECT_STREQ(GetComputeErrorText(static_cast<int>(ComputeError::Internal)), "Unknown error");
 }
 
