@@ -35,14 +35,16 @@ std::string ReadFile(const std::filesystem::path& path) {
   return text.str();
 }
 
-std::string TemplateText(std::string_view name) {
-  return ReadFile(std::filesystem::path(QUOR_SOURCE_DIR) / "dxfconv" / "templates" / name);
+std::filesystem::path TemplateSource() {
+  return std::filesystem::path(QUOR_SOURCE_DIR) / "dxfconv" / "templates";
 }
 
-void CopyTemplates(const std::filesystem::path& directory) {
-  for (const char* name : {"quor.dxt", "layer.dxt", "line.dxt", "circle.dxt", "poly2d.dxt", "poly3d.dxt"}) {
-    WriteFile(directory / name, TemplateText(name));
-  }
+std::string TemplateText(std::string_view name) {
+  return ReadFile(TemplateSource() / name);
+}
+
+void CopyTemplates(const std::filesystem::path& directory, const std::filesystem::path& from) {
+  for (const char* name : kTemplateNames) std::filesystem::copy_file(from / name, directory / name);
 }
 
 CommandResult RunCommand(const std::string& command) {

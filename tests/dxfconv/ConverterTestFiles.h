@@ -1,6 +1,7 @@
 // Files and folders for the converter tests.
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -26,10 +27,16 @@ class TempDir {
 void WriteFile(const std::filesystem::path& path, std::string_view text);
 std::string ReadFile(const std::filesystem::path& path);
 
-// The shipped template of this name, as text.
+std::filesystem::path TemplateSource();
+
+inline constexpr std::array<const char*, 6> kTemplateNames = {"quor.dxt",   "poly2d.dxt", "poly3d.dxt",
+                                                              "circle.dxt", "layer.dxt",  "line.dxt"};
+
+// The template of this name in the source tree, as text.
 std::string TemplateText(std::string_view name);
-// Copies all six shipped templates into directory.
-void CopyTemplates(const std::filesystem::path& directory);
+// Copies the six templates from a folder (by default the source tree's) into directory.
+void CopyTemplates(const std::filesystem::path& directory,
+                   const std::filesystem::path& from = TemplateSource());
 
 // The group codes and values of a DXF text, read without the converter's own reader.
 using Pairs = std::vector<std::pair<int, std::string>>;

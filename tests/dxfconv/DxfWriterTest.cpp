@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <set>
 #include <sstream>
@@ -97,12 +98,8 @@ std::vector<std::string> After(const Pairs& pairs, std::pair<int, std::string> k
   return values;
 }
 
-// Layer-table entries: name, handle and colour.
-struct LayerEntry {
-  std::string name;
-  std::string handle;
-  std::string colour;
-};
+// Layer-table entries as name, handle and colour.
+using LayerEntry = std::array<std::string, 3>;
 
 std::vector<LayerEntry> LayerTable(const Pairs& pairs) {
   std::vector<LayerEntry> layers;
@@ -118,21 +115,12 @@ TEST(DxfWriter, LayerEntriesAndEntitiesTakeHandlesFromTheSeed) {
   t.drawing = Replaced(t.drawing, "$HANDSEED\n5\n1F\n", "$HANDSEED\n5\n2F\n");
   const Conversion c = Convert(test::SampleModel(), t);
   ASSERT_EQ(c.result.status, 0) << c.result.message;
-  const std::vector<LayerEntry> layers = LayerTable(c.pairs);
-  ASSERT_EQ(layers.size(), 5u);
-  EXPECT_EQ(layers[0].name, "gnd");
-  EXPECT_EQ(layers[0].handle, "2F");
-  EXPECT_EQ(layers[0].colour, "3");
-  EXPECT_EQ(layers[1].name, "top layer");
-  EXPECT_EQ(layers[1].handle, "30");
-  EXPECT_EQ(layers[1].colour, "224");
-  EXPECT_EQ(layers[2].name, "frame");
-  EXPECT_EQ(layers[2].handle, "31");
-  EXPECT_EQ(layers[2].colour, "1");
-  EXPECT_EQ(layers[3].name, "via");
-  EXPECT_EQ(layers[3].handle, "32");
-  EXPECT_EQ(layers[3].colour, "3");
-  EXPECT_EQ(layers[4].name, "0") << "the template's own entry follows the model's";
+  // The template's own entry "0" follows the model's.
+  EXPECT_EQ(LayerTable(c.pairs), (std::vector<LayerEntry>{{"gnd", "2F", "3"},
+                                                          {"top layer", "30", "224"},
+                                                          {"frame", "31", "1"},
+                                                          {"via", "32", "3"},
+                                                          {"0", "12", "7"}}));
 
   const std::vector<Entity> entities = Entities(c.pairs);
   ASSERT_EQ(entities.size(), 30u);
@@ -210,7 +198,7 @@ TEST(DxfWriter, LayerNamesAreUniqueAndEntitiesUseTheTableNames) {
   const Conversion c = Convert(model);
   ASSERT_EQ(c.result.status, 0);
   std::vector<std::string> names;
-  for (const LayerEntry& entry : LayerTable(c.pairs)) names.push_back(entry.name);
+  for (const LayerEntry& entry : LayerTable(c.pairs)) names.push_back(entry[0]);
   const std::string q40(40, 'q');
   EXPECT_EQ(names, (std::vector<std::string>{"lead", "frame_2", "VIA_2", "0_2", q40, q40.substr(0, 38) + "_2",
                                              "Layer7", "Layer7_2", "frame", "via", "0"}));

@@ -152,9 +152,7 @@ TEST(QuorDxfConvProgram, DrawingPassesAnIndependentReader) {
   awkward.Via(1, 10, 10, 0, 1);
   for (const ModelText& model : {test::SampleModel(), awkward, ModelText(0, 0)}) {
     test::TempDir dir;
-    for (const char* t : {"quor.dxt", "poly2d.dxt", "poly3d.dxt", "circle.dxt", "layer.dxt", "line.dxt"}) {
-      fs::copy_file(bin / t, dir.Path() / t);
-    }
+    test::CopyTemplates(dir.Path(), bin);
     test::WriteFile(dir.Path() / "quor.tmp", model.Text());
     const std::string cd = "cd '" + dir.Path().string() + "' && ";
     ASSERT_EQ(test::RunCommand(cd + "'" + (bin / "quor_dxf_conv").string() + "'").status, 0);
