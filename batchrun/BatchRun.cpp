@@ -1,7 +1,9 @@
 #include "batchrun/BatchRun.h"
 
+#include <cstddef>
 #include <exception>
 #include <stdexcept>
+#include <string>
 
 #include "batchrun/KernelLogFile.h"
 #include "batchrun/ListingPath.h"
@@ -12,7 +14,8 @@
 namespace quor {
 namespace {
 
-// Anything shorter cannot name a listing: "x.lst" is the shortest.
+// A listing needs a name before ".lst": shorter arguments are refused before
+// any file test.
 constexpr std::size_t kMinimumArgumentLength = 5;
 
 void CheckArgument(const std::string& commandLine) {

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string_view>
+#include <utility>
 
 namespace quor {
 
