@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 namespace quor {
 
@@ -30,6 +31,49 @@ struct DeviceRect {
   int bottom = 0;
   friend bool operator==(const DeviceRect&, const DeviceRect&) = default;
 };
+
+struct DeviceSize {
+  int cx = 0;
+  int cy = 0;
+  friend bool operator==(const DeviceSize&, const DeviceSize&) = default;
+};
+
+// A font request; pointSize 0 is the desktop's default GUI font.
+struct Font {
+  int pointSize = 0;
+  bool bold = false;
+  friend bool operator==(const Font&, const Font&) = default;
+};
+
+// Text layout flags at their GDI values.
+inline constexpr unsigned DT_LEFT = 0x0000;
+inline constexpr unsigned DT_CENTER = 0x0001;
+inline constexpr unsigned DT_RIGHT = 0x0002;
+inline constexpr unsigned DT_VCENTER = 0x0004;
+inline constexpr unsigned DT_WORDBREAK = 0x0010;
+inline constexpr unsigned DT_SINGLELINE = 0x0020;
+inline constexpr unsigned DT_NOPREFIX = 0x0800;
+inline constexpr unsigned DT_EDITCONTROL = 0x2000;
+inline constexpr unsigned DT_END_ELLIPSIS = 0x8000;
+
+// Edge styles and border flags at their GDI values.
+inline constexpr unsigned BDR_RAISEDOUTER = 0x0001;
+inline constexpr unsigned BDR_SUNKENOUTER = 0x0002;
+inline constexpr unsigned BDR_RAISEDINNER = 0x0004;
+inline constexpr unsigned BDR_SUNKENINNER = 0x0008;
+inline constexpr unsigned EDGE_ETCHED = BDR_SUNKENOUTER | BDR_RAISEDINNER;
+inline constexpr unsigned BF_LEFT = 0x0001;
+inline constexpr unsigned BF_TOP = 0x0002;
+inline constexpr unsigned BF_RIGHT = 0x0004;
+inline constexpr unsigned BF_BOTTOM = 0x0008;
+inline constexpr unsigned BF_RECT = BF_LEFT | BF_TOP | BF_RIGHT | BF_BOTTOM;
+inline constexpr unsigned BF_MIDDLE = 0x0800;
+inline constexpr unsigned BF_ADJUST = 0x2000;
+
+// The desktop colours that edges and frame controls are drawn in.
+inline constexpr COLORREF kButtonFaceColour = 0xF0F0F0;
+inline constexpr COLORREF kButtonShadowColour = 0xA0A0A0;
+inline constexpr COLORREF kButtonHighlightColour = 0xFFFFFF;
 
 enum class PenStyle { Solid, Dash, Dot, Null };
 enum class BrushStyle { Solid, Hollow };
@@ -66,6 +110,22 @@ class DrawContext {
   virtual void Polygon(std::span<const DevicePoint> points) = 0;
   // Pen only.
   virtual void Polyline(std::span<const DevicePoint> points) = 0;
+
+  // Text is always drawn with a transparent background.
+  virtual Font SelectFont(const Font& font) = 0;
+  virtual COLORREF SetTextColor(COLORREF colour) = 0;
+  // Fills left..right-1 by top..bottom-1 with the brush, under the raster operation.
+  virtual void FillRect(const DeviceRect& rect, const Brush& brush) = 0;
+  // Draws the edge on the sides named by the BF_ flags; returns the rectangle
+  // inside the drawn borders when BF_ADJUST is given, else the rectangle itself.
+  virtual DeviceRect DrawEdge(const DeviceRect& rect, unsigned edge, unsigned flags) = 0;
+  // Lays the text out in the rectangle by the DT_ flags, clipped to it.
+  virtual void DrawText(std::string_view text, const DeviceRect& rect, unsigned format) = 0;
+  // A push-button check box filling the rectangle.
+  virtual void DrawCheckBox(const DeviceRect& rect, bool checked) = 0;
+  // Extent of a single line in the selected font; the height is the font's line height.
+  virtual DeviceSize TextExtent(std::string_view text) = 0;
+  virtual int FontAscent() = 0;
 };
 
 // Selects a pen, brush or raster operation for one scope and restores the previous one.
@@ -91,6 +151,18 @@ class ScopedBrush {
  private:
   DrawContext& m_dc;
   Brush m_previous;
+};
+
+class ScopedFont {
+ public:
+  ScopedFont(DrawContext& dc, const Font& font) : m_dc(dc), m_previous(dc.SelectFont(font)) {}
+  ~ScopedFont() { m_dc.SelectFont(m_previous); }
+  ScopedFont(const ScopedFont&) = delete;
+  ScopedFont& operator=(const ScopedFont&) = delete;
+
+ private:
+  DrawContext& m_dc;
+  Font m_previous;
 };
 
 class ScopedRasterOp {

@@ -4,11 +4,17 @@
 
 namespace quor {
 
-Pen RecordingDrawContext::SelectPen(const Pen& pen) { return std::exchange(m_pen, pen); }
+Pen RecordingDrawContext::SelectPen(const Pen& pen) {
+  return std::exchange(m_pen, pen);
+}
 
-Brush RecordingDrawContext::SelectBrush(const Brush& brush) { return std::exchange(m_brush, brush); }
+Brush RecordingDrawContext::SelectBrush(const Brush& brush) {
+  return std::exchange(m_brush, brush);
+}
 
-RasterOp RecordingDrawContext::SetRasterOp(RasterOp op) { return std::exchange(m_op, op); }
+RasterOp RecordingDrawContext::SetRasterOp(RasterOp op) {
+  return std::exchange(m_op, op);
+}
 
 void RecordingDrawContext::Rectangle(const DeviceRect& rect) {
   Record(Kind::Rectangle, {{rect.left, rect.top}, {rect.right, rect.bottom}});
@@ -26,8 +32,61 @@ void RecordingDrawContext::Polyline(std::span<const DevicePoint> points) {
   Record(Kind::Polyline, {points.begin(), points.end()});
 }
 
-void RecordingDrawContext::Record(Kind kind, std::vector<DevicePoint> points) {
-  m_calls.push_back(Call{kind, std::move(points), m_pen, m_brush, m_op});
+Font RecordingDrawContext::SelectFont(const Font& font) {
+  return std::exchange(m_font, font);
+}
+
+COLORREF RecordingDrawContext::SetTextColor(COLORREF colour) {
+  return std::exchange(m_textColour, colour);
+}
+
+void RecordingDrawContext::FillRect(const DeviceRect& rect, const Brush& brush) {
+  Record(Kind::FillRect, {{rect.left, rect.top}, {rect.right, rect.bottom}}).brush = brush;
+}
+
+DeviceRect RecordingDrawContext::DrawEdge(const DeviceRect& rect, unsigned edge, unsigned flags) {
+  Call& call = Record(Kind::Edge, {{rect.left, rect.top}, {rect.right, rect.bottom}});
+  call.edge = edge;
+  call.flags = flags;
+  if (!(flags & BF_ADJUST)) return rect;
+  // Each drawn side of an etched edge is two pixels thick.
+  DeviceRect inner = rect;
+  if (flags & BF_LEFT) inner.left += 2;
+  if (flags & BF_TOP) inner.top += 2;
+  if (flags & BF_RIGHT) inner.right -= 2;
+  if (flags & BF_BOTTOM) inner.bottom -= 2;
+  return inner;
+}
+
+void RecordingDrawContext::DrawText(std::string_view text, const DeviceRect& rect, unsigned format) {
+  Call& call = Record(Kind::Text, {{rect.left, rect.top}, {rect.right, rect.bottom}});
+  call.text = std::string(text);
+  call.flags = format;
+}
+
+void RecordingDrawContext::DrawCheckBox(const DeviceRect& rect, bool checked) {
+  Record(Kind::CheckBox, {{rect.left, rect.top}, {rect.right, rect.bottom}}).flags = checked ? 1 : 0;
+}
+
+DeviceSize RecordingDrawContext::TextExtent(std::string_view text) {
+  return {kCharWidth * static_cast<int>(text.size()), kLineHeight};
+}
+
+int RecordingDrawContext::FontAscent() {
+  return kAscent;
+}
+
+void RecordingDrawContext::ResetState() {
+  m_pen = Pen{};
+  m_brush = Brush{};
+  m_op = RasterOp::CopyPen;
+  m_font = Font{};
+  m_textColour = 0;
+}
+
+RecordingDrawContext::Call& RecordingDrawContext::Record(Kind kind, std::vector<DevicePoint> points) {
+  return m_calls.emplace_back(
+      Call{kind, std::move(points), m_pen, m_brush, m_op, {}, 0, 0, m_font, m_textColour});
 }
 
 }  // namespace quor

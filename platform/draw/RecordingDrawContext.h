@@ -1,5 +1,7 @@
 // A DrawContext that records every primitive with the pen, brush and raster
 // operation in force, for tests that check what was drawn and in which order.
+// Text is measured with fixed metrics (7 pixels a character, lines 16 high,
+// ascent 13) so that layouts are the same on every machine.
 #pragma once
 
 #include <string>
@@ -11,7 +13,7 @@ namespace quor {
 
 class RecordingDrawContext : public DrawContext {
  public:
-  enum class Kind { Rectangle, Ellipse, Polygon, Polyline };
+  enum class Kind { Rectangle, Ellipse, Polygon, Polyline, FillRect, Edge, Text, CheckBox };
 
   struct Call {
     Kind kind;
@@ -19,6 +21,12 @@ class RecordingDrawContext : public DrawContext {
     Pen pen;
     Brush brush;
     RasterOp op;
+    // Text, edges and check boxes only.
+    std::string text = {};
+    unsigned flags = 0;  // DT_ format, BF_ flags, or 1 for a checked box
+    unsigned edge = 0;
+    Font font = {};
+    COLORREF textColour = 0;
   };
 
   Pen SelectPen(const Pen& pen) override;
@@ -28,20 +36,37 @@ class RecordingDrawContext : public DrawContext {
   void Ellipse(const DeviceRect& rect) override;
   void Polygon(std::span<const DevicePoint> points) override;
   void Polyline(std::span<const DevicePoint> points) override;
+  Font SelectFont(const Font& font) override;
+  COLORREF SetTextColor(COLORREF colour) override;
+  void FillRect(const DeviceRect& rect, const Brush& brush) override;
+  DeviceRect DrawEdge(const DeviceRect& rect, unsigned edge, unsigned flags) override;
+  void DrawText(std::string_view text, const DeviceRect& rect, unsigned format) override;
+  void DrawCheckBox(const DeviceRect& rect, bool checked) override;
+  DeviceSize TextExtent(std::string_view text) override;
+  int FontAscent() override;
+
+  static constexpr int kCharWidth = 7;
+  static constexpr int kLineHeight = 16;
+  static constexpr int kAscent = 13;
 
   const std::vector<Call>& Calls() const { return m_calls; }
   const Pen& CurrentPen() const { return m_pen; }
   const Brush& CurrentBrush() const { return m_brush; }
   RasterOp CurrentRasterOp() const { return m_op; }
+  const Font& CurrentFont() const { return m_font; }
   void Clear() { m_calls.clear(); }
+  // Back to the selections of a fresh device context.
+  void ResetState();
 
  private:
-  void Record(Kind kind, std::vector<DevicePoint> points);
+  Call& Record(Kind kind, std::vector<DevicePoint> points);
 
   std::vector<Call> m_calls;
   Pen m_pen;
   Brush m_brush;
   RasterOp m_op = RasterOp::CopyPen;
+  Font m_font;
+  COLORREF m_textColour = 0;
 };
 
 }  // namespace quor

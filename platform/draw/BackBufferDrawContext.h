@@ -1,0 +1,64 @@
+// The screen's DrawContext: a per-window RGB back buffer. Figures are
+// rasterised by our own code, so exclusive-or drawing is exact (the
+// toolkit's XOR on GTK3 is not bitwise); text goes through wx. The owner
+// copies the damaged area to its window.
+#pragma once
+
+#include <wx/font.h>
+#include <wx/image.h>
+
+#include "platform/draw/DrawContext.h"
+#include "platform/draw/PixelCanvas.h"
+
+class wxDC;
+
+namespace quor {
+
+class BackBufferDrawContext : public DrawContext {
+ public:
+  BackBufferDrawContext(int width, int height);
+
+  // Keeps what fits of the picture; new area is white.
+  void Resize(int width, int height);
+  // A deep copy: the buffer itself is written through a raw pointer.
+  wxImage Image() const { return m_image.Copy(); }
+  COLORREF PixelAt(int x, int y) const { return m_canvas.PixelAt(x, y); }
+  // The area changed since the last call, to be copied to the screen.
+  DeviceRect TakeDamage();
+  // Back to the selections of a fresh device context.
+  void ResetState();
+  // Copies the given area of the buffer to a window's device context.
+  void Blit(wxDC& dc, const DeviceRect& area) const;
+
+  Pen SelectPen(const Pen& pen) override;
+  Brush SelectBrush(const Brush& brush) override;
+  RasterOp SetRasterOp(RasterOp op) override;
+  void Rectangle(const DeviceRect& rect) override;
+  void Ellipse(const DeviceRect& rect) override;
+  void Polygon(std::span<const DevicePoint> points) override;
+  void Polyline(std::span<const DevicePoint> points) override;
+  Font SelectFont(const Font& font) override;
+  COLORREF SetTextColor(COLORREF colour) override;
+  void FillRect(const DeviceRect& rect, const Brush& brush) override;
+  DeviceRect DrawEdge(const DeviceRect& rect, unsigned edge, unsigned flags) override;
+  void DrawText(std::string_view text, const DeviceRect& rect, unsigned format) override;
+  void DrawCheckBox(const DeviceRect& rect, bool checked) override;
+  DeviceSize TextExtent(std::string_view text) override;
+  int FontAscent() override;
+
+ private:
+  void Attach();
+  void DrawLines(const std::vector<wxString>& lines, const DeviceRect& rect, unsigned format);
+
+  wxImage m_image;
+  PixelCanvas m_canvas;
+  DeviceRect m_textDamage;
+  Pen m_pen;
+  Brush m_brush;
+  RasterOp m_op = RasterOp::CopyPen;
+  Font m_font;
+  wxFont m_wxFont;
+  COLORREF m_textColour = 0;
+};
+
+}  // namespace quor

@@ -1,0 +1,274 @@
+#include "platform/draw/PixelCanvas.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <utility>
+
+namespace quor {
+
+namespace {
+
+constexpr COLORREF kCheckBoxDarkShadow = 0x696969;
+constexpr COLORREF kCheckMark = 0x000000;
+
+bool Before(const DevicePoint& a, const DevicePoint& b) {
+  return a.y != b.y ? a.y < b.y : a.x < b.x;
+}
+
+DeviceRect Normalised(const DeviceRect& r) {
+  return {std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right),
+          std::max(r.top, r.bottom)};
+}
+
+// Bresenham from a towards b, leaving b out.
+void AppendLine(DevicePoint a, DevicePoint b, std::vector<DevicePoint>& out) {
+  const int dx = std::abs(b.x - a.x);
+  const int dy = -std::abs(b.y - a.y);
+  const int sx = a.x < b.x ? 1 : -1;
+  const int sy = a.y < b.y ? 1 : -1;
+  int error = dx + dy;
+  while (a != b) {
+    out.push_back(a);
+    const int e2 = 2 * error;
+    if (e2 >= dy) {
+      error += dy;
+      a.x += sx;
+    }
+    if (e2 <= dx) {
+      error += dx;
+      a.y += sy;
+    }
+  }
+}
+
+// The pixels a pen leaves along a path: its dash pattern, then its width.
+std::vector<DevicePoint> PenPixels(const std::vector<DevicePoint>& path, const Pen& pen) {
+  if (pen.style == PenStyle::Null) return {};
+  std::vector<DevicePoint> kept;
+  int on = 1;
+  int off = 0;
+  if (pen.style == PenStyle::Dash) on = 18, off = 6;
+  if (pen.style == PenStyle::Dot) on = 3, off = 3;
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    if (static_cast<int>(i % static_cast<std::size_t>(on + off)) < on) kept.push_back(path[i]);
+  }
+  if (pen.width <= 1) return kept;
+  std::vector<DevicePoint> wide;
+  const int before = (pen.width - 1) / 2;
+  for (const DevicePoint& p : kept) {
+    for (int dy = -before; dy < pen.width - before; ++dy) {
+      for (int dx = -before; dx < pen.width - before; ++dx) wide.push_back({p.x + dx, p.y + dy});
+    }
+  }
+  return wide;
+}
+
+// Pixels of a span set that lie on its border (a 4-neighbour outside the set).
+std::vector<DevicePoint> Border(const std::vector<std::pair<int, int>>& rows, int top) {
+  std::vector<DevicePoint> border;
+  const auto inRow = [&](int index, int x) {
+    if (index < 0 || index >= static_cast<int>(rows.size())) return false;
+    return x >= rows[index].first && x < rows[index].second;
+  };
+  for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+    for (int x = rows[i].first; x < rows[i].second; ++x) {
+      if (x == rows[i].first || x == rows[i].second - 1 || !inRow(i - 1, x) || !inRow(i + 1, x)) {
+        border.push_back({x, top + i});
+      }
+    }
+  }
+  return border;
+}
+
+}  // namespace
+
+PixelCanvas::PixelCanvas(std::span<std::uint8_t> rgb, int width, int height)
+    : m_rgb(rgb), m_width(width), m_height(height) {}
+
+COLORREF PixelCanvas::PixelAt(int x, int y) const {
+  if (x < 0 || y < 0 || x >= m_width || y >= m_height) return 0;
+  const std::uint8_t* p = &m_rgb[3 * (static_cast<std::size_t>(y) * m_width + x)];
+  return Rgb(p[0], p[1], p[2]);
+}
+
+void PixelCanvas::Plot(int x, int y, COLORREF colour, RasterOp op) {
+  if (x < 0 || y < 0 || x >= m_width || y >= m_height) return;
+  std::uint8_t* p = &m_rgb[3 * (static_cast<std::size_t>(y) * m_width + x)];
+  const std::uint8_t rgb[3] = {static_cast<std::uint8_t>(colour & 0xFF),
+                               static_cast<std::uint8_t>((colour >> 8) & 0xFF),
+                               static_cast<std::uint8_t>((colour >> 16) & 0xFF)};
+  for (int i = 0; i < 3; ++i) p[i] = op == RasterOp::XorPen ? p[i] ^ rgb[i] : rgb[i];
+  Touch(x, y, x + 1, y + 1);
+}
+
+void PixelCanvas::Touch(int left, int top, int right, int bottom) {
+  if (m_damage.left >= m_damage.right) {
+    m_damage = {left, top, right, bottom};
+    return;
+  }
+  m_damage = {std::min(m_damage.left, left), std::min(m_damage.top, top), std::max(m_damage.right, right),
+              std::max(m_damage.bottom, bottom)};
+}
+
+DeviceRect PixelCanvas::TakeDamage() {
+  return std::exchange(m_damage, DeviceRect{});
+}
+
+void PixelCanvas::FillRect(const DeviceRect& rect, COLORREF colour, RasterOp op) {
+  const DeviceRect r = Normalised(rect);
+  for (int y = std::max(r.top, 0); y < std::min(r.bottom, m_height); ++y) {
+    for (int x = std::max(r.left, 0); x < std::min(r.right, m_width); ++x) Plot(x, y, colour, op);
+  }
+}
+
+void PixelCanvas::Paint(std::vector<DevicePoint> outline, const std::vector<Span>& inside, const Pen& pen,
+                        const Brush& brush, RasterOp op) {
+  std::sort(outline.begin(), outline.end(), Before);
+  outline.erase(std::unique(outline.begin(), outline.end()), outline.end());
+  if (brush.style == BrushStyle::Solid) {
+    for (const Span& s : inside) {
+      for (int x = s.left; x < s.right; ++x) {
+        // A pixel of both the outline and the inside is drawn once, by the pen.
+        if (!std::binary_search(outline.begin(), outline.end(), DevicePoint{x, s.y}, Before)) {
+          Plot(x, s.y, brush.colour, op);
+        }
+      }
+    }
+  }
+  for (const DevicePoint& p : outline) Plot(p.x, p.y, pen.colour, op);
+}
+
+void PixelCanvas::Rectangle(const DeviceRect& rect, const Pen& pen, const Brush& brush, RasterOp op) {
+  const DeviceRect r = Normalised(rect);
+  if (r.right - r.left < 1 || r.bottom - r.top < 1) return;
+  std::vector<Span> inside;
+  if (pen.style == PenStyle::Null) {
+    // GDI leaves the right and bottom pixel out when there is no pen.
+    for (int y = r.top; y < r.bottom - 1; ++y) inside.push_back({y, r.left, r.right - 1});
+    Paint({}, inside, pen, brush, op);
+    return;
+  }
+  const DevicePoint corners[] = {{r.left, r.top},
+                                 {r.right - 1, r.top},
+                                 {r.right - 1, r.bottom - 1},
+                                 {r.left, r.bottom - 1},
+                                 {r.left, r.top}};
+  std::vector<DevicePoint> path;
+  for (int i = 0; i < 4; ++i) AppendLine(corners[i], corners[i + 1], path);
+  if (path.empty()) path.push_back(corners[0]);
+  for (int y = r.top + 1; y < r.bottom - 1; ++y) inside.push_back({y, r.left + 1, r.right - 1});
+  Paint(PenPixels(path, pen), inside, pen, brush, op);
+}
+
+void PixelCanvas::Ellipse(const DeviceRect& rect, const Pen& pen, const Brush& brush, RasterOp op) {
+  const DeviceRect r = Normalised(rect);
+  if (r.right - r.left < 1 || r.bottom - r.top < 1) return;
+  const double cx = (r.left + r.right - 1) / 2.0;
+  const double cy = (r.top + r.bottom - 1) / 2.0;
+  const double a = (r.right - 1 - r.left) / 2.0 + 0.5;
+  const double b = (r.bottom - 1 - r.top) / 2.0 + 0.5;
+  std::vector<std::pair<int, int>> rows;
+  for (int y = r.top; y < r.bottom; ++y) {
+    const double dy = (y - cy) / b;
+    const double half = a * std::sqrt(std::max(0.0, 1.0 - dy * dy));
+    rows.emplace_back(static_cast<int>(std::lround(cx - half + 0.5)),
+                      static_cast<int>(std::lround(cx + half + 0.5)));
+  }
+  std::vector<DevicePoint> border = Border(rows, r.top);
+  std::vector<Span> inside;
+  for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+    inside.push_back({r.top + i, rows[i].first, rows[i].second});
+  }
+  Paint(PenPixels(border, pen), inside, pen, brush, op);
+}
+
+void PixelCanvas::Polygon(std::span<const DevicePoint> points, const Pen& pen, const Brush& brush,
+                          RasterOp op) {
+  if (points.empty()) return;
+  std::vector<DevicePoint> path;
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    AppendLine(points[i], points[(i + 1) % points.size()], path);
+  }
+  // Alternate fill, sampled at pixel centres.
+  std::vector<Span> inside;
+  const auto [low, high] = std::minmax_element(
+      points.begin(), points.end(), [](const DevicePoint& p, const DevicePoint& q) { return p.y < q.y; });
+  for (int y = low->y; y < high->y; ++y) {
+    const double yc = y + 0.5;
+    std::vector<double> crossings;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+      const DevicePoint& p = points[i];
+      const DevicePoint& q = points[(i + 1) % points.size()];
+      if ((p.y <= yc) == (q.y <= yc)) continue;
+      crossings.push_back(p.x + (yc - p.y) * (q.x - p.x) / double(q.y - p.y));
+    }
+    std::sort(crossings.begin(), crossings.end());
+    for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
+      const int left = static_cast<int>(std::ceil(crossings[i] - 0.5));
+      const int right = static_cast<int>(std::ceil(crossings[i + 1] - 0.5));
+      if (left < right) inside.push_back({y, left, right});
+    }
+  }
+  Paint(PenPixels(path, pen), inside, pen, brush, op);
+}
+
+void PixelCanvas::Polyline(std::span<const DevicePoint> points, const Pen& pen, RasterOp op) {
+  std::vector<DevicePoint> path;
+  for (std::size_t i = 0; i + 1 < points.size(); ++i) AppendLine(points[i], points[i + 1], path);
+  Paint(PenPixels(path, pen), {}, pen, Brush{BrushStyle::Hollow, 0}, op);
+}
+
+void PixelCanvas::Edge(const DeviceRect& rect, unsigned edge, unsigned flags) {
+  DeviceRect r = Normalised(rect);
+  // Outer border, then inner: each sunken or raised on its own bit.
+  const bool layers[2][2] = {{(edge & BDR_SUNKENOUTER) != 0, (edge & BDR_RAISEDOUTER) != 0},
+                             {(edge & BDR_SUNKENINNER) != 0, (edge & BDR_RAISEDINNER) != 0}};
+  for (const auto& layer : layers) {
+    const bool sunken = layer[0];
+    const bool raised = layer[1];
+    if (!sunken && !raised) continue;
+    const COLORREF topLeft = sunken ? kButtonShadowColour : kButtonHighlightColour;
+    const COLORREF bottomRight = sunken ? kButtonHighlightColour : kButtonShadowColour;
+    if (flags & BF_LEFT) FillRect({r.left, r.top, r.left + 1, r.bottom}, topLeft, RasterOp::CopyPen);
+    if (flags & BF_TOP) FillRect({r.left, r.top, r.right, r.top + 1}, topLeft, RasterOp::CopyPen);
+    if (flags & BF_RIGHT) FillRect({r.right - 1, r.top, r.right, r.bottom}, bottomRight, RasterOp::CopyPen);
+    if (flags & BF_BOTTOM)
+      FillRect({r.left, r.bottom - 1, r.right, r.bottom}, bottomRight, RasterOp::CopyPen);
+    if (flags & BF_LEFT) ++r.left;
+    if (flags & BF_TOP) ++r.top;
+    if (flags & BF_RIGHT) --r.right;
+    if (flags & BF_BOTTOM) --r.bottom;
+  }
+  if (flags & BF_MIDDLE) FillRect(r, kButtonFaceColour, RasterOp::CopyPen);
+}
+
+void PixelCanvas::CheckBox(const DeviceRect& rect, bool checked) {
+  const DeviceRect r = Normalised(rect);
+  if (r.right - r.left < 4 || r.bottom - r.top < 4) return;
+  // A sunken box: shadow and dark shadow at the top left, face and highlight at the bottom right.
+  FillRect({r.left, r.top, r.right, r.top + 1}, kButtonShadowColour, RasterOp::CopyPen);
+  FillRect({r.left, r.top, r.left + 1, r.bottom}, kButtonShadowColour, RasterOp::CopyPen);
+  FillRect({r.left, r.bottom - 1, r.right, r.bottom}, kButtonHighlightColour, RasterOp::CopyPen);
+  FillRect({r.right - 1, r.top, r.right, r.bottom}, kButtonHighlightColour, RasterOp::CopyPen);
+  FillRect({r.left + 1, r.top + 1, r.right - 1, r.top + 2}, kCheckBoxDarkShadow, RasterOp::CopyPen);
+  FillRect({r.left + 1, r.top + 1, r.left + 2, r.bottom - 1}, kCheckBoxDarkShadow, RasterOp::CopyPen);
+  FillRect({r.left + 1, r.bottom - 2, r.right - 1, r.bottom - 1}, kButtonFaceColour, RasterOp::CopyPen);
+  FillRect({r.right - 2, r.top + 1, r.right - 1, r.bottom - 1}, kButtonFaceColour, RasterOp::CopyPen);
+  const DeviceRect inner{r.left + 2, r.top + 2, r.right - 2, r.bottom - 2};
+  FillRect(inner, 0xFFFFFF, RasterOp::CopyPen);
+  if (!checked) return;
+  const int w = inner.right - inner.left;
+  const int h = inner.bottom - inner.top;
+  const DevicePoint mark[] = {{inner.left + w / 5, inner.top + h / 2},
+                              {inner.left + 2 * w / 5, inner.top + 7 * h / 10},
+                              {inner.left + 4 * w / 5, inner.top + h / 4}};
+  const Pen pen{PenStyle::Solid, 1, kCheckMark};
+  for (int offset = 0; offset < 2; ++offset) {
+    const DevicePoint shifted[] = {
+        {mark[0].x, mark[0].y + offset}, {mark[1].x, mark[1].y + offset}, {mark[2].x, mark[2].y + offset}};
+    Polyline(shifted, pen, RasterOp::CopyPen);
+  }
+}
+
+}  // namespace quor
