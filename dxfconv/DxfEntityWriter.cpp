@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "dxfconv/ConverterRecord.h"
+#include "dxfconv/DxfLayerNames.h"
 #include "dxfconv/DxfNumbers.h"
 
 namespace quor::dxfconv {
@@ -20,9 +21,6 @@ constexpr std::size_t kEntityLayer = 4;
 constexpr std::size_t kEntityNumbers = 6;
 // Extents start empty, as single-precision values.
 constexpr double kNoExtent = 1e20f;
-
-const std::string kFrameLayer = "frame";
-const std::string kViaLayer = "via";
 
 }  // namespace
 
@@ -90,17 +88,17 @@ void DxfEntityWriter::WriteFootprintBox() {
   const float x = model.frameX;
   const float y = model.frameY;
   for (const float z : {zmin, zmax}) {
-    write_line_entity(0, 0, z, x, 0, z, kFrameLayer);
-    write_line_entity(0, y, z, x, y, z, kFrameLayer);
+    write_line_entity(0, 0, z, x, 0, z, kFrameLayerName);
+    write_line_entity(0, y, z, x, y, z, kFrameLayerName);
   }
   for (const float z : {zmin, zmax}) {
-    write_line_entity(0, 0, z, 0, y, z, kFrameLayer);
-    write_line_entity(x, 0, z, x, y, z, kFrameLayer);
+    write_line_entity(0, 0, z, 0, y, z, kFrameLayerName);
+    write_line_entity(x, 0, z, x, y, z, kFrameLayerName);
   }
-  write_line_entity(0, 0, zmin, 0, 0, zmax, kFrameLayer);
-  write_line_entity(x, 0, zmin, x, 0, zmax, kFrameLayer);
-  write_line_entity(0, y, zmin, 0, y, zmax, kFrameLayer);
-  write_line_entity(x, y, zmin, x, y, zmax, kFrameLayer);
+  write_line_entity(0, 0, zmin, 0, 0, zmax, kFrameLayerName);
+  write_line_entity(x, 0, zmin, x, 0, zmax, kFrameLayerName);
+  write_line_entity(0, y, zmin, 0, y, zmax, kFrameLayerName);
+  write_line_entity(x, y, zmin, x, y, zmax, kFrameLayerName);
 }
 
 // The walls stand at the odd multiples of pi/n around each via's centre.
@@ -119,31 +117,31 @@ void DxfEntityWriter::WriteViaWalls() {
     for (std::size_t k = 0; k < cosTable.size(); ++k) {
       const float x = via.x + via.radius * cosTable[k];
       const float y = via.y + via.radius * sinTable[k];
-      write_line_entity(x, y, via.zBottom, x, y, via.zTop, kViaLayer);
+      write_line_entity(x, y, via.zBottom, x, y, via.zTop, kViaLayerName);
     }
   }
 }
 
 void DxfEntityWriter::WriteViaCircles() {
   for (const auto& via : m_record.model.vias) {
-    write_circle_entity(via.x, via.y, via.zBottom, via.radius, kViaLayer);
-    write_circle_entity(via.x, via.y, via.zTop, via.radius, kViaLayer);
+    write_circle_entity(via.x, via.y, via.zBottom, via.radius, kViaLayerName);
+    write_circle_entity(via.x, via.y, via.zTop, via.radius, kViaLayerName);
   }
 }
 
 void DxfEntityWriter::write_line_entity(float x1, float y1, float z1, float x2, float y2, float z2,
-                                        const std::string& layer) {
+                                        std::string_view layer) {
   WriteEntity(layer, {x1, y1, z1, x2, y2, z2});
   Widen(x1, y1);
   Widen(x2, y2);
 }
 
-void DxfEntityWriter::write_circle_entity(float x, float y, float z, float radius, const std::string& layer) {
+void DxfEntityWriter::write_circle_entity(float x, float y, float z, float radius, std::string_view layer) {
   WriteEntity(layer, {x, y, z, radius});
   Widen(x, y);
 }
 
-void DxfEntityWriter::WriteEntity(const std::string& layer, std::initializer_list<float> numbers) {
+void DxfEntityWriter::WriteEntity(std::string_view layer, std::initializer_list<float> numbers) {
   m_template[kEntityHandle].value = m_record.TakeHandle();
   m_template[kEntityLayer].value = layer;
   std::size_t position = kEntityNumbers;

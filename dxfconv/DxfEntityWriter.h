@@ -5,6 +5,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "dxfconv/DxfFiles.h"
@@ -23,9 +24,8 @@ class DxfEntityWriter {
   bool write_entities_section();
   bool write_model_entities();
 
-  void write_line_entity(float x1, float y1, float z1, float x2, float y2, float z2,
-                         const std::string& layer);
-  void write_circle_entity(float x, float y, float z, float radius, const std::string& layer);
+  void write_line_entity(float x1, float y1, float z1, float x2, float y2, float z2, std::string_view layer);
+  void write_circle_entity(float x, float y, float z, float radius, std::string_view layer);
 
  private:
   void WritePolygonEdges();
@@ -33,7 +33,7 @@ class DxfEntityWriter {
   void WriteViaWalls();
   void WriteViaCircles();
   // Fills the handle, the layer and, from position 7 on, the numbers, and writes the template.
-  void WriteEntity(const std::string& layer, std::initializer_list<float> numbers);
+  void WriteEntity(std::string_view layer, std::initializer_list<float> numbers);
   void Widen(float x, float y);
 
   ConverterRecord& m_record;

@@ -9,7 +9,7 @@ namespace quor::dxfconv {
 
 namespace {
 
-// Single-precision constants, as the view height has always been computed with them.
+// The view's proportions, in single precision: 0.699999988 and 1.04999995.
 constexpr double kWidthToHeight = 0.7f;
 constexpr double kMargin = 1.05f;
 constexpr double kEmptyViewHeight = 10;

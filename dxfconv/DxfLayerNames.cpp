@@ -29,7 +29,8 @@ std::string BaseName(const std::string& name, int ordinal) {
 }  // namespace
 
 std::vector<std::string> MakeDxfLayerNames(const ConverterModel& model) {
-  std::set<std::string> taken = {"0", "frame", "via"};
+  std::set<std::string, std::less<>> taken = {std::string(kTemplateLayerName), std::string(kFrameLayerName),
+                                              std::string(kViaLayerName)};
   std::vector<std::string> names;
   for (std::size_t i = 0; i < model.layers.size(); ++i) {
     const std::string base = BaseName(model.layers[i].name, static_cast<int>(i) + 1);

@@ -3,11 +3,17 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quor::dxfconv {
 
 struct ConverterModel;
+
+// The layers the drawing has besides the model's: the template's own and the converter's.
+constexpr std::string_view kTemplateLayerName = "0";
+constexpr std::string_view kFrameLayerName = "frame";
+constexpr std::string_view kViaLayerName = "via";
 
 // DXF layer names are at most this long here.
 constexpr std::size_t kDxfLayerNameLength = 40;

@@ -29,14 +29,15 @@ constexpr int kViaColour = 3;
 }  // namespace
 
 DxfWriter::DxfWriter(ConverterRecord& record, const DxfFiles& files)
-    : m_record(record), m_files(files), m_drawing(files.drawingTemplate, kDrawingValueLength) {}
+    : m_record(record), m_files(files), m_drawing(files.drawingTemplate, kDrawingValueLength) {
+  m_record.layerNames = MakeDxfLayerNames(m_record.model);
+}
 
 void DxfWriter::WriteScratch(const DxfPair& pair) {
   WriteDxfPair(m_files.scratch, pair);
 }
 
 StepResult DxfWriter::write_dxf() {
-  m_record.layerNames = MakeDxfLayerNames(m_record.model);
   // A step also fails when the scratch file could not take what it wrote.
   if (!copy_dxf_header() || !m_files.scratch) return StepResult::Failure("Error reading header");
   if (!write_layer_table() || !m_files.scratch) return StepResult::Failure("Error parsing layers");
@@ -95,7 +96,7 @@ bool DxfWriter::write_layer_table() {
 bool DxfWriter::write_layer_entry() {
   std::vector<DxfPair> entry;
   if (!ReadDxfTemplate(m_files.layerTemplate, kLayerTemplatePairs, entry)) return false;
-  const auto writeEntry = [&](const std::string& name, int colour) {
+  const auto writeEntry = [&](std::string_view name, int colour) {
     entry[kLayerHandle].value = m_record.TakeHandle();
     entry[kLayerName].value = name;
     entry[kLayerColour].value = FormatInteger(colour);
@@ -103,8 +104,8 @@ bool DxfWriter::write_layer_entry() {
   };
   const auto& layers = m_record.model.layers;
   for (std::size_t i = 0; i < layers.size(); ++i) writeEntry(m_record.layerNames[i], layers[i].colourCode);
-  writeEntry("frame", kFrameColour);
-  writeEntry("via", kViaColour);
+  writeEntry(kFrameLayerName, kFrameColour);
+  writeEntry(kViaLayerName, kViaColour);
   return true;
 }
 

@@ -13,6 +13,7 @@ struct ConverterRecord;
 
 class DxfWriter {
  public:
+  // Gives the record's model layers their DXF names.
   DxfWriter(ConverterRecord& record, const DxfFiles& files);
 
   // Runs the steps below in order; the first that fails ends the writer with its message.
