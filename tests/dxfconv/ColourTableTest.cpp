@@ -9,12 +9,12 @@
 namespace quor::dxfconv {
 namespace {
 
-// 255 records: code k + 1000 for k, a record split over two lines, commas and
-// extra values here and there; the colours make entry k the nearest to (k, k, k).
+// 255 records: code k + 1000 for k (0 for 200), every third record split over
+// two lines, commas and extra values; entry k is the nearest to (k, k, k).
 std::string ColourFile(int records) {
   std::string text;
   for (int k = 1; k <= records; ++k) {
-    const std::string code = std::to_string(k + 1000);
+    const std::string code = std::to_string(k == 200 ? 0 : k + 1000);
     const std::string c = std::to_string(k);
     if (k % 3 == 0)
       text += code + ", " + c + "\n" + c + "," + c + "\n";
@@ -46,7 +46,9 @@ TEST(ColourTable, ColourFileReplacesThePaletteOnlyWhenAllRecordsRead) {
   EXPECT_EQ(table.At(3).code, 1003);
   EXPECT_EQ(table.At(3).blue, 3);
   EXPECT_EQ(table.At(255).red, 255);
-  EXPECT_EQ(table.ColourCode(200, 200, 200, 9), 9) << "code 1200 is no colour number: the ordinal";
+  // Codes 0 and 1100 are no colour numbers: the layer's ordinal stands instead.
+  EXPECT_EQ(table.ColourCode(200, 200, 200, 9), 9);
+  EXPECT_EQ(table.ColourCode(100, 100, 100, 9), 9);
 
   test::WriteFile(path, ColourFile(254));
   table.Load(path);
@@ -59,17 +61,6 @@ TEST(ColourTable, ColourFileReplacesThePaletteOnlyWhenAllRecordsRead) {
 
   table.Load(dir.Path() / "missing.cnv");
   EXPECT_EQ(table.At(255).blue, 192);
-}
-
-TEST(ColourTable, CodeZeroGivesTheOrdinal) {
-  test::TempDir dir;
-  std::string text = "0 0 0 0\n";
-  for (int k = 2; k <= 255; ++k) text += std::to_string(k) + " 255 255 255\n";
-  test::WriteFile(dir.Path() / "c.cnv", text);
-  ColourTable table;
-  table.Load(dir.Path() / "c.cnv");
-  EXPECT_EQ(table.ColourCode(0, 0, 0, 42), 42);
-  EXPECT_EQ(table.ColourCode(255, 255, 255, 42), 2);
 }
 
 }  // namespace
