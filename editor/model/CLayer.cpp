@@ -9,7 +9,6 @@
 #include "editor/model/ModelTextLine.h"
 #include "editor/model/NumberFormat.h"
 #include "platform/archive/Archive.h"
-#include "platform/archive/ArchiveException.h"
 #include "platform/error/TextError.h"
 
 namespace quor {
@@ -145,10 +144,7 @@ void CLayer::Serialize(Archive& ar) {
   locked = ar.ReadU8() != 0;
   visible = ar.ReadU8() != 0;
   LoadName(ar);
-  const std::int32_t count = ar.ReadI32();
-  if (count > 0 && static_cast<std::size_t>(count) > ar.Remaining() / kMinPolygonRecordSize) {
-    throw ArchiveException(ArchiveException::Cause::EndOfFile);
-  }
+  const std::int32_t count = ar.ReadCount(kMinPolygonRecordSize);
   for (std::int32_t i = 0; i < count; ++i) {
     auto polygon = std::make_unique<CConductorPolygon>();
     polygon->Serialize(ar);

@@ -11,7 +11,6 @@
 #include "editor/model/NumberFormat.h"
 #include "editor/model/ViewMapping.h"
 #include "platform/archive/Archive.h"
-#include "platform/archive/ArchiveException.h"
 
 namespace quor {
 
@@ -127,11 +126,7 @@ void CPolyline::Serialize(Archive& ar) {
     return;
   }
   const std::uint8_t storedClosed = ar.ReadU8();
-  const std::int32_t count = ar.ReadI32();
-  // A count the remaining data cannot hold means the file was cut short.
-  if (count > 0 && static_cast<std::size_t>(count) > ar.Remaining() / kNodeRecordSize) {
-    throw ArchiveException(ArchiveException::Cause::EndOfFile);
-  }
+  const std::int32_t count = ar.ReadCount(kNodeRecordSize);
   for (std::int32_t i = 0; i < count; ++i) {
     Point3 node;
     node.Serialize(ar);

@@ -16,8 +16,9 @@ class TreeControl {
  public:
   using Item = std::intptr_t;
   static constexpr Item kNoItem = 0;
-  static constexpr Item kRoot = -1;  // as parent: the top level
-  static constexpr Item kLast = -2;  // as insert-after: after the last child
+  static constexpr Item kRoot = -1;   // as parent: the top level
+  static constexpr Item kLast = -2;   // as insert-after: after the last child
+  static constexpr Item kFirst = -3;  // as insert-after: before the first child
 
   // The model object an item stands for; the group items stand for none.
   using Object = std::variant<std::monostate, CLayer*, CShape*>;

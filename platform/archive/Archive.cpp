@@ -61,6 +61,15 @@ double Archive::ReadF64() {
   return std::bit_cast<double>(ReadLittleEndian(8));
 }
 
+std::int32_t Archive::ReadCount(std::size_t minRecordSize) {
+  assert(minRecordSize > 0 && "records take room");
+  const std::int32_t count = ReadI32();
+  if (count > 0 && static_cast<std::size_t>(count) > Remaining() / minRecordSize) {
+    throw ArchiveException(ArchiveException::Cause::EndOfFile);
+  }
+  return count;
+}
+
 void Archive::ReadBytes(std::span<std::uint8_t> out) {
   assert(IsLoading() && "reading from an archive that stores");
   if (Remaining() < out.size()) throw ArchiveException(ArchiveException::Cause::EndOfFile);

@@ -41,7 +41,12 @@ class Archive {
   void Transfer(std::int32_t& value);
   void Transfer(double& value);
 
-  // Bytes not yet read; lets readers reject counts the data cannot hold.
+  // Reads an i32 record count; a count larger than the remaining data could
+  // hold with records of at least `minRecordSize` bytes means the data was cut
+  // short and throws ArchiveException(EndOfFile) at once.
+  std::int32_t ReadCount(std::size_t minRecordSize);
+
+  // Bytes not yet read.
   std::size_t Remaining() const { return m_bytes.size() - m_position; }
 
  private:

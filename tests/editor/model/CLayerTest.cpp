@@ -7,6 +7,7 @@
 #include "editor/model/FakeViewMapping.h"
 #include "editor/model/LayerColourTable.h"
 #include "editor/model/RecordingTreeControl.h"
+#include "editor/model/ThrownText.h"
 #include "platform/archive/Archive.h"
 #include "platform/draw/RecordingDrawContext.h"
 #include "platform/error/TextError.h"
@@ -27,15 +28,7 @@ std::unique_ptr<CConductorPolygon> Rect(double left, double bottom, double right
   return polygon;
 }
 
-template <typename Call>
-std::string ThrownText(Call call) {
-  try {
-    call();
-  } catch (const TextError& e) {
-    return e.Text();
-  }
-  return "";
-}
+using test::ThrownText;
 
 TEST(CLayerTest, NameIsCutToFiftyCharacters) {
   CLayer layer(CDielectric(1, 0), std::string(60, 'n'), true, false);

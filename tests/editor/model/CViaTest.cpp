@@ -7,6 +7,7 @@
 #include "editor/model/DocumentSettings.h"
 #include "editor/model/FakeViewMapping.h"
 #include "editor/model/RecordingTreeControl.h"
+#include "editor/model/ThrownText.h"
 #include "platform/archive/Archive.h"
 #include "platform/draw/RecordingDrawContext.h"
 #include "platform/error/TextError.h"
@@ -15,12 +16,7 @@ namespace quor {
 namespace {
 
 std::string ThrownText(double er, double z) {
-  try {
-    CDielectric dielectric(er, z);
-  } catch (const TextError& e) {
-    return e.Text();
-  }
-  return "";
+  return test::ThrownText([=] { CDielectric dielectric(er, z); });
 }
 
 TEST(CDielectricTest, RefusesImpossibleLayersWithTheirTexts) {

@@ -69,6 +69,22 @@ TEST(ArchiveTest, ReadingPastTheEndThrowsEndOfFileAndConsumesNothing) {
   EXPECT_EQ(ar.ReadU16(), 0x0201);
 }
 
+TEST(ArchiveTest, CountsBeyondTheRemainingDataAreRefused) {
+  Bytes bytes;
+  Archive store(bytes, Archive::Mode::Store);
+  store.WriteI32(2);
+  store.WriteBytes(Bytes(20, 0));
+  store.WriteI32(-7);
+  Archive load(bytes, Archive::Mode::Load);
+  EXPECT_EQ(load.ReadCount(12), 2);  // 24 bytes follow: two records of 12 fit
+  Archive tooLarge(bytes, Archive::Mode::Load);
+  EXPECT_THROW(tooLarge.ReadCount(13), ArchiveException);
+  Archive negative(bytes, Archive::Mode::Load);
+  Bytes skip(24);
+  negative.ReadBytes(skip);
+  EXPECT_EQ(negative.ReadCount(1000), -7);  // nothing to read: the caller reads no records
+}
+
 TEST(ArchiveTest, FileRoundTripAndMissingFile) {
   const auto path = std::filesystem::temp_directory_path() / "quor_archive_test.bin";
   const Bytes bytes{0, 1, 2, 0xFF, 0x1A, 0x0D, 0x0A};

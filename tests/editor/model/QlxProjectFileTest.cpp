@@ -1,0 +1,266 @@
+#include "editor/model/QlxProjectFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <vector>
+
+#include "ExampleProjects.h"
+#include "editor/model/CStructure.h"
+#include "editor/model/DocumentSettings.h"
+#include "editor/model/QlxFileHeader.h"
+#include "platform/archive/Archive.h"
+#include "platform/archive/ArchiveException.h"
+#include "platform/archive/ArchiveFile.h"
+#include "platform/error/TextError.h"
+
+namespace quor {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// A new project as the document makes it: default settings, a 1000 x 1000
+// mil footprint and the first layer at z = 0.
+void MakeNewProject(CStructure& structure) {
+  structure.SetFootprint(2540, 2540);
+  structure.AddLayer(CDielectric(1.0, 0.0), std::nullopt, true, false);
+}
+
+Bytes Store(DocumentSettings settings, CStructure& structure) {
+  Bytes bytes;
+  Archive ar(bytes, Archive::Mode::Store);
+  SerializeQlxProject(ar, settings, structure);
+  return bytes;
+}
+
+void Load(Bytes bytes, DocumentSettings& settings, CStructure& structure) {
+  Archive ar(bytes, Archive::Mode::Load);
+  SerializeQlxProject(ar, settings, structure);
+}
+
+ArchiveException::Cause LoadFailure(const Bytes& bytes) {
+  DocumentSettings settings;
+  CStructure structure;
+  try {
+    Load(bytes, settings, structure);
+  } catch (const ArchiveException& e) {
+    return e.GetCause();
+  }
+  ADD_FAILURE() << "the bytes were accepted";
+  return ArchiveException::Cause::Generic;
+}
+
+void Patch(Bytes& bytes, std::size_t offset, const void* value, std::size_t size) {
+  std::memcpy(bytes.data() + offset, value, size);
+}
+
+// Three layers with names and flags, polygons in a deliberate drawing order,
+// two vias and counters that no longer match the object count.
+void MakeRichProject(CStructure& structure) {
+  structure.SetFootprint(3000, 2000);
+  structure.SetMetallization(true, false, true, false);
+  structure.AddLayer(CDielectric(1.0, 0.0), std::nullopt, true, false);
+  CLayer& middle = structure.AddLayer(CDielectric(4.4, 160), std::string(50, 'M'), false, true);
+  structure.AddLayer(CDielectric(2.2, 320), "top side", true, false);
+  for (int i = 0; i < 3; ++i) {
+    auto polygon = std::make_unique<CConductorPolygon>();
+    for (const Point3& p : {Point3(10 * i, 0, 160), Point3(100, 0, 160), Point3(100, 100, 160)})
+      polygon->AddNode(p);
+    polygon->SetClosed(i != 1);
+    polygon->conductorIndex = static_cast<std::uint32_t>(i);
+    structure.AddNewShapeAtZ(160, std::move(polygon));
+  }
+  structure.SendToBack(*middle.GetShapes().back());
+  structure.RemoveLayerAtZ(320);
+  structure.AddLayer(CDielectric(3.0, 500), std::nullopt, true, false);
+  CLayer& ground = structure.FindLayerByZ(0);
+  CLayer& top = structure.FindLayerByZ(500);
+  structure.AddVia(std::make_unique<CVia>(5, 50, 50, &middle, &ground, true));
+  structure.AddVia(std::make_unique<CVia>(7, 80, 20, &top, &middle, false));
+  structure.RemoveVia(structure.GetVias().front().get());
+  structure.AddVia(std::make_unique<CVia>(9, 20, 80, &top, &ground, true));
+}
+
+TEST(QlxProjectFileTest, NewProjectIs189BytesWithTheDefaultHeader) {
+  CStructure structure;
+  MakeNewProject(structure);
+  const Bytes bytes = Store(DocumentSettings{}, structure);
+  ASSERT_EQ(bytes.size(), 189u);
+
+  Bytes expected;
+  Archive ar(expected, Archive::Mode::Store);
+  for (char c : std::string("QUOR")) ar.WriteU8(static_cast<std::uint8_t>(c));
+  ar.WriteU8(1);
+  ar.WriteU8(0);
+  ar.WriteU16(6);
+  ar.WriteF64(0.01);
+  ar.WriteF64(1.0);
+  ar.WriteF64(1.0);
+  ar.WriteI32(0);
+  ar.WriteI32(1000000000);
+  ar.WriteF64(1.0);
+  ar.WriteF64(1.0);
+  ar.WriteI32(3);
+  ar.WriteF64(254.0);
+  ar.WriteI32(4);
+  ASSERT_EQ(expected.size(), static_cast<std::size_t>(kQlxFileHeaderSize));
+  EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + kQlxFileHeaderSize), expected);
+  // The counters close the file: one layer numbered, no polygon, no via.
+  const Bytes counters{1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+  EXPECT_EQ(Bytes(bytes.end() - 12, bytes.end()), counters);
+}
+
+TEST(QlxProjectFileTest, SaveThenLoadReproducesEverything) {
+  CStructure structure;
+  MakeRichProject(structure);
+  DocumentSettings settings;
+  settings.FrequencyStart = 0.5;
+  settings.FrequencyStop = 3;
+  settings.FrequencySteps = 10;
+  settings.FrequencyUnits = 1;
+  settings.Units = 0;
+  settings.GridSpacing = 50;
+  settings.NumberOfViaSegments = 8;
+  const Bytes bytes = Store(settings, structure);
+
+  DocumentSettings loadedSettings;
+  CStructure loaded;
+  Load(bytes, loadedSettings, loaded);
+  EXPECT_EQ(Store(loadedSettings, loaded), bytes);
+  EXPECT_EQ(loadedSettings.FrequencyUnits, 1);
+  EXPECT_EQ(loadedSettings.GridSpacing, 50);
+
+  std::vector<double> heights;
+  for (const auto& layer : loaded.GetLayers()) heights.push_back(layer->GetZ());
+  EXPECT_EQ(heights, (std::vector<double>{0, 160, 500}));
+  const CLayer& middle = loaded.FindLayerByZ(160);
+  EXPECT_EQ(middle.GetName(), std::string(50, 'M'));
+  EXPECT_TRUE(middle.locked);
+  EXPECT_FALSE(middle.visible);
+  std::vector<std::uint32_t> ids;
+  for (const auto& polygon : middle.GetShapes()) ids.push_back(polygon->id);
+  EXPECT_EQ(ids, (std::vector<std::uint32_t>{2, 0, 1}));
+  EXPECT_FALSE(middle.GetShapeById(1).IsClosed());
+  ASSERT_EQ(loaded.GetViaCount(), 2);
+  EXPECT_EQ(loaded.GetVias().front()->id, 1u);
+  EXPECT_EQ(loaded.GetVias().front()->GetBottomLayer(), &middle);
+  EXPECT_EQ(loaded.GetVias().back()->id, 2u);
+  EXPECT_EQ(loaded.GetLayerCounter(), 4u);
+  EXPECT_EQ(loaded.GetNextShapeId(), 3u);
+  EXPECT_EQ(loaded.GetNextViaId(), 3u);
+  bool top = false, left = true, bottom = false, right = true;
+  loaded.GetMetallization(top, left, bottom, right);
+  EXPECT_TRUE(top && !left && bottom && !right);
+}
+
+TEST(QlxProjectFileTest, RefusesOtherVersionsButNotAnyUnitLength) {
+  CStructure structure;
+  MakeNewProject(structure);
+  const Bytes good = Store(DocumentSettings{}, structure);
+  for (auto [offset, value] :
+       {std::pair<std::size_t, std::uint8_t>{6, 5}, {6, 7}, {4, 0}, {5, 1}, {0, 'q'}}) {
+    Bytes bad = good;
+    bad[offset] = value;
+    EXPECT_EQ(LoadFailure(bad), ArchiveException::Cause::BadIndex) << offset << " " << int(value);
+  }
+  Bytes anyUnit = good;
+  const double unit = 12345.0;
+  Patch(anyUnit, 8, &unit, sizeof unit);
+  DocumentSettings settings;
+  CStructure loaded;
+  EXPECT_NO_THROW(Load(anyUnit, settings, loaded));
+}
+
+TEST(QlxProjectFileTest, RefusesValuesThatWouldIndexOrDivideWrongly) {
+  CStructure structure;
+  MakeNewProject(structure);
+  const Bytes good = Store(DocumentSettings{}, structure);
+  const std::int32_t badUnit = 9;
+  Bytes bad = good;
+  Patch(bad, 56, &badUnit, sizeof badUnit);
+  EXPECT_EQ(LoadFailure(bad), ArchiveException::Cause::BadIndex);
+  for (double spacing : {0.0, -254.0, std::nan("")}) {
+    bad = good;
+    Patch(bad, 60, &spacing, sizeof spacing);
+    EXPECT_EQ(LoadFailure(bad), ArchiveException::Cause::BadIndex) << spacing;
+  }
+  const double zero = 0.0;
+  bad = good;
+  Patch(bad, 72, &zero, sizeof zero);  // footprint length
+  EXPECT_EQ(LoadFailure(bad), ArchiveException::Cause::BadIndex);
+  // A layer count far beyond the data is a file cut short, found at once.
+  const std::int32_t huge = 0x7FFFFFFF;
+  bad = good;
+  Patch(bad, 92, &huge, sizeof huge);
+  EXPECT_EQ(LoadFailure(bad), ArchiveException::Cause::EndOfFile);
+}
+
+TEST(QlxProjectFileTest, EveryTruncationIsRefusedAsEndOfFile) {
+  CStructure structure;
+  MakeRichProject(structure);
+  const Bytes bytes = Store(DocumentSettings{}, structure);
+  for (std::size_t size = 0; size < bytes.size(); ++size) {
+    ASSERT_EQ(LoadFailure(Bytes(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(size))),
+              ArchiveException::Cause::EndOfFile)
+        << size;
+  }
+}
+
+TEST(QlxProjectFileTest, UnknownMultiplierKeepsTheFrequencyUnit) {
+  CStructure structure;
+  MakeNewProject(structure);
+  Bytes bytes = Store(DocumentSettings{}, structure);
+  const std::int32_t multiplier = 1000000;
+  Patch(bytes, 36, &multiplier, sizeof multiplier);
+  DocumentSettings settings;
+  CStructure loaded;
+  Load(bytes, settings, loaded);
+  EXPECT_EQ(settings.FrequencyUnits, 1);
+
+  const std::int32_t unknown = 42;
+  Patch(bytes, 36, &unknown, sizeof unknown);
+  DocumentSettings kept;
+  kept.FrequencyUnits = 0;
+  CStructure again;
+  Load(bytes, kept, again);
+  EXPECT_EQ(kept.FrequencyUnits, 0);
+}
+
+TEST(QlxProjectFileTest, ViaOnAMissingHeightFailsTheLoadAndLeavesNothing) {
+  CStructure structure;
+  MakeRichProject(structure);
+  const auto path = std::filesystem::temp_directory_path() / "quor_missing_layer.qlx";
+  SaveQlxProjectFile(path, DocumentSettings{}, structure);
+  Bytes bytes = ReadArchiveFile(path);
+  // The last via record's bottom height sits 12 + 1 + 8 bytes from the end.
+  const double nowhere = 123.0;
+  Patch(bytes, bytes.size() - 21, &nowhere, sizeof nowhere);
+  WriteArchiveFile(path, bytes);
+
+  DocumentSettings settings;
+  settings.Units = 1;
+  CStructure loaded;
+  try {
+    LoadQlxProjectFile(path, settings, loaded);
+    FAIL() << "no exception";
+  } catch (const TextError& e) {
+    EXPECT_STREQ(e.Text(), "Layer does not exist");
+  }
+  EXPECT_EQ(loaded.GetLayerCount(), 0);
+  EXPECT_EQ(settings.Units, 1);
+  std::filesystem::remove(path);
+  EXPECT_THROW(LoadQlxProjectFile(path, settings, loaded), ArchiveException);
+}
+
+TEST(QlxProjectFileTest, CommittedExamplesAreWhatTheModelBuilds) {
+  for (ExampleProject& project : BuildExampleProjects()) {
+    const Bytes built = Store(project.settings, *project.structure);
+    const auto path = std::filesystem::path(QUOR_SOURCE_DIR) / "examples" / project.fileName;
+    EXPECT_EQ(ReadArchiveFile(path), built) << project.fileName << ": run quor_make_examples examples";
+  }
+}
+
+}  // namespace
+}  // namespace quor
