@@ -1,4 +1,4 @@
-// Reads the converter's text inputs the way free-format (list-directed) reads
+// Reads the converter's text inputs the way free-format reads
 // take them: every read starts on a new line, values are separated by blanks
 // or commas and may run over several lines, and what is left on the last line
 // of a read is dropped. Lines may end with CR LF or LF.
