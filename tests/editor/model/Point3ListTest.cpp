@@ -87,16 +87,6 @@ TEST(Point3ListTest, CopiesAreDeepAndSelfAssignmentKeepsTheNodes) {
   EXPECT_EQ(Xs(copy), (std::vector<double>{0, 1, 2}));
 }
 
-TEST(Point3Test, VectorArithmetic) {
-  Point3 cross;
-  Cross(cross, Point3(1, 0, 0), Point3(0, 1, 0));
-  EXPECT_EQ(cross, Point3(0, 0, 1));
-  EXPECT_DOUBLE_EQ(Dot(Point3(1, 2, 3), Point3(4, 5, 6)), 32);
-  EXPECT_DOUBLE_EQ(Distance(Point3(1, 1, 1), Point3(4, 5, 1)), 5);
-  EXPECT_DOUBLE_EQ(DistanceFromLine(Point3(1, 0, 0), Point3(5, 3, 0)), 3);
-  EXPECT_DOUBLE_EQ(DistanceFromLine(Point3(2, 0, 0), Point3(5, 0, 4)), 4);
-}
-
 TEST(DoubleRectTest, NormalizeAndUnion) {
   // A drag from lower right (10, 0) to upper left (0, 5).
   DoubleRect drag{0, 5, 10, 0};
