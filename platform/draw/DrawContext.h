@@ -121,7 +121,7 @@ class DrawContext {
   virtual DeviceRect DrawEdge(const DeviceRect& rect, unsigned edge, unsigned flags) = 0;
   // Lays the text out in the rectangle by the DT_ flags, clipped to it.
   virtual void DrawText(std::string_view text, const DeviceRect& rect, unsigned format) = 0;
-  // A push-button check box filling the rectangle.
+  // A push-button check box, as large a square as the rectangle holds, centred in it.
   virtual void DrawCheckBox(const DeviceRect& rect, bool checked) = 0;
   // Extent of a single line in the selected font; the height is the font's line height.
   virtual DeviceSize TextExtent(std::string_view text) = 0;

@@ -244,8 +244,13 @@ void PixelCanvas::Edge(const DeviceRect& rect, unsigned edge, unsigned flags) {
 }
 
 void PixelCanvas::CheckBox(const DeviceRect& rect, bool checked) {
-  const DeviceRect r = Normalised(rect);
-  if (r.right - r.left < 4 || r.bottom - r.top < 4) return;
+  // A square box, centred in the rectangle.
+  const DeviceRect area = Normalised(rect);
+  const int side = std::min(area.right - area.left, area.bottom - area.top);
+  if (side < 4) return;
+  const int left = area.left + (area.right - area.left - side) / 2;
+  const int top = area.top + (area.bottom - area.top - side) / 2;
+  const DeviceRect r{left, top, left + side, top + side};
   // A sunken box: shadow and dark shadow at the top left, face and highlight at the bottom right.
   FillRect({r.left, r.top, r.right, r.top + 1}, kButtonShadowColour, RasterOp::CopyPen);
   FillRect({r.left, r.top, r.left + 1, r.bottom}, kButtonShadowColour, RasterOp::CopyPen);

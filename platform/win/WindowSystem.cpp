@@ -5,6 +5,11 @@
 
 namespace quor::win {
 
+WindowSystem& ThreadWindowSystem() {
+  thread_local WindowSystem system;
+  return system;
+}
+
 ATOM WindowSystem::RegisterClass(WindowClass windowClass) {
   if (m_classes.contains(windowClass.name)) return 0;
   const std::string name = windowClass.name;

@@ -92,4 +92,8 @@ class WindowSystem {
   ATOM m_nextAtom = 0xC000;
 };
 
+// The window system of the calling thread, as the platform keeps one
+// message queue per thread; tests make their own WindowSystem instead.
+WindowSystem& ThreadWindowSystem();
+
 }  // namespace quor::win

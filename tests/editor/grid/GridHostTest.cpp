@@ -1,0 +1,130 @@
+// The grid in a real wx window under X: typing, the screen, the XOR frame.
+#include <gtest/gtest.h>
+#include <wx/filename.h>
+#include <wx/uiaction.h>
+
+#include <string>
+
+#include "editor/grid/GridCellRef.h"
+#include "editor/grid/GridDemoFrame.h"
+#include "editor/grid/GridHost.h"
+#include "editor/grid/GridMessages.h"
+#include "editor/grid/GridWndProc.h"
+#include "platform/win/WindowSystem.h"
+#include "support/WxTestPump.h"
+
+// Last: Xlib's macros would clash with names above.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace quor::grid {
+namespace {
+
+// What the X server shows, read on a connection of its own.
+wxImage CaptureScreen(const wxWindow& window) {
+  const wxRect r = window.GetScreenRect();
+  wxImage shot(r.width, r.height);
+  Display* display = XOpenDisplay(nullptr);
+  if (!display) return shot;
+  XImage* image = XGetImage(display, DefaultRootWindow(display), r.x, r.y, static_cast<unsigned>(r.width),
+                            static_cast<unsigned>(r.height), AllPlanes, ZPixmap);
+  for (int y = 0; image && y < r.height; ++y) {
+    for (int x = 0; x < r.width; ++x) {
+      const unsigned long pixel = XGetPixel(image, x, y);
+      shot.SetRGB(x, y, (pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+    }
+  }
+  if (image) XDestroyImage(image);
+  XCloseDisplay(display);
+  return shot;
+}
+
+bool SameImage(const wxImage& a, const wxImage& b) {
+  if (a.GetSize() != b.GetSize()) return false;
+  return std::equal(a.GetData(), a.GetData() + a.GetWidth() * a.GetHeight() * 3, b.GetData());
+}
+
+int CountColour(const wxImage& image, unsigned char r, unsigned char g, unsigned char b) {
+  int count = 0;
+  const unsigned char* p = image.GetData();
+  for (int i = 0; i < image.GetWidth() * image.GetHeight(); ++i, p += 3)
+    count += p[0] == r && p[1] == g && p[2] == b;
+  return count;
+}
+
+std::string CellText(GridHost& grid, int row, int column) {
+  GridCellRef ref{row, column};
+  std::string text;
+  grid.Send(GRM_GETCELLTEXT, reinterpret_cast<win::WPARAM>(&ref), reinterpret_cast<win::LPARAM>(&text));
+  return text;
+}
+
+class GridHostTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { RegisterGridClass(win::ThreadWindowSystem()); }
+
+  void SetUp() override {
+    m_frame = new GridDemoFrame;
+    m_frame->Show();
+    m_frame->Raise();
+    ASSERT_TRUE(test::PumpUntil([&] { return m_frame->IsShownOnScreen(); }));
+    m_frame->Grid().SetFocus();
+    ASSERT_TRUE(test::PumpUntil([&] { return wxWindow::FindFocus() == &m_frame->Grid(); }));
+    test::PumpEvents(std::chrono::milliseconds(300));
+  }
+
+  void TearDown() override {
+    m_frame->Destroy();
+    test::PumpEvents();
+  }
+
+  GridDemoFrame* m_frame = nullptr;
+};
+
+TEST_F(GridHostTest, TypingThenEnterStoresTheTextAndMovesTheCursorDown) {
+  GridHost& grid = m_frame->Grid();
+  wxUIActionSimulator input;
+  input.Text("12");
+  input.Char(WXK_RETURN);
+  ASSERT_TRUE(test::PumpUntil([&] { return grid.Send(GRM_GETCURSORROW) == 2; }));
+  EXPECT_EQ(CellText(grid, 1, 1), "12");
+  GridCellRef ref{1, 1};
+  EXPECT_EQ(grid.Send(GRM_GETCELLKIND, reinterpret_cast<win::WPARAM>(&ref)), kKindNumber);
+  EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(), "Notification 5 at row 2, column 1");
+}
+
+TEST_F(GridHostTest, ScreenshotShowsHeadingsCellsAndTheCursorRow) {
+  test::PumpEvents(std::chrono::milliseconds(200));
+  const wxImage shot = CaptureScreen(*m_frame);
+  const wxString directory = wxString(QUOR_BIN_DIR) + "/../screenshots";
+  wxFileName::Mkdir(directory, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+  ASSERT_TRUE(shot.SaveFile(directory + "/grid_demo.png", wxBITMAP_TYPE_PNG));
+  // The focused cursor row is dark blue, headings and row headers button face.
+  EXPECT_GT(CountColour(shot, 0x00, 0x00, 0x80), 100);
+  EXPECT_GT(CountColour(shot, 0xF0, 0xF0, 0xF0), 500);
+  // The screen shows exactly what the grid drew into its buffer.
+  const wxImage buffer = m_frame->Grid().Buffer().Image();
+  const wxImage onScreen =
+      CaptureScreen(m_frame->Grid())
+          .GetSubImage(wxRect(m_frame->Grid().GetClientAreaOrigin(), m_frame->Grid().GetClientSize()));
+  EXPECT_EQ(CountColour(onScreen, 0x00, 0x00, 0x80), CountColour(buffer, 0x00, 0x00, 0x80));
+}
+
+TEST_F(GridHostTest, FocusFrameDrawnTwiceRestoresThePixels) {
+  GridHost& grid = m_frame->Grid();
+  const wxImage before = grid.Buffer().Image();
+  const wxImage screenBefore = CaptureScreen(grid);
+  grid.Send(GRM_TOGGLEFOCUSFRAME);
+  grid.Update();
+  test::PumpEvents(std::chrono::milliseconds(200));
+  EXPECT_FALSE(SameImage(grid.Buffer().Image(), before));
+  EXPECT_FALSE(SameImage(CaptureScreen(grid), screenBefore));
+  grid.Send(GRM_TOGGLEFOCUSFRAME);
+  grid.Update();
+  test::PumpEvents(std::chrono::milliseconds(200));
+  EXPECT_TRUE(SameImage(grid.Buffer().Image(), before));
+  EXPECT_TRUE(SameImage(CaptureScreen(grid), screenBefore));
+}
+
+}  // namespace
+}  // namespace quor::grid
