@@ -1,0 +1,91 @@
+#include "solver/segment/SegmentLimits.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "solver/segment/SegmentCellGrids.h"
+#include "solver/segment/SegmentGrid.h"
+#include "solver/segment/SegmentPatchShapes.h"
+
+namespace {
+
+// Start values of the minimum searches: no edge in the way along u or v, and
+// other conductors counted as far once they are 1000 steps away.
+constexpr double kFar = 1e20;
+constexpr double kFarConductorSteps = 1000.0;
+// A bridge edge stands far from every cell.
+constexpr double kBridgeDistance = 1e10;
+// Dielectric cells, and the distance to other conductors, grow more slowly.
+constexpr double kSlowGrowth = 1.2;
+
+struct CellDistances {
+  double u = kFar;
+  double v = kFar;
+  double otherConductor = kFar;
+};
+
+CellDistances DistancesFrom(const Point3& centre, const std::array<Point3, 3>& axes,
+                            std::span<const SegmentEdge> edges, std::int32_t cellIndex, double step) {
+  CellDistances d;
+  d.otherConductor = step * kFarConductorSteps;
+  for (const SegmentEdge& edge : edges) {
+    std::array<double, 3> r{kBridgeDistance, kBridgeDistance, kBridgeDistance};
+    if (!edge.bridge) r = RayLineDistances(centre, edge.start, edge.end, axes);
+    d.u = std::min(d.u, r[0]);
+    d.v = std::min(d.v, r[1]);
+    if (edge.conductorIndex != cellIndex) d.otherConductor = std::min(d.otherConductor, r[2]);
+  }
+  return d;
+}
+
+// (distance / step)^exponent, truncated, within 1..most; computed in double
+// so that a cell far from everything cannot overflow the integer.
+std::int32_t Limit(double distance, double step, double exponent, std::int32_t most) {
+  const double limit = std::trunc(std::pow(distance / step, exponent));
+  if (!(limit > 1.0)) return 1;
+  return limit < most ? static_cast<std::int32_t>(limit) : most;
+}
+
+}  // namespace
+
+std::vector<SegmentEdge> CollectSegmentEdges(std::span<const Plate> plates) {
+  std::vector<SegmentEdge> edges;
+  for (const Plate& plate : plates) {
+    for (const Polygon& polygon : plate.outline) {
+      const auto v = polygon.Vertices();
+      const auto flags = polygon.Flags();
+      for (std::size_t i = 0; i < v.size(); ++i) {
+        const std::size_t next = (i + 1) % v.size();
+        edges.push_back({v[i], v[next], plate.conductorIndex, flags[i] != 0 && flags[next] != 0});
+      }
+    }
+  }
+  return edges;
+}
+
+bool ComputeSubdivisionLimits(const SegmentGrid& grid, SegmentCellGrids& cells,
+                              std::span<const SegmentEdge> edges, std::int32_t dielectricIndex, double refine,
+                              const std::atomic<std::int32_t>& runFlag) {
+  const std::array<Point3, 3> axes{grid.U(), grid.V(), grid.Normal()};
+  const double step = grid.Step();
+  const std::int32_t most = std::max(cells.cellsU, cells.cellsV);
+  for (std::int32_t b = 0; b < cells.cellsV; ++b) {
+    for (std::int32_t a = 0; a < cells.cellsU; ++a) {
+      if (runFlag.load() == 0) return false;
+      const std::size_t i = cells.Index(a, b);
+      const std::int32_t state = cells.state[i];
+      if (state < 0) {
+        cells.limitU[i] = cells.limitV[i] = cells.limitN[i] = 1;
+        continue;
+      }
+      const double inPlane = state == dielectricIndex ? kSlowGrowth * refine : refine;
+      const double normal = kSlowGrowth * refine;
+      const CellDistances d = DistancesFrom(grid.CellCentre(a, b), axes, edges, state, step);
+      cells.limitU[i] = Limit(d.u, step, inPlane, most);
+      cells.limitV[i] = Limit(d.v, step, inPlane, most);
+      cells.limitN[i] = Limit(d.otherConductor, step, normal, most);
+    }
+  }
+  return true;
+}

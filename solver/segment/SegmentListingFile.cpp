@@ -1,0 +1,25 @@
+#include "solver/segment/SegmentListingFile.h"
+
+#include <cstdio>
+#include <utility>
+
+#include "solver/segment/LstFileWriter.h"
+#include "solver/QuorError.h"
+
+SegmentListingFile::SegmentListingFile(std::string path)
+    : m_path(std::move(path)), m_out(m_path, std::ios::out | std::ios::trunc) {
+  if (!m_out.is_open()) throw QUOR_error::error::Internal;
+}
+
+SegmentListingFile::~SegmentListingFile() {
+  if (m_complete) return;
+  m_out.close();
+  std::remove(m_path.c_str());
+}
+
+void SegmentListingFile::Complete(const SegmentPatchStore& patches, std::span<const Plate> plates) {
+  WriteLstFile(m_out, patches, plates);
+  m_out.close();
+  if (m_out.fail()) throw QUOR_error::error::Internal;
+  m_complete = true;
+}

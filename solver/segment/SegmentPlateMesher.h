@@ -1,0 +1,43 @@
+// Cuts the plates of a structure, one after the other, into patches: a grid
+// over each plate, the cells clipped against its outline, the cells wholly
+// inside joined into larger rectangles where no edge is near.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "solver/Plate.h"
+
+struct ComputeJob;
+class SegmentGrid;
+class SegmentPatchStore;
+struct SegmentCellGrids;
+
+class SegmentPlateMesher {
+ public:
+  // tol: points closer than this coincide; step: the grid step.
+  SegmentPlateMesher(ComputeJob& job, std::span<Plate> plates, std::int32_t conductorCount, double tol,
+                     double step, SegmentPatchStore& patches);
+
+  // Meshes every plate in order, reporting progress in the job. Returns false
+  // when the job's run flag stopped it. Throws ComputeError::TooManyPatches
+  // when a group overflows.
+  bool MeshPlates();
+
+ private:
+  bool MeshPlate(std::int32_t plateIndex);
+  bool ClipCells(std::int32_t plateIndex, const SegmentGrid& grid, SegmentCellGrids& cells);
+  void ClassifyCell(std::int32_t plateIndex, const SegmentGrid& grid, SegmentCellGrids& cells, std::int32_t a,
+                    std::int32_t b, const std::vector<char>& below, const std::vector<char>& above);
+  void SetProgress(double platesDone);
+  bool Running() const;
+
+  ComputeJob& m_job;
+  std::span<Plate> m_plates;
+  std::int32_t m_conductorCount;
+  double m_tol;
+  double m_step;
+  SegmentPatchStore& m_patches;
+  std::int32_t m_platesMeshed = 0;
+};
