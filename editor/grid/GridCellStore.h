@@ -34,10 +34,11 @@ class GridCellStore {
   std::size_t Count() const { return m_list.GetCount(); }
   // The row of the last item, which holds the highest row.
   int LastRow() const;
+  // The cell's whole item string; null when the cell is absent.
+  const std::string* Item(const GridCellRef& ref) const;
 
  private:
   std::optional<std::size_t> Find(const GridCellRef& ref) const;
-  const std::string* Item(const GridCellRef& ref) const;
 
   SortedStringList m_list;
 };
