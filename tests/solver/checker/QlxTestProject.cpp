@@ -1,0 +1,128 @@
+#include "solver/checker/QlxTestProject.h"
+
+#include <bit>
+#include <cmath>
+#include <fstream>
+#include <stdexcept>
+
+namespace {
+
+constexpr std::size_t kLayerNameBytes = 51;
+
+class Bytes {
+ public:
+  void U8(std::uint8_t value) { m_text.push_back(static_cast<char>(value)); }
+  void U16(std::uint16_t value) { LittleEndian(value, 2); }
+  void U32(std::uint32_t value) { LittleEndian(value, 4); }
+  void I32(std::int32_t value) { LittleEndian(static_cast<std::uint32_t>(value), 4); }
+  void F64(double value) { LittleEndian(std::bit_cast<std::uint64_t>(value), 8); }
+  void Text(const std::string& text, std::size_t width) {
+    std::string field = text.substr(0, width - 1);
+    field.resize(width, '\0');
+    m_text += field;
+  }
+  std::string Take() { return std::move(m_text); }
+
+ private:
+  void LittleEndian(std::uint64_t value, int width) {
+    for (int i = 0; i < width; ++i) U8(static_cast<std::uint8_t>(value >> (8 * i)));
+  }
+
+  std::string m_text;
+};
+
+template <class Items>
+std::int32_t CountOf(const std::optional<std::int32_t>& count, const Items& items) {
+  return count.value_or(static_cast<std::int32_t>(items.size()));
+}
+
+}  // namespace
+
+double Tolerance(const TestProject& project) {
+  return 1e-6 * std::hypot(project.length, project.width);
+}
+
+TestPolygon Rectangle(std::uint32_t id, std::uint32_t conductorIndex, double left, double bottom,
+                      double right, double top, double z) {
+  return {
+      conductorIndex, id, 1, {{left, bottom, z}, {right, bottom, z}, {right, top, z}, {left, top, z}}, {}};
+}
+
+TestProject TwoLayerProject() {
+  TestProject project;
+  project.layers = {{1.0, 0.0, "Bottom", {}, {}}, {1.0, 100.0, "Top", {}, {}}};
+  project.layers[1].polygons.push_back(Rectangle(1, 0, 200.0, 200.0, 600.0, 500.0, 100.0));
+  return project;
+}
+
+TestProject MicrostripProject() {
+  TestProject project;
+  project.layers = {{1.0, 0.0, "Bottom", {}, {}}, {4.4, 160.0, "FR-4", {}, {}}};
+  project.layers[0].polygons.push_back(Rectangle(1, 0, 100.0, 100.0, 900.0, 700.0, 0.0));
+  project.layers[1].polygons.push_back(Rectangle(2, 1, 100.0, 350.0, 900.0, 450.0, 160.0));
+  return project;
+}
+
+std::string QlxBytes(const TestProject& project) {
+  Bytes out;
+  for (const char c : project.magic) out.U8(static_cast<std::uint8_t>(c));
+  out.U8(project.major);
+  out.U8(project.minor);
+  out.U16(project.version);
+  out.F64(project.unitLength);
+  out.F64(project.frequencyStart);
+  out.F64(project.frequencyStop);
+  out.I32(project.frequencySteps);
+  out.I32(project.frequencyUnit);
+  out.F64(project.resolution);
+  out.F64(project.refine);
+  out.I32(project.units);
+  out.F64(project.gridSpacing);
+  out.I32(project.viaSegments);
+  out.F64(project.length);
+  out.F64(project.width);
+  for (const std::uint8_t side : project.metallization) out.U8(side);
+  out.I32(CountOf(project.layerCount, project.layers));
+  for (const TestLayer& layer : project.layers) {
+    out.F64(layer.er);
+    out.F64(layer.z);
+    out.U32(0x00808080);
+    out.U8(0);
+    out.U8(1);
+    out.Text(layer.name, kLayerNameBytes);
+    out.I32(CountOf(layer.polygonCount, layer.polygons));
+    for (const TestPolygon& polygon : layer.polygons) {
+      out.U32(polygon.conductorIndex);
+      out.U32(polygon.id);
+      out.U8(polygon.closed);
+      out.I32(CountOf(polygon.nodeCount, polygon.nodes));
+      for (const Point3& node : polygon.nodes) {
+        out.F64(node.x);
+        out.F64(node.y);
+        out.F64(node.z);
+      }
+    }
+  }
+  out.I32(CountOf(project.viaCount, project.vias));
+  for (const TestVia& via : project.vias) {
+    out.U32(via.id);
+    out.F64(via.radius);
+    out.F64(via.x);
+    out.F64(via.y);
+    out.F64(via.top);
+    out.F64(via.bottom);
+    out.U8(via.solid);
+  }
+  // The three id counters that end the structure record.
+  out.I32(static_cast<std::int32_t>(project.layers.size()));
+  out.I32(100);
+  out.I32(100);
+  return out.Take();
+}
+
+void WriteQlx(const std::filesystem::path& path, const TestProject& project) {
+  const std::string bytes = QlxBytes(project);
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw std::runtime_error("cannot write " + path.string());
+}
