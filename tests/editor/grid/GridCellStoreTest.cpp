@@ -9,13 +9,16 @@
 namespace quor::grid {
 namespace {
 
-int KindOf(const std::string& text) { return GridCellStore::KindOfLetter(GridCellStore::ClassifyCellText(text)); }
+int KindOf(const std::string& text) {
+  return GridCellStore::KindOfLetter(GridCellStore::ClassifyCellText(text));
+}
 
 TEST(GridCellStoreTest, ClassifiesTextsIntoKinds) {
   for (const char* text : {"true", "TRUE", "tRuE"}) EXPECT_EQ(KindOf(text), kKindChecked) << text;
   EXPECT_EQ(KindOf("False"), kKindUnchecked);
   EXPECT_EQ(KindOf("~12"), kKindOwnerDrawn);
-  for (const char* text : {"1.5e3", "-2", "+1-1", "1,5", "12/3", "7"}) EXPECT_EQ(KindOf(text), kKindNumber) << text;
+  for (const char* text : {"1.5e3", "-2", "+1-1", "1,5", "12/3", "7"})
+    EXPECT_EQ(KindOf(text), kKindNumber) << text;
   for (const char* text : {"1.2.3", "1e2e3", "1 2", "x1", "", "+-", "1\xE9"}) {
     EXPECT_EQ(KindOf(text), kKindText) << text;
   }

@@ -123,7 +123,8 @@ TEST(GridMessagesTest, MoveCursorIgnoresCellsOutsideTheGridAndSaysNothing) {
   EXPECT_TRUE(h.TakeCodes().empty());
   h.Send(GRM_ANNOUNCEROW);
   h.Send(GRM_ANNOUNCECOLUMN);
-  EXPECT_EQ(h.TakeCodes(), (std::vector<int>{GRN_ROWCHANGED, GRN_CURSORMOVED, GRN_COLUMNCHANGED, GRN_CURSORMOVED}));
+  EXPECT_EQ(h.TakeCodes(),
+            (std::vector<int>{GRN_ROWCHANGED, GRN_CURSORMOVED, GRN_COLUMNCHANGED, GRN_CURSORMOVED}));
   EXPECT_EQ(h.notifications.size(), 0u);
 }
 

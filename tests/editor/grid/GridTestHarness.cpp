@@ -26,7 +26,9 @@ GridHarness::GridHarness(int width, int height) {
   grid = system.CreateWindowEx(kGridClassName, "", width, height, parent.get(), kId, &host);
 }
 
-GridHarness::~GridHarness() { grid.reset(); }
+GridHarness::~GridHarness() {
+  grid.reset();
+}
 
 LRESULT GridHarness::Send(UINT message, WPARAM wParam, LPARAM lParam) {
   return SendMessage(grid.get(), message, wParam, lParam);
@@ -48,7 +50,9 @@ std::string GridHarness::Text(int row, int column) {
   return text;
 }
 
-int GridHarness::Kind(int row, int column) { return static_cast<int>(CellMessage(GRM_GETCELLKIND, row, column)); }
+int GridHarness::Kind(int row, int column) {
+  return static_cast<int>(CellMessage(GRM_GETCELLKIND, row, column));
+}
 
 void GridHarness::Key(UINT virtualKey, int character) {
   system.SendKeyDown(*grid, virtualKey, character);
@@ -75,7 +79,9 @@ void GridHarness::DoubleClick(int row, int column) {
   Mouse(WM_LBUTTONDBLCLK, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
-GridSlot& GridHarness::Slot() const { return *FindGridSlot(kId); }
+GridSlot& GridHarness::Slot() const {
+  return *FindGridSlot(kId);
+}
 
 std::vector<int> GridHarness::TakeCodes() {
   std::vector<int> codes;
