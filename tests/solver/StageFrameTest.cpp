@@ -1,0 +1,96 @@
+#include "solver/StageFrame.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <new>
+#include <string>
+#include <thread>
+
+#include "tessmor/PatchError.h"
+
+#include <unistd.h>
+
+namespace {
+
+constexpr std::int32_t kUntouched = -7;
+
+void Prepare(ComputeJob& job) {
+  job.RunFlag = 1;
+  job.Error = kUntouched;
+  job.NumberOfUnknowns = kUntouched;
+}
+
+TEST(StageFrameTest, ThrownCodesAndOtherExceptionsBecomeTheErrorCode) {
+  struct Case {
+    void (*body)(ComputeJob&);
+    std::int32_t error;
+  };
+  const Case cases[] = {
+      {[](ComputeJob&) {}, 0},
+      {[](ComputeJob&) { throw QUOR_error::error::GroundMissing; }, 21},
+      {[](ComputeJob&) { throw patch::errorPatch::AllocationFailed; }, 100},
+      {[](ComputeJob&) { throw std::bad_alloc(); }, 100},
+      {[](ComputeJob&) { throw 38; }, 100},
+  };
+  for (const Case& c : cases) {
+    for (const StageKind kind : {StageKind::Checker, StageKind::Segment, StageKind::Tessmor}) {
+      ComputeJob job;
+      Prepare(job);
+      EXPECT_EQ(RunStage(&job, kind, c.body), 0);
+      EXPECT_EQ(job.Error, c.error);
+      EXPECT_EQ(job.DoneFlag.load(), kind == StageKind::Checker ? 0 : 1);
+      EXPECT_EQ(job.NumberOfUnknowns, kind == StageKind::Segment ? 0 : kUntouched);
+    }
+  }
+  EXPECT_EQ(RunStage(nullptr, StageKind::Tessmor, [](ComputeJob&) {}), -1);
+}
+
+TEST(StageFrameTest, SegmentStoresTheCountItsBodyReturns) {
+  ComputeJob job;
+  Prepare(job);
+  RunStage(&job, StageKind::Segment, [](ComputeJob&) { return std::int32_t{1234}; });
+  EXPECT_EQ(job.Error, 0);
+  EXPECT_EQ(job.NumberOfUnknowns, 1234);
+  EXPECT_EQ(job.DoneFlag.load(), 1);
+}
+
+// A poller on another thread, like the editor's progress dialog, that sees
+// DoneFlag must find the outcome stored and the stage's files complete.
+TEST(StageFrameTest, PollerThatSeesDoneFindsOutcomeAndClosedFiles) {
+  const std::filesystem::path file =
+      std::filesystem::temp_directory_path() / ("quor_stage_frame_" + std::to_string(::getpid()) + ".txt");
+  const std::string content(1 << 16, 'x');
+  for (int round = 0; round < 50; ++round) {
+    const bool fail = round % 2 == 1;
+    ComputeJob job;
+    Prepare(job);
+    std::int32_t seenError = kUntouched;
+    std::int32_t seenUnknowns = kUntouched;
+    std::string seenContent;
+    std::thread poller([&] {
+      while (job.DoneFlag.load(std::memory_order_acquire) == 0) std::this_thread::yield();
+      seenError = job.Error;
+      seenUnknowns = job.NumberOfUnknowns;
+      std::ifstream in(file, std::ios::binary);
+      seenContent.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    });
+    RunStage(&job, StageKind::Segment, [&](ComputeJob&) {
+      std::ofstream out(file, std::ios::binary | std::ios::trunc);
+      out << content;
+      if (fail) throw QUOR_error::error::TooManyPatches;
+      return std::int32_t{round + 1};
+    });
+    poller.join();
+    EXPECT_EQ(seenError, fail ? 23 : 0);
+    EXPECT_EQ(seenUnknowns, fail ? 0 : round + 1);
+    EXPECT_EQ(seenContent.size(), content.size());
+  }
+  std::filesystem::remove(file);
+}
+
+}  // namespace
