@@ -9,6 +9,7 @@
 #include "editor/grid/GridDemoFrame.h"
 #include "editor/grid/GridHost.h"
 #include "editor/grid/GridMessages.h"
+#include "editor/grid/GridSlotTable.h"
 #include "editor/grid/GridWndProc.h"
 #include "platform/win/WindowSystem.h"
 #include "support/WxTestPump.h"
@@ -81,10 +82,28 @@ class GridHostTest : public ::testing::Test {
   GridDemoFrame* m_frame = nullptr;
 };
 
+wxString ScreenshotPath(const wxString& name) {
+  const wxString directory = wxString(QUOR_BIN_DIR) + "/../screenshots";
+  wxFileName::Mkdir(directory, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+  return directory + "/" + name;
+}
+
 TEST_F(GridHostTest, TypingThenEnterStoresTheTextAndMovesTheCursorDown) {
   GridHost& grid = m_frame->Grid();
   wxUIActionSimulator input;
   input.Text("12");
+  ASSERT_TRUE(test::PumpUntil([&] { return FindGridSlot(grid.GetId())->EditText == "12"; }));
+  test::PumpEvents(std::chrono::milliseconds(200));
+  // The caret stands at the right of the edited cell, on the screen too.
+  const win::Caret& caret = win::ThreadWindowSystem().SystemCaret();
+  ASSERT_TRUE(caret.Visible());
+  const wxImage editing = CaptureScreen(grid);
+  editing.SaveFile(ScreenshotPath("grid_editing.png"), wxBITMAP_TYPE_PNG);
+  const wxPoint origin = grid.GetClientAreaOrigin();
+  const wxPoint caretMiddle(origin.x + caret.X(), origin.y + caret.Y() + caret.Height() / 2);
+  EXPECT_EQ(editing.GetRed(caretMiddle.x, caretMiddle.y) + editing.GetGreen(caretMiddle.x, caretMiddle.y) +
+                editing.GetBlue(caretMiddle.x, caretMiddle.y),
+            0);
   input.Char(WXK_RETURN);
   ASSERT_TRUE(test::PumpUntil([&] { return grid.Send(GRM_GETCURSORROW) == 2; }));
   EXPECT_EQ(CellText(grid, 1, 1), "12");
@@ -96,9 +115,7 @@ TEST_F(GridHostTest, TypingThenEnterStoresTheTextAndMovesTheCursorDown) {
 TEST_F(GridHostTest, ScreenshotShowsHeadingsCellsAndTheCursorRow) {
   test::PumpEvents(std::chrono::milliseconds(200));
   const wxImage shot = CaptureScreen(*m_frame);
-  const wxString directory = wxString(QUOR_BIN_DIR) + "/../screenshots";
-  wxFileName::Mkdir(directory, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
-  ASSERT_TRUE(shot.SaveFile(directory + "/grid_demo.png", wxBITMAP_TYPE_PNG));
+  ASSERT_TRUE(shot.SaveFile(ScreenshotPath("grid_demo.png"), wxBITMAP_TYPE_PNG));
   // The focused cursor row is dark blue, headings and row headers button face.
   EXPECT_GT(CountColour(shot, 0x00, 0x00, 0x80), 100);
   EXPECT_GT(CountColour(shot, 0xF0, 0xF0, 0xF0), 500);
