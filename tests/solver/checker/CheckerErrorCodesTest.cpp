@@ -10,26 +10,18 @@
 
 #include "solver/CheckerStage.h"
 #include "solver/StageFrame.h"
+#include "solver/checker/CheckFailure.h"
 #include "solver/checker/CheckerFixture.h"
 
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-struct Details {
-  std::optional<std::int32_t> polygonId;
-  std::optional<std::int32_t> polygonId2;
-  std::optional<std::int32_t> viaId;
-  std::optional<std::int32_t> viaId2;
-  std::optional<std::int32_t> layerIndex;
-  std::optional<std::int32_t> layerIndex2;
-};
-
 struct Case {
   std::string name;
   std::function<void(TestProject&)> spoil;
   std::int32_t code;
-  Details details;
+  CheckDetails details;
 };
 
 // The two-layer project with a ground polygon (id 2) under the upper one
@@ -139,7 +131,7 @@ TEST_F(CheckerErrorCodesTest, LayerValuesNameTheLayer) {
 
 TEST_F(CheckerErrorCodesTest, PolygonValuesNameThePolygonAndItsLayer) {
   const double t = Tolerance(TwoLayerProject());
-  const Details polygon1{.polygonId = 1, .layerIndex = 1};
+  const CheckDetails polygon1{.polygonId = 1, .layerIndex = 1};
   const auto outline = [](std::vector<Point3> nodes) {
     return [nodes](TestProject& p) { Polygon1(p).nodes = nodes; };
   };
@@ -181,8 +173,7 @@ TEST_F(CheckerErrorCodesTest, PolygonPairsNameBothPolygons) {
   const auto add = [](TestPolygon polygon) {
     return [polygon](TestProject& p) { p.layers[1].polygons.push_back(polygon); };
   };
-  const Details pair{.polygonId = 1, .polygonId2 = 2, .layerIndex = 1};
-  const Details nested{.polygonId = 1, .polygonId2 = 2, .layerIndex = 1};
+  const CheckDetails pair{.polygonId = 1, .polygonId2 = 2, .layerIndex = 1};
   ExpectCases(
       TwoLayerProject(),
       {
@@ -190,7 +181,7 @@ TEST_F(CheckerErrorCodesTest, PolygonPairsNameBothPolygons) {
           {"overlapping polygons of one conductor", add(Rectangle(2, 0, 500, 400, 800, 700, 100)), 16, pair},
           {"polygons of two conductors sharing an edge", add(Rectangle(2, 1, 600, 200, 800, 500, 100)), 16,
            pair},
-          {"polygon of another conductor inside", add(Rectangle(2, 1, 300, 300, 400, 400, 100)), 20, nested},
+          {"polygon of another conductor inside", add(Rectangle(2, 1, 300, 300, 400, 400, 100)), 20, pair},
           {"no ground", [](TestProject& p) { Polygon1(p).conductorIndex = 1; }, 21, {}},
           {"no polygon at all", [](TestProject& p) { p.layers[1].polygons.clear(); }, 21, {}},
       });

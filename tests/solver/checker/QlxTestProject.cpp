@@ -63,6 +63,19 @@ TestProject MicrostripProject() {
   return project;
 }
 
+TestProject FullTablesProject() {
+  TestProject project;
+  project.viaSegments = 16;
+  for (int j = 0; j < 10; ++j) project.layers.push_back({1.0 + j, 100.0 * j, "Layer", {}, {}});
+  project.layers[0].polygons.push_back(Rectangle(1, 0, 50.0, 50.0, 950.0, 750.0, 0.0));
+  for (std::uint32_t i = 0; i < 10; ++i) {
+    project.vias.push_back({i + 1, 10.0, 100.0 + 80.0 * i, 400.0, 900.0, 0.0, 1});
+    project.layers[5].polygons.push_back(
+        Rectangle(10 + i, 1, 70.0 + 80.0 * i, 600.0, 130.0 + 80.0 * i, 700.0, 500.0));
+  }
+  return project;
+}
+
 std::string QlxBytes(const TestProject& project) {
   Bytes out;
   for (const char c : project.magic) out.U8(static_cast<std::uint8_t>(c));

@@ -77,5 +77,10 @@ TestProject TwoLayerProject();
 // z = 160, and nothing metallised.
 TestProject MicrostripProject();
 
+// Ten layers (Er 1 to 10, 100 apart) with a ground polygon at the bottom and
+// ten polygons of conductor 1 half way up; ten solid vias of sixteen segments
+// from the ground to the top: 1440 via walls and 1507 plates.
+TestProject FullTablesProject();
+
 std::string QlxBytes(const TestProject& project);
 void WriteQlx(const std::filesystem::path& path, const TestProject& project);
