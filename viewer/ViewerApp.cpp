@@ -1,6 +1,7 @@
 #include "viewer/ViewerApp.h"
 
 #include <wx/gdicmn.h>
+#include <wx/image.h>
 
 #include <cstdlib>
 
@@ -26,6 +27,7 @@ ViewerApp::ViewerApp() = default;
 ViewerApp::~ViewerApp() = default;
 
 bool ViewerApp::OnInit() {
+  wxImage::AddHandler(new wxPNGHandler);  // bitmaps go to the clipboard as PNG; wx owns the handler
   // Whatever Start decides, the program runs on to OnRun, which returns the exit code.
   m_started = Start();
   if (!m_started) m_lock.reset();
