@@ -97,7 +97,9 @@ wxBEGIN_EVENT_TABLE(GridHost, wxWindow) EVT_PAINT(GridHost::OnPaint) EVT_SIZE(Gr
 }
 
 GridHost::~GridHost() {
-  // The grid goes first: it still reports to the proxy while it closes.
+  // What a closing grid still reports (an edit it commits, the focus it
+  // loses) must not reach a parent that may itself be half destroyed.
+  m_closing = true;
   m_grid.reset();
   m_parentProxy.reset();
 }
@@ -260,7 +262,7 @@ void GridHost::Pump() {
 }
 
 LRESULT GridHost::ForwardNotification(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != WM_COMMAND) return 0;
+  if (message != WM_COMMAND || m_closing) return 0;
   wxCommandEvent event(QUOR_EVT_GRID_NOTIFY, GetId());
   event.SetEventObject(this);
   event.SetInt(HIWORD(wParam));

@@ -68,6 +68,7 @@ class GridHost : public wxWindow, private win::WindowHost {
   wxScrollBar* m_vertical = nullptr;
   wxRect m_caretShown;
   int m_drawDepth = 0;
+  bool m_closing = false;
 
   wxDECLARE_EVENT_TABLE();
 };
