@@ -53,16 +53,11 @@ void ExpectKeyhole(const Keyhole& k) {
   EXPECT_TRUE(Same(k.out[10], Point3{-1, -1, -1}));
 }
 
-TEST(SubtractTest, SmallSquareInsideLargeGivesAKeyholeInEitherOrder) {
+TEST(SubtractTest, SmallSquareInsideLargeGivesAKeyholeWhateverTheOrderAndOrientation) {
   ExpectKeyhole(Subtract(Square(0, 0, 10), Square(4, 4, 2)));
   ExpectKeyhole(Subtract(Square(4, 4, 2), Square(0, 0, 10)));
-}
-
-TEST(SubtractTest, OrientationOfTheInputsDoesNotChangeTheOutput) {
-  const Keyhole reference = Subtract(Square(0, 0, 10), Square(4, 4, 2));
-  const Keyhole clockwise = Subtract(ClockwiseSquare(0, 0, 10), ClockwiseSquare(4, 4, 2));
-  ExpectKeyhole(clockwise);
-  for (int i = 0; i < 10; ++i) EXPECT_TRUE(Same(reference.out[i], clockwise.out[i])) << i;
+  ExpectKeyhole(Subtract(ClockwiseSquare(0, 0, 10), ClockwiseSquare(4, 4, 2)));
+  ExpectKeyhole(Subtract(Square(0, 0, 10), ClockwiseSquare(4, 4, 2)));
 }
 
 TEST(SubtractTest, OverlappingAndDisjointPolygonsAreRefusedWithoutOutput) {

@@ -46,10 +46,4 @@ TEST(DistanceTest, SegmentToSegment) {
   EXPECT_NEAR(SegmentDistance({0, 0, 0}, {0, 0, 0}, {3, -1, 0}, {3, 1, 0}), 3.0, 1e-12);
 }
 
-TEST(SignTest, ThreeWays) {
-  EXPECT_EQ(Sign(-2.5), -1);
-  EXPECT_EQ(Sign(0.0), 0);
-  EXPECT_EQ(Sign(1e-300), 1);
-}
-
 }  // namespace
