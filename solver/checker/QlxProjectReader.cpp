@@ -28,9 +28,8 @@ constexpr std::int32_t kMinViaSegments = 3;
 constexpr std::int32_t kMaxViaSegments = 16;
 constexpr std::int32_t kMaxLayers = 10;
 constexpr std::int32_t kMaxLayerPolygons = 20;
-// The editor's message for a bad node count names 50 as the upper bound.
 constexpr std::int32_t kMinNodes = 3;
-constexpr std::int32_t kMaxNodes = 50;
+constexpr std::int32_t kMaxNodes = 30;
 constexpr std::uint32_t kMaxConductorIndex = 20;
 constexpr std::int32_t kMaxVias = 10;
 // Colour (u32), locked and visible (u8 each), the 51-byte name.
@@ -63,7 +62,7 @@ class ProjectReader {
   void ReadPolygon(std::int32_t layerIndex, CheckerProject::Layer& layer);
   void ReadNodes(std::int32_t count, const CheckDetails& where, std::vector<Point3>& nodes);
   void ReadVias();
-  void FindViaLayers(CheckerProject::Via& via, double top, double bottom) const;
+  void FindViaLayers(CheckerProject::Via& via, double top, double bottom);
   [[noreturn]] void Fail(ComputeError code, const CheckDetails& details = {}) {
     FailCheck(m_job, code, details);
   }
@@ -241,7 +240,7 @@ void ProjectReader::ReadVias() {
   }
 }
 
-void ProjectReader::FindViaLayers(CheckerProject::Via& via, double top, double bottom) const {
+void ProjectReader::FindViaLayers(CheckerProject::Via& via, double top, double bottom) {
   const double t = m_project.tolerance;
   std::int32_t upper = -1;
   std::int32_t lower = -1;
@@ -255,7 +254,7 @@ void ProjectReader::FindViaLayers(CheckerProject::Via& via, double top, double b
   }
   // Layers stored out of height order could put the top below the bottom.
   if (upper < 0 || lower < 0 || upper < lower) {
-    FailCheck(m_job, ComputeError::ViaLayerMissing, {.viaId = via.id});
+    Fail(ComputeError::ViaLayerMissing, {.viaId = via.id});
   }
   via.upperLayer = upper;
   via.lowerLayer = lower;

@@ -139,7 +139,7 @@ TEST_F(CheckerErrorCodesTest, PolygonValuesNameThePolygonAndItsLayer) {
       TwoLayerProject(),
       {
           {"two nodes", outline({{200, 200, 100}, {600, 200, 100}}), 12, polygon1},
-          {"51 nodes", [](TestProject& p) { Polygon1(p).nodeCount = 51; }, 12, polygon1},
+          {"31 nodes", [](TestProject& p) { Polygon1(p).nodeCount = 31; }, 12, polygon1},
           {"open polyline", [](TestProject& p) { Polygon1(p).closed = 0; }, 12, polygon1},
           {"three nodes, the last repeating the first",
            outline({{200, 200, 100}, {600, 200, 100}, {200, 200, 100}}), 12, polygon1},

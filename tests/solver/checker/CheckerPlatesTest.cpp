@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -112,15 +113,23 @@ TEST_F(CheckerPlatesTest, FillsTheJobFromTheProjectHeader) {
   EXPECT_EQ(job.ErrorLayerIndex, kUntouched);
 }
 
-TEST_F(CheckerPlatesTest, ConductorTwentyIsAValidIndex) {
+// Conductor 20 (21 conductors) and 30 nodes are the largest valid values.
+TEST_F(CheckerPlatesTest, TheUpperLimitsAreValid) {
   TestProject project = TwoLayerProject();
-  project.layers[0].polygons.push_back(Rectangle(2, 20, 200.0, 200.0, 600.0, 500.0, 0.0));
+  TestPolygon polygon{20, 2, 1, {}, {}};
+  for (int i = 0; i < 30; ++i) {
+    const double angle = 2.0 * std::numbers::pi * i / 30.0;
+    polygon.nodes.push_back({400.0 + 100.0 * std::cos(angle), 350.0 + 100.0 * std::sin(angle), 0.0});
+  }
+  project.layers[0].polygons.push_back(polygon);
   ASSERT_EQ(Check(project), 0);
   EXPECT_EQ(job.ConductorCount, 21);
   const Sg1Contents plates = PlateFile();
   EXPECT_EQ(plates.conductorCount, 21);
-  EXPECT_TRUE(std::any_of(plates.plates.begin(), plates.plates.end(),
-                          [](const Sg1Plate& p) { return p.conductorIndex == 20; }));
+  const auto conductor20 = std::find_if(plates.plates.begin(), plates.plates.end(),
+                                        [](const Sg1Plate& p) { return p.conductorIndex == 20; });
+  ASSERT_NE(conductor20, plates.plates.end());
+  EXPECT_EQ(conductor20->outline[0].Count(), 30);
 }
 
 // Nested outlines alternate: a conductor with a hole where dielectric lies
