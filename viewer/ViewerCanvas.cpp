@@ -5,6 +5,7 @@
 #include <wx/display.h>
 #include <wx/image.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "viewer/ViewerCommand.h"

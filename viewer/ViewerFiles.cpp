@@ -5,26 +5,25 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "platform/profile/ProfilePath.h"
+
 namespace quor::viewer {
 
 namespace {
 
-std::filesystem::path FromEnvironment(const char* name, const std::filesystem::path& otherwise) {
-  const char* value = std::getenv(name);
-  if (value == nullptr || *value == '\0') return otherwise;
-  return value;
-}
-
+// The editor's settings directory: the user's XDG configuration directory.
 std::filesystem::path ConfigFallback() {
-  return FromEnvironment("XDG_CONFIG_HOME", FromEnvironment("HOME", ".") / ".config") / "quor";
+  return DefaultProfilePath().parent_path();
 }
 
 // The lock lives as long as the program, so it belongs with the user's
 // runtime files; without a runtime directory it stays in the user's own
 // tree rather than in a directory other users can prepare.
 std::filesystem::path RuntimeFallback() {
-  const std::filesystem::path runtime = FromEnvironment("XDG_RUNTIME_DIR", {});
-  return runtime.empty() ? ConfigFallback() : runtime / "quor";
+  // The XDG rules ignore a relative setting.
+  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+  if (runtime == nullptr || runtime[0] != '/') return ConfigFallback();
+  return std::filesystem::path(runtime) / "quor";
 }
 
 }  // namespace
