@@ -10,6 +10,9 @@
 #include "tessmor/Polygon.h"
 
 struct CheckerProject {
+  // The polygons a layer may hold, via cross-sections included.
+  static constexpr std::int32_t kMaxLayerPolygons = 20;
+
   // One outline on a layer surface: the footprint (slot 0), a conductor
   // polygon, or a via cross-section.
   struct Slot {

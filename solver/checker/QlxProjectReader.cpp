@@ -27,7 +27,6 @@ constexpr double kMetresPerMillimetre = 0.001;
 constexpr std::int32_t kMinViaSegments = 3;
 constexpr std::int32_t kMaxViaSegments = 16;
 constexpr std::int32_t kMaxLayers = 10;
-constexpr std::int32_t kMaxLayerPolygons = 20;
 constexpr std::int32_t kMinNodes = 3;
 constexpr std::int32_t kMaxNodes = 30;
 constexpr std::uint32_t kMaxConductorIndex = 20;
@@ -142,7 +141,7 @@ void ProjectReader::ReadLayers() {
     const std::int32_t polygonCount = m_reader.ReadI32();
     if (!Positive(layer.er)) Fail(ComputeError::PermittivityNotPositive, {.layerIndex = j});
     if (!NonNegative(layer.z)) Fail(ComputeError::LayerHeightNegative, {.layerIndex = j});
-    if (polygonCount < 0 || polygonCount > kMaxLayerPolygons) {
+    if (polygonCount < 0 || polygonCount > CheckerProject::kMaxLayerPolygons) {
       Fail(ComputeError::LayerPolygonCount, {.layerIndex = j});
     }
     const std::array<Point3, 4> footprint{

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr std::int32_t kMaxLayerPolygons = 20;
-
 // One layer surface that a via passes: its cross-section there and the
 // conductor it joins at that height.
 struct ViaLevel {
@@ -147,7 +145,7 @@ void AddCrossSections(CheckerProject& project, const CheckerProject::Via& via, c
     if (!hole && !cap) continue;
     const std::int32_t layerIndex = via.lowerLayer + static_cast<std::int32_t>(d);
     CheckerProject::Layer& layer = project.layers[static_cast<std::size_t>(layerIndex)];
-    if (layer.slots.size() - 1 >= kMaxLayerPolygons) {
+    if (layer.slots.size() - 1 >= CheckerProject::kMaxLayerPolygons) {
       FailCheck(job, ComputeError::LayerPolygonCount, {.layerIndex = layerIndex});
     }
     layer.slots.push_back({level.crossSection, level.conductorIndex, via.id});
