@@ -39,7 +39,10 @@ SegmentGrid::SegmentGrid(const Polygon& outer, double step) {
   assert(outer.Count() >= 3 && step > 0.0 && "a plate outline and a positive step");
   const auto vertices = outer.Vertices();
   m_normal = outer.UnitNormal();
-  m_u = std::fabs(m_normal.z) > kHorizontal ? Point3{1.0, 0.0, 0.0} : LongestEdgeDirection(vertices);
+  // x itself lies in the plane only when the plate is exactly level; a plate
+  // tilted slightly takes x projected on its plane, or its grid would leave it.
+  const Point3 x{1.0, 0.0, 0.0};
+  m_u = std::fabs(m_normal.z) > kHorizontal ? (x - m_normal * m_normal.x).Unit() : LongestEdgeDirection(vertices);
   m_v = Point3Cross(m_normal, m_u);
 
   double minU = kNoMinimum;

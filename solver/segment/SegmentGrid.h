@@ -13,8 +13,8 @@ class SegmentGrid {
   // Grids never exceed this many cells in either direction.
   static constexpr std::int32_t kMaxCells = 3000;
 
-  // The frame of the outer outline: u along x for a horizontal plate, else
-  // along its longest edge; v = n x u. The step grows beyond step only where
+  // The frame of the outer outline: u along x for a (nearly) horizontal
+  // plate, else along its longest edge; v = n x u. The step grows beyond step only where
   // the plate would otherwise need more than kMaxCells cells.
   SegmentGrid(const Polygon& outer, double step);
 

@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "solver/segment/SegmentRun.h"
+
+namespace {
+
+constexpr std::int32_t kTooManyPatches = 23;
+
+Plate Conductor(std::int32_t index, std::vector<Polygon> outline) {
+  return Plate(outline, index, 1.0, 1.0);
+}
+
+Plate Dielectric(std::int32_t conductorCount, std::vector<Polygon> outline, double epsA, double epsB) {
+  return Plate(outline, conductorCount, epsA, epsB);
+}
+
+class SegmentStageTest : public SegmentRun {};
+
+// A square of side 1000 with a step of 180: 5 whole steps and 100 left over,
+// so 7 x 7 cells whose outer ring holds 50 units of the square. The 25 inner
+// cells are full, the 20 side cells (0.28 of a cell) and the 4 corner cells
+// (0.08) are kept, the grid being small; no inner cell lies 2 steps from both
+// opposite edges except the centre one, so nothing merges.
+TEST_F(SegmentStageTest, AnIsolatedSquareGetsThePatchCountOfItsGrid) {
+  const std::vector<Plate> plates{Conductor(0, {Rectangle(0.0, 0.0, 1000.0, 1000.0)})};
+  job.MinFeatureDistance = 180.0;
+  ASSERT_EQ(Segment(1, plates), 0);
+  const Listing listing = ReadListing();
+  ExpectSoundListing(listing, 1, plates, job.NumberOfUnknowns);
+  EXPECT_EQ(job.NumberOfUnknowns, 49);
+  EXPECT_NEAR(PatchArea(listing.groups[0]), 1e6, 1e-3);
+
+  std::int32_t previous = job.NumberOfUnknowns;
+  for (const double resolution : {2.0, 4.0, 8.0}) {
+    job.Resolution = resolution;
+    ASSERT_EQ(Segment(1, plates), 0);
+    EXPECT_GT(job.NumberOfUnknowns, previous) << "resolution " << resolution;
+    previous = job.NumberOfUnknowns;
+  }
+}
+
+TEST_F(SegmentStageTest, CraftedPlatesGiveSoundListingsThatCoverThePlates) {
+  const Polygon lShape = Outline(
+      {{200, 200, 500}, {800, 200, 500}, {800, 400, 500}, {450, 400, 500}, {450, 900, 500}, {200, 900, 500}});
+  Polygon lHole = lShape;
+  lHole.Reversed();
+  const std::vector<Plate> plates{
+      Conductor(0, {Rectangle(0.0, 0.0, 1000.0, 1000.0), Rectangle(300.0, 450.0, 550.0, 700.0).Reversed()}),
+      Conductor(1, {Outline({{0, 1200, 0}, {1000, 1200, 0}, {1000, 1200, 300}, {0, 1200, 300}})}),
+      Conductor(1, {lShape}),
+      Conductor(2, {Outline({{0, 0, 600}, {800, 100, 700}, {200, 700, 650}})}),
+      Dielectric(3, {Rectangle(-200.0, -200.0, 1400.0, 1300.0, 500.0), lHole}, 4.0, 1.0),
+      Dielectric(3, {Rectangle(-200.0, -200.0, 1400.0, 1300.0, 900.0)}, 2.0, 2.0),
+  };
+  job.MinFeatureDistance = 80.0;
+  job.Resolution = 1.5;
+  job.Refine = 2.0;
+  ASSERT_EQ(Segment(3, plates), 0);
+  const Listing listing = ReadListing();
+  ExpectSoundListing(listing, 3, plates, job.NumberOfUnknowns);
+
+  // Only scraps of boundary cells below a tenth of a cell are dropped; full
+  // cells count whole above 0.99 of a cell.
+  const double step = job.MinFeatureDistance / job.Resolution;
+  for (std::size_t group = 0; group < 4; ++group) {
+    double expected = 0.0;
+    double perimeter = 0.0;
+    for (const Plate& plate : plates) {
+      const bool charged = plate.conductorIndex < 3 || plate.epsA != plate.epsB;
+      if (plate.conductorIndex != static_cast<std::int32_t>(group) || !charged) continue;
+      expected += OutlineArea(plate);
+      perimeter += OutlinePerimeter(plate);
+    }
+    const double area = PatchArea(listing.groups[group]);
+    EXPECT_LE(area, expected * 1.0001) << "group " << group;
+    EXPECT_GE(area, expected - 0.1 * step * perimeter) << "group " << group;
+  }
+}
+
+// Plates in file order: the conductor takes the first half of the bar, the
+// interface between equal dielectrics no share at all.
+TEST_F(SegmentStageTest, EqualPermittivitiesGiveNoPatchAndNoProgressStep) {
+  const std::vector<Plate> plates{
+      Conductor(0, {Rectangle(0.0, 0.0, 1000.0, 1000.0)}),
+      Dielectric(1, {Rectangle(-500.0, -500.0, 1500.0, 1500.0, 100.0)}, 3.0, 3.0)};
+  ASSERT_EQ(Segment(1, plates), 0);
+  const Listing listing = ReadListing();
+  EXPECT_GT(listing.groups[0].size(), 0u);
+  EXPECT_EQ(listing.groups[1].size(), 0u);
+  EXPECT_EQ(job.Progress.load(), 50);
+}
+
+TEST_F(SegmentStageTest, ParametersAndCountsAreCheckedAtTheirLimits) {
+  const std::vector<Plate> ground{Conductor(0, {Rectangle(0.0, 0.0, 1000.0, 1000.0)})};
+  struct Case {
+    double resolution;
+    double refine;
+    double minFeatureDistance;
+    std::int32_t error;
+  };
+  for (const Case c : {Case{0.0, 1.0, 100.0, 18}, Case{-1.0, 1.0, 100.0, 18}, Case{1e-6, 1.0, 100.0, 0},
+                       Case{1.0, 0.0, 100.0, 19}, Case{1.0, 1e-6, 100.0, 0}, Case{1.0, 1.0, -1.0, 18}}) {
+    job.Resolution = c.resolution;
+    job.Refine = c.refine;
+    job.MinFeatureDistance = c.minFeatureDistance;
+    EXPECT_EQ(Segment(1, ground), c.error) << c.resolution << " " << c.refine << " " << c.minFeatureDistance;
+  }
+  job.Resolution = job.Refine = 1.0;
+  job.MinFeatureDistance = 100.0;
+  EXPECT_EQ(Segment(0, ground), 11);
+  EXPECT_EQ(Segment(22, ground), 11);
+  EXPECT_EQ(Segment(21, {Conductor(20, {Rectangle(0.0, 0.0, 1000.0, 1000.0)})}), 0) << "conductors 0 to 20";
+  EXPECT_EQ(Segment(1, {Conductor(2, {Rectangle(0.0, 0.0, 1000.0, 1000.0)})}), 11)
+      << "index beyond the dielectric";
+  EXPECT_EQ(job.NumberOfUnknowns, 0);
+
+  std::ofstream(m_base.string() + ".sg1") << "1\n2\n1\n4\n0 0 0\n";
+  EXPECT_EQ(SegmentPath(m_base), 1) << "a plate file cut short";
+  EXPECT_EQ(SegmentPath(m_folder / "missing"), 1);
+}
+
+// 745 x 775 with a step of 10: 74 x 77 full cells, a ring of quarter cells
+// kept and four corner scraps dropped, nothing merged: 76 x 79 - 4 = 6000.
+TEST_F(SegmentStageTest, NoGroupGrowsBeyond6000WhereverItsPatchesComeFrom) {
+  const Plate full = Conductor(0, {Rectangle(0.0, 0.0, 745.0, 775.0)});
+  const Plate triangle = Conductor(0, {Outline({{0, 0, 50}, {30, 0, 50}, {0, 30, 50}})});
+  job.MinFeatureDistance = 10.0;
+  job.Refine = 1e-6;
+  ASSERT_EQ(Segment(1, {full}), 0);
+  EXPECT_EQ(job.NumberOfUnknowns, 6000);
+
+  // The last patch comes from a clipped cell, then from the merge.
+  EXPECT_EQ(Segment(1, {full, triangle}), kTooManyPatches);
+  EXPECT_EQ(Segment(1, {triangle, full}), kTooManyPatches);
+  EXPECT_FALSE(std::filesystem::exists(ListingPath()));
+  Plate other = triangle;
+  other.conductorIndex = 1;
+  EXPECT_EQ(Segment(2, {full, other}), 0) << "the limit is per group";
+}
+
+TEST_F(SegmentStageTest, AStoppedRunLeavesNoListing) {
+  const std::vector<Plate> plates{Conductor(0, {Rectangle(0.0, 0.0, 1000.0, 1000.0)})};
+  std::ofstream(ListingPath()) << "an older listing\n";
+  job.RunFlag = 0;
+  EXPECT_EQ(SegmentPath(m_base), 1) << "no plate file yet";
+  EXPECT_FALSE(std::filesystem::exists(ListingPath()));
+
+  std::ofstream(m_base.string() + ".sg1") << "1\n1\n1\n4\n0 0 0\n1000 0 0\n1000 1000 0\n0 1000 0\n0\n1 1\n";
+  EXPECT_EQ(SegmentPath(m_base), 0);
+  EXPECT_EQ(job.NumberOfUnknowns, 0);
+  EXPECT_FALSE(std::filesystem::exists(ListingPath()));
+
+  // Stopped while the first plate is meshed, a thousand rows before its end.
+  job.MinFeatureDistance = 1.0;
+  job.RunFlag = 1;
+  std::thread canceller([&] {
+    while (job.Progress.load() == 0) std::this_thread::yield();
+    job.RunFlag = 0;
+  });
+  EXPECT_EQ(Segment(1, plates), 0);
+  canceller.join();
+  EXPECT_EQ(job.NumberOfUnknowns, 0);
+  EXPECT_FALSE(std::filesystem::exists(ListingPath()));
+}
+
+}  // namespace
