@@ -9,7 +9,7 @@ Colour OutlineColour(int j, int groupCount) {
   return {0.5f, 0.5f, 0.7f};
 }
 
-Colour FillColour(int j, int groupCount, const Vec3& n) {
+Colour FillColour(int j, int groupCount, const Point3& n) {
   if (j == groupCount) {
     return {static_cast<float>((n.x * 0.5 + 0.5) * 0.5), static_cast<float>(n.y * 0.2 + 0.8),
             static_cast<float>((n.z * 0.5 + 0.5) * 0.5)};
@@ -23,9 +23,9 @@ Colour FillColour(int j, int groupCount, const Vec3& n) {
           static_cast<float>(rest / last * (n.z * 0.2 + 0.8))};
 }
 
-Vec3 PlateNormal(std::span<const Vec3> nodes) {
-  const Vec3 newell = NewellVector(nodes);
-  const double length = Length(newell);
+Point3 PlateNormal(std::span<const Point3> nodes) {
+  const Point3 newell = NewellVector(nodes);
+  const double length = newell.Length();
   if (!(length > 0.0)) return {0.0, 0.0, 1.0};
   return (1.0 / length) * newell;
 }

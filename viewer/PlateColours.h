@@ -4,7 +4,7 @@
 
 #include <span>
 
-#include "viewer/Vec3.h"
+#include "tessmor/Point3.h"
 
 namespace quor::viewer {
 
@@ -16,9 +16,9 @@ struct Colour {
 
 // j counts the groups from 1 to G; group G holds the dielectric interfaces.
 Colour OutlineColour(int j, int groupCount);
-Colour FillColour(int j, int groupCount, const Vec3& unitNormal);
+Colour FillColour(int j, int groupCount, const Point3& unitNormal);
 
 // The unit Newell normal of a plate; (0, 0, 1) when the plate has no area.
-Vec3 PlateNormal(std::span<const Vec3> nodes);
+Point3 PlateNormal(std::span<const Point3> nodes);
 
 }  // namespace quor::viewer

@@ -13,7 +13,7 @@ constexpr double kMinGap = 0.001;          // shortest edge, closest approach of
 constexpr double kMinNewellLength = 1e-6;  // below it the plate has no area
 constexpr double kMaxOffPlane = 0.001;     // largest edge component along the normal
 
-using Nodes = std::vector<Vec3>;
+using Nodes = std::vector<Point3>;
 
 std::size_t Next(const Nodes& p, std::size_t i, std::size_t step = 1) {
   return (i + step) % p.size();
@@ -50,21 +50,23 @@ bool HasTouchingEdges(const Nodes& p) {
   return false;
 }
 
-bool IsPlanar(const Nodes& p, const Vec3& normal) {
-  const Vec3 unit = (1.0 / Length(normal)) * normal;
+bool IsPlanar(const Nodes& p, const Point3& normal) {
+  const Point3 unit = (1.0 / normal.Length()) * normal;
   for (std::size_t i = 0; i < p.size(); ++i) {
-    if (std::abs(Dot(unit, p[Next(p, i)] - p[i])) > kMaxOffPlane) return false;
+    if (std::abs(Point3Dot(unit, p[Next(p, i)] - p[i])) > kMaxOffPlane) return false;
   }
   return true;
 }
 
-bool IsRefused(const Nodes& p, const Vec3& normal) {
-  return HasTouchingEdges(p) || Length(normal) < kMinNewellLength || !IsPlanar(p, normal);
+bool IsRefused(const Nodes& p, const Point3& normal) {
+  return HasTouchingEdges(p) || normal.Length() < kMinNewellLength || !IsPlanar(p, normal);
 }
 
-bool IsStrictlyInside(const Vec3& q, const Vec3& a, const Vec3& b, const Vec3& c, const Vec3& normal) {
-  return Dot(Cross(b - a, q - a), normal) > 0.0 && Dot(Cross(c - b, q - b), normal) > 0.0 &&
-         Dot(Cross(a - c, q - c), normal) > 0.0;
+bool IsStrictlyInside(const Point3& q, const Point3& a, const Point3& b, const Point3& c,
+                      const Point3& normal) {
+  return Point3Dot(Point3Cross(b - a, q - a), normal) > 0.0 &&
+         Point3Dot(Point3Cross(c - b, q - b), normal) > 0.0 &&
+         Point3Dot(Point3Cross(a - c, q - c), normal) > 0.0;
 }
 
 bool IsCorner(const Nodes& p, std::size_t k, std::size_t m) {
@@ -73,11 +75,11 @@ bool IsCorner(const Nodes& p, std::size_t k, std::size_t m) {
 
 // The corner k, k+1, k+2 is an ear when it is convex, holds no other node
 // and its diagonal k - k+2 keeps clear of every edge away from the corner.
-bool IsEar(const Nodes& p, std::size_t k, const Vec3& normal) {
-  const Vec3& a = p[k];
-  const Vec3& b = p[Next(p, k)];
-  const Vec3& c = p[Next(p, k, 2)];
-  if (Dot(Cross(b - a, c - b), normal) < 0.0) return false;
+bool IsEar(const Nodes& p, std::size_t k, const Point3& normal) {
+  const Point3& a = p[k];
+  const Point3& b = p[Next(p, k)];
+  const Point3& c = p[Next(p, k, 2)];
+  if (Point3Dot(Point3Cross(b - a, c - b), normal) < 0.0) return false;
   for (std::size_t m = 0; m < p.size(); ++m) {
     if (IsCorner(p, k, m)) continue;
     if (IsStrictlyInside(p[m], a, b, c, normal)) return false;
@@ -88,7 +90,7 @@ bool IsEar(const Nodes& p, std::size_t k, const Vec3& normal) {
 }
 
 // Cuts ears until a triangle is left; false when a pass finds no ear.
-bool ClipEars(Nodes& p, const Vec3& normal, TriangleSink& sink) {
+bool ClipEars(Nodes& p, const Point3& normal, TriangleSink& sink) {
   while (p.size() > 3) {
     std::size_t k = 0;
     while (k < p.size() && !IsEar(p, k, normal)) ++k;
@@ -101,13 +103,13 @@ bool ClipEars(Nodes& p, const Vec3& normal, TriangleSink& sink) {
 
 }  // namespace
 
-void draw_filled_polygon(std::span<const Vec3> nodes, TriangleSink& sink) {
+void draw_filled_polygon(std::span<const Point3> nodes, TriangleSink& sink) {
   Nodes p(nodes.begin(), nodes.end());
   if (p.size() < 3) return;
   if (p.size() > 3) {
     RemoveShortEdges(p);
     if (p.size() > 3) {
-      const Vec3 normal = NewellVector(p);
+      const Point3 normal = NewellVector(p);
       if (IsRefused(p, normal) || !ClipEars(p, normal, sink)) return;
     }
   }

@@ -3,8 +3,8 @@
 
 #include <span>
 
+#include "tessmor/Point3.h"
 #include "viewer/TriangleSink.h"
-#include "viewer/Vec3.h"
 
 namespace quor::viewer {
 
@@ -12,6 +12,6 @@ namespace quor::viewer {
 // nothing; a plate that is degenerate (edges that share no node touch, no
 // area) or not planar gives nothing; when no ear can be found the triangles
 // found so far stay and the rest is not filled.
-void draw_filled_polygon(std::span<const Vec3> nodes, TriangleSink& sink);
+void draw_filled_polygon(std::span<const Point3> nodes, TriangleSink& sink);
 
 }  // namespace quor::viewer

@@ -1,7 +1,7 @@
 // Receives the triangles into which a plate is cut for filling.
 #pragma once
 
-#include "viewer/Vec3.h"
+#include "tessmor/Point3.h"
 
 namespace quor::viewer {
 
@@ -9,7 +9,7 @@ class TriangleSink {
  public:
   virtual ~TriangleSink() = default;
   // The corners keep the turning sense of the plate they came from.
-  virtual void Triangle(const Vec3& a, const Vec3& b, const Vec3& c) = 0;
+  virtual void Triangle(const Point3& a, const Point3& b, const Point3& c) = 0;
 };
 
 }  // namespace quor::viewer

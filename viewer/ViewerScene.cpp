@@ -21,7 +21,7 @@ constexpr GLdouble kFarPlane = 70.0;
 
 class GlPolygonSink : public TriangleSink {
  public:
-  void Triangle(const Vec3& a, const Vec3& b, const Vec3& c) override {
+  void Triangle(const Point3& a, const Point3& b, const Point3& c) override {
     glBegin(GL_POLYGON);
     glVertex3d(a.x, a.y, a.z);
     glVertex3d(b.x, b.y, b.z);
@@ -30,8 +30,8 @@ class GlPolygonSink : public TriangleSink {
   }
 };
 
-std::vector<Vec3> ToVec3(const ListingPlate& plate) {
-  std::vector<Vec3> nodes;
+std::vector<Point3> ToVec3(const ListingPlate& plate) {
+  std::vector<Point3> nodes;
   nodes.reserve(plate.size());
   for (const ListingNode& n : plate) nodes.push_back({n.x, n.y, n.z});
   return nodes;
@@ -88,7 +88,7 @@ void ViewerScene::build_display_lists() {
   glNewList(m_lists + 1, GL_COMPILE);
   for (int j = 1; j <= groupCount; ++j) {
     for (const ListingPlate& plate : m_plates.groups[j - 1]) {
-      const std::vector<Vec3> nodes = ToVec3(plate);
+      const std::vector<Point3> nodes = ToVec3(plate);
       SetColour(FillColour(j, groupCount, PlateNormal(nodes)));
       draw_filled_polygon(nodes, sink);
     }

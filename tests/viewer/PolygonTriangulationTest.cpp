@@ -8,22 +8,24 @@
 namespace quor::viewer {
 namespace {
 
-using Triangle = std::array<Vec3, 3>;
+using Triangle = std::array<Point3, 3>;
 
 class RecordingSink : public TriangleSink {
  public:
-  void Triangle(const Vec3& a, const Vec3& b, const Vec3& c) override { triangles.push_back({a, b, c}); }
-  std::vector<std::array<Vec3, 3>> triangles;
+  void Triangle(const Point3& a, const Point3& b, const Point3& c) override {
+    triangles.push_back({a, b, c});
+  }
+  std::vector<std::array<Point3, 3>> triangles;
 };
 
-std::vector<Triangle> Cut(const std::vector<Vec3>& nodes) {
+std::vector<Triangle> Cut(const std::vector<Point3>& nodes) {
   RecordingSink sink;
   draw_filled_polygon(nodes, sink);
   return sink.triangles;
 }
 
 double SignedArea(const Triangle& t) {
-  return 0.5 * Cross(t[1] - t[0], t[2] - t[0]).z;
+  return 0.5 * Point3Cross(t[1] - t[0], t[2] - t[0]).z;
 }
 
 double TotalArea(const std::vector<Triangle>& triangles) {
@@ -32,15 +34,15 @@ double TotalArea(const std::vector<Triangle>& triangles) {
   return sum;
 }
 
-bool Same(const Vec3& a, const Vec3& b) {
+bool Same(const Point3& a, const Point3& b) {
   return a.x == b.x && a.y == b.y && a.z == b.z;
 }
 
-void ExpectTriangle(const Triangle& t, const Vec3& a, const Vec3& b, const Vec3& c) {
+void ExpectTriangle(const Triangle& t, const Point3& a, const Point3& b, const Point3& c) {
   EXPECT_TRUE(Same(t[0], a) && Same(t[1], b) && Same(t[2], c));
 }
 
-const std::vector<Vec3> kSquare = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}};
+const std::vector<Point3> kSquare = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}};
 
 TEST(PolygonTriangulationTest, SquareGivesTwoEarsFromTheFirstNode) {
   const auto t = Cut(kSquare);
@@ -50,20 +52,21 @@ TEST(PolygonTriangulationTest, SquareGivesTwoEarsFromTheFirstNode) {
 }
 
 TEST(PolygonTriangulationTest, LShapeIsCoveredWithoutTheNotch) {
-  const std::vector<Vec3> l = {{0, 0, 0}, {2, 0, 0}, {2, 1, 0}, {1, 1, 0}, {1, 2, 0}, {0, 2, 0}};
+  const std::vector<Point3> l = {{0, 0, 0}, {2, 0, 0}, {2, 1, 0}, {1, 1, 0}, {1, 2, 0}, {0, 2, 0}};
   const auto t = Cut(l);
   ASSERT_EQ(t.size(), 4u);
   EXPECT_NEAR(TotalArea(t), 3.0, 1e-12);
   for (const Triangle& tri : t) {
     EXPECT_GT(SignedArea(tri), 0.0);
-    const Vec3 centre = (1.0 / 3.0) * (tri[0] + tri[1] + tri[2]);
+    const Point3 centre = (1.0 / 3.0) * (tri[0] + tri[1] + tri[2]);
     EXPECT_FALSE(centre.x > 1.0 && centre.y > 1.0) << "a triangle fills the notch";
   }
 }
 
 TEST(PolygonTriangulationTest, DuplicateNodesAreDroppedFirst) {
   // A repeated node in the middle and one that closes the ring on the first.
-  const std::vector<Vec3> repeated = {kSquare[0], kSquare[1], kSquare[1], kSquare[2], kSquare[3], kSquare[0]};
+  const std::vector<Point3> repeated = {kSquare[0], kSquare[1], kSquare[1],
+                                        kSquare[2], kSquare[3], kSquare[0]};
   const auto t = Cut(repeated);
   ASSERT_EQ(t.size(), 2u);
   EXPECT_NEAR(TotalArea(t), 1.0, 1e-12);
@@ -77,7 +80,7 @@ TEST(PolygonTriangulationTest, EarAcrossTheEndOfTheNodeList) {
   // The first two corners are convex, but their diagonals pass within 0.001
   // of the far edge, and the third is reflex: the first ear found is the
   // corner (3, 4, 0), which wraps round to the first node.
-  const std::vector<Vec3> p = {
+  const std::vector<Point3> p = {
       {0.0025, 0.0055, 0}, {0.0, 0.005, 0}, {0.004, 0.002, 0}, {0.0035, 0.004, 0}, {0.0035, 0.005, 0}};
   const auto t = Cut(p);
   ASSERT_EQ(t.size(), 3u);
@@ -89,12 +92,12 @@ TEST(PolygonTriangulationTest, EarAcrossTheEndOfTheNodeList) {
 
 TEST(PolygonTriangulationTest, RefusedPlatesDrawNothing) {
   EXPECT_TRUE(Cut({kSquare[0], kSquare[1]}).empty());
-  const std::vector<Vec3> bent = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0.5}, {0, 1, 0}};
+  const std::vector<Point3> bent = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0.5}, {0, 1, 0}};
   EXPECT_TRUE(Cut(bent).empty());
-  const std::vector<Vec3> line = {{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {3, 0, 0}};
+  const std::vector<Point3> line = {{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {3, 0, 0}};
   EXPECT_TRUE(Cut(line).empty());
   // A bow tie: two edges that share no node cross.
-  const std::vector<Vec3> bowTie = {{0, 0, 0}, {1, 1, 0}, {1, 0, 0}, {0, 1, 0}};
+  const std::vector<Point3> bowTie = {{0, 0, 0}, {1, 1, 0}, {1, 0, 0}, {0, 1, 0}};
   EXPECT_TRUE(Cut(bowTie).empty());
 }
 

@@ -51,7 +51,7 @@ TEST(SceneScalingTest, FlatAndEmptyModelsStayFinite) {
 }
 
 TEST(PlateColoursTest, FillsByGroupAndFacing) {
-  const Vec3 up{0, 0, 1};
+  const Point3 up{0, 0, 1};
   ExpectColour(FillColour(1, 2, up), 1, 0, 1);  // a single conductor is magenta
   ExpectColour(FillColour(2, 2, up), 0.25f, 0.8f, 0.5f);
   ExpectColour(FillColour(2, 2, {1, 0, 0}), 0.5f, 0.8f, 0.25f);
@@ -63,10 +63,10 @@ TEST(PlateColoursTest, FillsByGroupAndFacing) {
 }
 
 TEST(PlateColoursTest, NormalFollowsTheTurningSense) {
-  const Vec3 clockwise[] = {{0, 0, 0}, {0, 1, 0}, {1, 1, 0}, {1, 0, 0}};
-  const Vec3 n = PlateNormal(clockwise);
+  const Point3 clockwise[] = {{0, 0, 0}, {0, 1, 0}, {1, 1, 0}, {1, 0, 0}};
+  const Point3 n = PlateNormal(clockwise);
   EXPECT_NEAR(n.z, -1.0, 1e-12);
-  const Vec3 line[] = {{0, 0, 0}, {1, 0, 0}, {2, 0, 0}};
+  const Point3 line[] = {{0, 0, 0}, {1, 0, 0}, {2, 0, 0}};
   EXPECT_EQ(PlateNormal(line).z, 1.0);
 }
 
