@@ -1,0 +1,157 @@
+#include "editor/document/CCrtanjeDoc.h"
+
+#include <cassert>
+#include <stdexcept>
+
+#include "editor/document/CCrtanjeDocTemplate.h"
+#include "editor/document/DocumentCommands.h"
+#include "editor/document/DocumentServices.h"
+#include "editor/document/MainFrameLink.h"
+#include "editor/document/UpdateHintObject.h"
+#include "platform/archive/ArchiveException.h"
+#include "platform/error/TextError.h"
+
+namespace quor {
+
+wxIMPLEMENT_DYNAMIC_CLASS(CCrtanjeDoc, wxDocument);
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(CCrtanjeDoc, wxDocument)
+  EVT_MENU(kIdEditMetallization, CCrtanjeDoc::EditMetallization)
+  EVT_MENU(kIdSettings, CCrtanjeDoc::OnSettings)
+  EVT_UPDATE_UI(kIdRun, CCrtanjeDoc::OnUpdateRun)
+  EVT_UPDATE_UI(kId3DView, CCrtanjeDoc::OnUpdateRun)
+  EVT_UPDATE_UI(kIdCParameters, CCrtanjeDoc::OnUpdateResultCommands)
+  EVT_UPDATE_UI(kIdCkt, CCrtanjeDoc::OnUpdateResultCommands)
+  EVT_UPDATE_UI(kIdYParameters, CCrtanjeDoc::OnUpdateResultCommands)
+  EVT_UPDATE_UI(kIdListResults, CCrtanjeDoc::OnUpdateResultCommands)
+  EVT_UPDATE_UI(kIdUndo, CCrtanjeDoc::OnUpdateUndo)
+  EVT_MENU(kIdRedo, CCrtanjeDoc::Redo)
+  EVT_UPDATE_UI(kIdRedo, CCrtanjeDoc::OnUpdateRedo)
+wxEND_EVENT_TABLE()
+    // clang-format on
+
+    namespace {
+  std::string ToUtf8(const wxString& text) {
+    return std::string(text.utf8_str());
+  }
+
+}  // namespace
+
+CCrtanjeDoc::CCrtanjeDoc() = default;
+
+CCrtanjeDoc::~CCrtanjeDoc() = default;
+
+DocumentServices& CCrtanjeDoc::Services() const {
+  auto* projects = dynamic_cast<CCrtanjeDocTemplate*>(GetDocumentTemplate());
+  assert(projects && "project documents are made by the project template");
+  return projects->GetServices();
+}
+
+bool CCrtanjeDoc::OnNewDocument() {
+  if (RefuseBeyondProjectLimit()) return false;
+  double length = 0.0;
+  double width = 0.0;
+  if (!PrepareNewProject(length, width)) return false;
+  if (!wxDocument::OnNewDocument()) return false;
+  InitNewProject(length, width);
+  return true;
+}
+
+bool CCrtanjeDoc::OnOpenDocument(const wxString& path) {
+  if (RefuseBeyondProjectLimit()) return false;
+  if (!wxDocument::OnOpenDocument(path)) return false;
+  AfterOpen(ToUtf8(path));
+  return true;
+}
+
+bool CCrtanjeDoc::OnSaveDocument(const wxString& path) {
+  const bool hadUnsavedChanges = IsModified();
+  const std::string previousPath = GetDocumentSaved() ? ToUtf8(GetFilename()) : std::string();
+  if (!wxDocument::OnSaveDocument(path)) return false;
+  AfterSave(ToUtf8(path), previousPath, hadUnsavedChanges);
+  return true;
+}
+
+bool CCrtanjeDoc::OnCloseDocument() {
+  Services().frame.SetStatusText("");
+  return wxDocument::OnCloseDocument();
+}
+
+bool CCrtanjeDoc::DoOpenDocument(const wxString& path) {
+  try {
+    LoadProjectFile(ToUtf8(path));
+  } catch (const std::runtime_error& e) {  // TextError and ArchiveException
+    ShowMessage(e.what());
+    return false;
+  }
+  return true;
+}
+
+bool CCrtanjeDoc::DoSaveDocument(const wxString& path) {
+  try {
+    SaveProjectFile(ToUtf8(path));
+  } catch (const ArchiveException& e) {
+    ShowMessage(e.what());
+    return false;
+  }
+  return true;
+}
+
+void CCrtanjeDoc::SetProjectModified(bool modified) {
+  Modify(modified);
+}
+
+bool CCrtanjeDoc::IsProjectModified() const {
+  return IsModified();
+}
+
+void CCrtanjeDoc::UpdateProjectViews(UpdateHint hint, const void* payload) {
+  UpdateHintObject object(hint, payload);
+  UpdateAllViews(nullptr, &object);
+}
+
+void CCrtanjeDoc::SetModifiedAndUpdate(wxView* sender, UpdateHint hint) {
+  Modify(true);
+  UpdateHintObject object(hint, nullptr);
+  UpdateAllViews(sender, &object);
+}
+
+template <typename Command>
+void CCrtanjeDoc::ShowingRefusals(Command command) {
+  try {
+    command();
+  } catch (const TextError& e) {
+    ShowMessage(e.Text());
+  }
+}
+
+void CCrtanjeDoc::EditMetallization(wxCommandEvent&) {
+  ShowingRefusals([this] { ProjectDocument::EditMetallization(); });
+}
+
+void CCrtanjeDoc::OnSettings(wxCommandEvent&) {
+  ShowingRefusals([this] { ProjectDocument::OnSettings(); });
+}
+
+void CCrtanjeDoc::Redo(wxCommandEvent&) {
+  ShowingRefusals([this] { ProjectDocument::Redo(); });
+}
+
+void CCrtanjeDoc::OnUpdateRun(wxUpdateUIEvent& event) {
+  event.Enable(CanRun());
+}
+
+void CCrtanjeDoc::OnUpdateResultCommands(wxUpdateUIEvent& event) {
+  event.Enable(CanShowResults());
+}
+
+void CCrtanjeDoc::OnUpdateUndo(wxUpdateUIEvent& event) {
+  event.Enable(CanUndo());
+}
+
+void CCrtanjeDoc::OnUpdateRedo(wxUpdateUIEvent& event) {
+  event.Enable(CanRedo());
+}
+
+}  // namespace quor

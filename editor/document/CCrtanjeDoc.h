@@ -1,0 +1,53 @@
+// The editor's document: a project on wx's document/view. The project itself
+// is the toolkit-free ProjectDocument; this class adds the framework's new,
+// open, save and close, the modified flag, the views and the document's
+// commands.
+#pragma once
+
+#include <wx/docview.h>
+
+#include "editor/document/ProjectDocument.h"
+
+namespace quor {
+
+class CCrtanjeDoc : public wxDocument, public ProjectDocument {
+ public:
+  CCrtanjeDoc();
+  ~CCrtanjeDoc() override;
+
+  bool OnNewDocument() override;
+  bool OnOpenDocument(const wxString& path) override;
+  bool OnSaveDocument(const wxString& path) override;
+  bool OnCloseDocument() override;
+
+  using ProjectDocument::SetModifiedAndUpdate;
+  // Marks the project modified and updates every view but the sender.
+  void SetModifiedAndUpdate(wxView* sender, UpdateHint hint);
+
+ protected:
+  bool DoOpenDocument(const wxString& path) override;
+  bool DoSaveDocument(const wxString& path) override;
+
+  void SetProjectModified(bool modified) override;
+  bool IsProjectModified() const override;
+  void UpdateProjectViews(UpdateHint hint, const void* payload) override;
+  DocumentServices& Services() const override;
+
+ private:
+  void EditMetallization(wxCommandEvent& event);
+  void OnSettings(wxCommandEvent& event);
+  void Redo(wxCommandEvent& event);
+  void OnUpdateRun(wxUpdateUIEvent& event);
+  void OnUpdateResultCommands(wxUpdateUIEvent& event);
+  void OnUpdateUndo(wxUpdateUIEvent& event);
+  void OnUpdateRedo(wxUpdateUIEvent& event);
+
+  // Runs a command and shows the text of a refusal.
+  template <typename Command>
+  void ShowingRefusals(Command command);
+
+  wxDECLARE_DYNAMIC_CLASS(CCrtanjeDoc);
+  wxDECLARE_EVENT_TABLE();
+};
+
+}  // namespace quor

@@ -1,0 +1,229 @@
+#include "editor/document/ProjectDocument.h"
+
+#include <cmath>
+
+#include "editor/document/DocumentDialogs.h"
+#include "editor/document/DocumentServices.h"
+#include "editor/document/EditSettings.h"
+#include "editor/document/MainFrameLink.h"
+#include "editor/document/MessageBoxes.h"
+#include "editor/document/ModelSnapshot.h"
+#include "editor/document/ResultFiles.h"
+#include "editor/document/SettingsProfile.h"
+#include "editor/document/SettingsRecord.h"
+#include "editor/model/CStructure.h"
+#include "editor/model/FrequencyUnits.h"
+#include "editor/model/NumberFormat.h"
+#include "editor/model/QlxProjectFile.h"
+
+namespace quor {
+
+int ProjectDocument::s_openProjectCount = 0;
+
+ProjectDocument::ProjectDocument() : m_model(std::make_unique<CStructure>()) {
+  ++s_openProjectCount;
+}
+
+ProjectDocument::~ProjectDocument() {
+  --s_openProjectCount;
+}
+
+int ProjectDocument::OpenProjectCount() {
+  return s_openProjectCount;
+}
+
+void ProjectDocument::ShowMessage(const std::string& text) const {
+  Services().messages.ShowMessage(text);
+}
+
+bool ProjectDocument::RefuseBeyondProjectLimit() {
+  // This document has already counted itself.
+  if (s_openProjectCount <= kMaxOpenProjects) return false;
+  ShowMessage("Maximal number of concurrently open projects 10");
+  return true;
+}
+
+void ProjectDocument::LoadSettingsDefaults() {
+  LoadDocumentSettings(Services().profile, m_settings);
+}
+
+bool ProjectDocument::PrepareNewProject(double& length, double& width) {
+  LoadSettingsDefaults();
+  ProfileStore& profile = Services().profile;
+  length = ReadProjectLength(profile);
+  width = ReadProjectWidth(profile);
+  if (!ReadFootprintPromptOnStartup(profile)) return true;
+
+  ProjectDialogValues values{true, ToDisplayUnits(length), ToDisplayUnits(width), GetUnitName()};
+  const ProjectDialogValues shown = values;
+  if (!Services().dialogs.RunProjectDialog(values)) return false;
+  // A value the user left alone keeps its exact stored value.
+  if (values.length != shown.length) length = FromDisplayUnits(values.length);
+  if (values.width != shown.width) width = FromDisplayUnits(values.width);
+  WriteProjectFootprint(profile, length, width);
+  return true;
+}
+
+void ProjectDocument::InitNewProject(double length, double width) {
+  m_model->SetFootprint(length, width);
+  m_model->AddLayer(CDielectric(1.0, 0.0), std::nullopt, true, false);
+}
+
+void ProjectDocument::AfterOpen(const std::string& path) {
+  UpdateResultFlags(path);
+  m_job.ConductorCount = m_model->GetConductorCount();
+}
+
+void ProjectDocument::AfterSave(const std::string& path, const std::string& previousPath,
+                                bool hadUnsavedChanges) {
+  // The flags tell about the files beside the project's own path: after a
+  // save under another name they must be read there.
+  if (path != previousPath) {
+    m_segmented = false;
+    m_computed = false;
+    UpdateResultFlags(path);
+  }
+  if (!hadUnsavedChanges) return;
+  DeleteResultFiles(path);
+  m_segmented = false;
+  m_computed = false;
+}
+
+void ProjectDocument::UpdateResultFlags(const std::string& path) {
+  if (!HasExtension(path)) return;
+  const std::string base = BasePathOf(path);
+  m_segmented = FileExists(base + ".lst");
+  m_computed = FileExists(base + ".dat");
+}
+
+void ProjectDocument::DeleteResultFiles(const std::string& path) {
+  DeleteResultFilesAt(BasePathOf(path), m_segmented, m_computed);
+}
+
+void ProjectDocument::Serialize(Archive& ar) {
+  SerializeQlxProject(ar, m_settings, *m_model);
+}
+
+void ProjectDocument::SaveProjectFile(const std::string& path) {
+  SaveQlxProjectFile(path, m_settings, *m_model);
+}
+
+void ProjectDocument::LoadProjectFile(const std::string& path) {
+  LoadQlxProjectFile(path, m_settings, *m_model);
+}
+
+void ProjectDocument::SetFrequencyUnitFromMultiplier(std::int32_t multiplier) {
+  if (const auto unit = FrequencyUnitFromMultiplier(multiplier)) m_settings.FrequencyUnits = *unit;
+}
+
+void ProjectDocument::GetFootprintSize(double& length, double& width) const {
+  m_model->GetFootprint(length, width);
+}
+
+double ProjectDocument::GetFootprintDiagonal() const {
+  double length = 0.0;
+  double width = 0.0;
+  GetFootprintSize(length, width);
+  return std::sqrt(length * length + width * width);
+}
+
+void ProjectDocument::UpdateFootprintStatus() {
+  double length = 0.0;
+  double width = 0.0;
+  GetFootprintSize(length, width);
+  Services().frame.SetStatusText(FormatDouble(ToDisplayUnits(length), 4) + " x " +
+                                 FormatDouble(ToDisplayUnits(width), 4) + " " + GetUnitName());
+}
+
+void ProjectDocument::OnSettings() {
+  EditSettings(this, Services().dialogs, Services().profile);
+}
+
+void ProjectDocument::ApplySettings(const SettingsRecord& record) {
+  ChangeModel(UpdateHint::HintSettings, Snapshot::None, Delivery::ViewsAndFrame, [&]() -> const void* {
+    GiveDocumentSettings(record, m_settings);
+    return nullptr;
+  });
+  UpdateFootprintStatus();
+}
+
+void ProjectDocument::NotifyViews(UpdateHint hint, const void* payload) {
+  UpdateProjectViews(hint, payload);
+  Services().frame.BroadcastHint(hint, payload);
+}
+
+void ProjectDocument::SetModifiedAndUpdate(UpdateHint hint) {
+  SetProjectModified(true);
+  UpdateProjectViews(hint, nullptr);
+}
+
+void ProjectDocument::BeginChange() {
+  m_undo.SetPending(StoreModelSnapshot(*m_model));
+}
+
+void ProjectDocument::CommitChange(bool fromRedo) {
+  if (!m_undo.CommitPending(fromRedo)) ShowMessage("Error: document state is not saved");
+}
+
+void ProjectDocument::PushRedo() {
+  if (!m_undo.PushPendingToRedo()) ShowMessage("Stanje dokumenta nije sacuvano!");
+}
+
+void ProjectDocument::ChangeModel(UpdateHint hint, Snapshot snapshot, Delivery delivery,
+                                  const std::function<const void*()>& change) {
+  RunChange(hint, snapshot == Snapshot::Take ? Commit::Undo : Commit::None, delivery, change);
+}
+
+void ProjectDocument::RunChange(UpdateHint hint, Commit commit, Delivery delivery,
+                                const std::function<const void*()>& change) {
+  if (commit != Commit::None) BeginChange();
+  const void* payload = change();
+  SetProjectModified(true);
+  if (delivery == Delivery::ViewsAndFrame) {
+    NotifyViews(hint, payload);
+  } else {
+    UpdateProjectViews(hint, payload);
+  }
+  switch (commit) {
+    case Commit::None:
+      return;
+    case Commit::Undo:
+      CommitChange(false);
+      return;
+    case Commit::UndoFromRedo:
+      CommitChange(true);
+      return;
+    case Commit::Redo:
+      PushRedo();
+      return;
+  }
+}
+
+void ProjectDocument::Undo() {
+  if (CanUndo()) RestoreSnapshot(true);
+}
+
+void ProjectDocument::Redo() {
+  if (CanRedo()) RestoreSnapshot(false);
+}
+
+void ProjectDocument::RestoreSnapshot(bool undo) {
+  // Read before anything changes: a snapshot that cannot be read leaves the
+  // model and both lists as they were.
+  std::unique_ptr<CStructure> model = LoadModelSnapshot(undo ? m_undo.NewestUndo() : m_undo.NewestRedo());
+  // The state left behind goes to the other list; a redo keeps the rest of its own.
+  const Commit commit = undo ? Commit::Redo : Commit::UndoFromRedo;
+  RunChange(UpdateHint::HintReload, commit, Delivery::ViewsAndFrame, [&]() -> const void* {
+    m_model.swap(model);
+    if (undo) {
+      m_undo.DropNewestUndo();
+    } else {
+      m_undo.DropNewestRedo();
+    }
+    return nullptr;
+  });
+  // `model` now holds the replaced structure: it goes only after the hint has
+  // told every holder of its pointers to drop them.
+}
+
+}  // namespace quor

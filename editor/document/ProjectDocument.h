@@ -1,0 +1,168 @@
+// The editor's document without its toolkit: one open project with its
+// structure model, its settings, its undo and redo snapshots, its compute job
+// and its result flags, and every operation through which the user changes
+// it. CCrtanjeDoc joins it to wx's document/view; tests drive it directly.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editor/document/ClipboardObject.h"
+#include "editor/document/UndoStack.h"
+#include "editor/document/UpdateHint.h"
+#include "editor/model/DocumentSettings.h"
+#include "platform/draw/DrawContext.h"
+#include "tessmor/ComputeJob.h"
+
+namespace quor {
+
+class Archive;
+class CConductorPolygon;
+class CShape;
+class CStructure;
+class CVia;
+class EditingView;
+struct DocumentServices;
+struct Point3;
+struct SettingsRecord;
+
+class ProjectDocument {
+ public:
+  static constexpr int kMaxOpenProjects = 10;
+
+  // Whether a change files an undo step.
+  enum class Snapshot { Take, None };
+  // Whether a hint reaches the main frame's bars too, or the views only.
+  enum class Delivery { ViewsAndFrame, ViewsOnly };
+
+  ProjectDocument();
+  virtual ~ProjectDocument();
+  ProjectDocument(const ProjectDocument&) = delete;
+  ProjectDocument& operator=(const ProjectDocument&) = delete;
+
+  // Documents alive in this process.
+  static int OpenProjectCount();
+
+  CStructure& GetModel() const { return *m_model; }
+  const DocumentSettings& GetSettings() const { return m_settings; }
+  ComputeJob& GetJob() { return m_job; }
+  bool IsSegmented() const { return m_segmented; }
+  bool IsComputed() const { return m_computed; }
+
+  // Opening and saving. The framework's overrides call these around its own steps.
+  // True, after saying so, when this document is one more than the limit.
+  bool RefuseBeyondProjectLimit();
+  // The settings and the footprint of a new project from the profile, asked
+  // for when the profile says so; false when the user cancels.
+  bool PrepareNewProject(double& length, double& width);
+  // The footprint and the first layer, at z = 0 with relative permittivity 1.
+  void InitNewProject(double length, double width);
+  void LoadSettingsDefaults();
+  void AfterOpen(const std::string& path);
+  // `previousPath` is empty for a project never saved.
+  void AfterSave(const std::string& path, const std::string& previousPath, bool hadUnsavedChanges);
+  void UpdateResultFlags(const std::string& path);
+  void DeleteResultFiles(const std::string& path);
+  // The header and the structure of the project file.
+  void Serialize(Archive& ar);
+  void SaveProjectFile(const std::string& path);
+  void LoadProjectFile(const std::string& path);
+
+  // The enabling rules of Run and 3D View, and of the result commands.
+  bool CanRun() const { return m_segmented && !IsProjectModified(); }
+  bool CanShowResults() const { return m_computed && !IsProjectModified(); }
+
+  // Units and settings.
+  const char* GetUnitName() const { return m_settings.GetUnitName(); }
+  double ToDisplayUnits(double value) const { return m_settings.ToDisplayUnits(value); }
+  double FromDisplayUnits(double value) const { return m_settings.FromDisplayUnits(value); }
+  void SetFrequencyUnitFromMultiplier(std::int32_t multiplier);
+  void GetFootprintSize(double& length, double& width) const;
+  double GetFootprintDiagonal() const;
+  void UpdateFootprintStatus();
+  void OnSettings();
+  // Takes the document's nine values from an accepted Settings sheet.
+  void ApplySettings(const SettingsRecord& record);
+
+  // Undo and redo of whole-model states.
+  void Undo();
+  void Redo();
+  bool CanUndo() const { return m_undo.UndoCount() > 0; }
+  bool CanRedo() const { return m_undo.RedoCount() > 0; }
+  std::size_t UndoCount() const { return m_undo.UndoCount(); }
+  std::size_t RedoCount() const { return m_undo.RedoCount(); }
+  void ClearUndo() { m_undo.ClearUndo(); }
+  void ClearRedo() { m_undo.ClearRedo(); }
+
+  // Hints: to the views, then to the main frame's bars.
+  void NotifyViews(UpdateHint hint, const void* payload);
+  // Marks the project modified and updates the views only.
+  void SetModifiedAndUpdate(UpdateHint hint);
+  // The one road of every change: the snapshot, the change, the modified
+  // flag, the hint, the commit. `change` returns the hint's payload. A change
+  // that throws leaves its snapshot pending, commits nothing and sends no hint.
+  void ChangeModel(UpdateHint hint, Snapshot snapshot, Delivery delivery,
+                   const std::function<const void*()>& change);
+
+  // Edit operations. Refusals of the model throw TextError.
+  CVia& AddObjectCopy(const CVia& via);
+  CConductorPolygon& AddObjectCopyAt(double z, const CConductorPolygon& polygon);
+  // Polygons go to the layer at z, vias to the layers at their own heights;
+  // when one of those is missing nothing is pasted ("Layer does not exist").
+  void PasteObjects(std::vector<ClipboardObject> objects, double z);
+  void DeleteObjects(const std::vector<CShape*>& objects);
+  void DeleteVia(CVia& via);
+  void RemoveObjectAt(double z, CConductorPolygon& polygon);
+  void MoveObjectToLayer(CConductorPolygon& polygon, double z);
+  // Deletes the layer with its polygons and the vias that join it.
+  void DeleteLayer(double z);
+  void SetLayerColor(double z, COLORREF colour);
+  void SetLayerVisible(double z, bool visible);
+  void SetLayerLocked(double z, bool locked);
+  COLORREF GetLayerColor(double z) const;
+  void BringToFront(CShape& shape);
+  void SendToBack(CShape& shape);
+  // Scales the first object of the list from the anchor so that the old
+  // corner goes to the new corner.
+  void ScaleObject(const std::vector<CShape*>& objects, const Point3& anchor, const Point3& oldCorner,
+                   const Point3& newCorner);
+
+  // Operations that first ask the user in a dialog.
+  void EditMetallization();
+  void NewLayer(EditingView& view);
+  void EditLayerProperties(double z);
+  void NewVia(EditingView& view);
+  void EditFootprint(EditingView& view);
+
+ protected:
+  // What the document framework provides.
+  virtual void SetProjectModified(bool modified) = 0;
+  virtual bool IsProjectModified() const = 0;
+  virtual void UpdateProjectViews(UpdateHint hint, const void* payload) = 0;
+  virtual DocumentServices& Services() const = 0;
+
+  void ShowMessage(const std::string& text) const;
+
+ private:
+  enum class Commit { None, Undo, UndoFromRedo, Redo };
+
+  void BeginChange();
+  void CommitChange(bool fromRedo);
+  void PushRedo();
+  void RestoreSnapshot(bool undo);
+  void RunChange(UpdateHint hint, Commit commit, Delivery delivery,
+                 const std::function<const void*()>& change);
+
+  static int s_openProjectCount;
+
+  std::unique_ptr<CStructure> m_model;
+  DocumentSettings m_settings;
+  UndoStack m_undo;
+  bool m_segmented = false;
+  bool m_computed = false;
+  ComputeJob m_job;
+};
+
+}  // namespace quor
