@@ -1,8 +1,7 @@
 // The plates the checker builds from valid projects, the job fields it fills
 // and the smallest feature distance it derives.
-#include <algorithm>
 #include <cmath>
-#include <fstream>
+#include <filesystem>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -13,25 +12,22 @@ namespace {
 
 using CheckerPlatesTest = CheckerFixture;
 
-std::vector<Point3> VerticesOf(const Polygon& polygon) {
-  return {polygon.Vertices().begin(), polygon.Vertices().end()};
-}
-
-void ExpectVertices(const Polygon& polygon, const std::vector<Point3>& expected) {
-  const std::vector<Point3> actual = VerticesOf(polygon);
-  ASSERT_EQ(actual.size(), expected.size());
-  for (std::size_t i = 0; i < actual.size(); ++i) {
-    EXPECT_NEAR(actual[i].x, expected[i].x, 1e-3) << "vertex " << i;
-    EXPECT_NEAR(actual[i].y, expected[i].y, 1e-3) << "vertex " << i;
-    EXPECT_NEAR(actual[i].z, expected[i].z, 1e-3) << "vertex " << i;
+// Each plate as its conductor index and the vertex counts of its outline.
+std::vector<std::string> Shapes(const Sg1Contents& contents) {
+  std::vector<std::string> shapes;
+  for (const Sg1Plate& plate : contents.plates) {
+    std::string shape = std::to_string(plate.conductorIndex) + ":";
+    for (const Polygon& polygon : plate.outline) shape += std::to_string(polygon.Count()) + " ";
+    shapes.push_back(shape.substr(0, shape.size() - 1));
   }
+  return shapes;
 }
 
-void ExpectNormal(const Polygon& polygon, const Point3& expected) {
-  const Point3 normal = polygon.UnitNormal();
-  EXPECT_NEAR(normal.x, expected.x, 1e-9);
-  EXPECT_NEAR(normal.y, expected.y, 1e-9);
-  EXPECT_NEAR(normal.z, expected.z, 1e-9);
+// The plate file keeps six significant digits.
+void ExpectPoint(const Point3& actual, const Point3& expected, double tolerance = 1e-3) {
+  EXPECT_NEAR(actual.x, expected.x, tolerance);
+  EXPECT_NEAR(actual.y, expected.y, tolerance);
+  EXPECT_NEAR(actual.z, expected.z, tolerance);
 }
 
 TEST_F(CheckerPlatesTest, TwoLayersWithOneGroundPolygonGiveSevenPlatesInOrder) {
@@ -90,15 +86,10 @@ TEST_F(CheckerPlatesTest, TwoLayersWithOneGroundPolygonGiveSevenPlatesInOrder) {
             "0\n               1               1\n");
   // Side walls face out of the box.
   const Sg1Contents plates = PlateFile();
-  ExpectNormal(plates.plates[0].outline[0], {0, 1, 0});
-  ExpectNormal(plates.plates[1].outline[0], {0, -1, 0});
-  ExpectNormal(plates.plates[2].outline[0], {-1, 0, 0});
-  ExpectNormal(plates.plates[3].outline[0], {1, 0, 0});
-}
-
-TEST_F(CheckerPlatesTest, FillsTheJobFromTheProjectHeader) {
-  job.MinFeatureDistance = -1.0;
-  ASSERT_EQ(Check(MicrostripProject()), 0);
+  ExpectPoint(plates.plates[0].outline[0].UnitNormal(), {0, 1, 0});
+  ExpectPoint(plates.plates[1].outline[0].UnitNormal(), {0, -1, 0});
+  ExpectPoint(plates.plates[2].outline[0].UnitNormal(), {-1, 0, 0});
+  ExpectPoint(plates.plates[3].outline[0].UnitNormal(), {1, 0, 0});
   EXPECT_EQ(job.FrequencyStart, 1.0);
   EXPECT_EQ(job.FrequencyStop, 2.0);
   EXPECT_EQ(job.FrequencySteps, 10);
@@ -106,49 +97,28 @@ TEST_F(CheckerPlatesTest, FillsTheJobFromTheProjectHeader) {
   EXPECT_EQ(job.Resolution, 1.5);
   EXPECT_EQ(job.Refine, 0.5);
   EXPECT_DOUBLE_EQ(job.LengthUnitMetres, 1e-5);
-  EXPECT_EQ(job.ConductorCount, 2);
-  EXPECT_GT(job.MinFeatureDistance, 0.0);
-  // A successful check names nothing.
-  EXPECT_EQ(job.ErrorPolygonId, kUntouched);
-  EXPECT_EQ(job.ErrorLayerIndex, kUntouched);
+  EXPECT_EQ(job.ConductorCount, 1);
 }
 
-// Conductor 20 (21 conductors) and 30 nodes are the largest valid values.
-TEST_F(CheckerPlatesTest, TheUpperLimitsAreValid) {
+// Nested outlines alternate: a conductor with a hole where dielectric lies
+// inside it, and that dielectric as a plate of its own. Conductor 20 (21
+// conductors) and 30 nodes are the largest valid values.
+TEST_F(CheckerPlatesTest, NestedPolygonsAndTheLargestValidValues) {
   TestProject project = TwoLayerProject();
-  TestPolygon polygon{20, 2, 1, {}, {}};
+  project.layers[1].polygons.push_back(Rectangle(2, 0, 300.0, 300.0, 400.0, 400.0, 100.0));
+  TestPolygon circle{20, 3, 1, {}, {}};
   for (int i = 0; i < 30; ++i) {
     const double angle = 2.0 * std::numbers::pi * i / 30.0;
-    polygon.nodes.push_back({400.0 + 100.0 * std::cos(angle), 350.0 + 100.0 * std::sin(angle), 0.0});
+    circle.nodes.push_back({400.0 + 100.0 * std::cos(angle), 350.0 + 100.0 * std::sin(angle), 0.0});
   }
-  project.layers[0].polygons.push_back(polygon);
+  project.layers[0].polygons.push_back(circle);
   ASSERT_EQ(Check(project), 0);
   EXPECT_EQ(job.ConductorCount, 21);
   const Sg1Contents plates = PlateFile();
   EXPECT_EQ(plates.conductorCount, 21);
-  const auto conductor20 = std::find_if(plates.plates.begin(), plates.plates.end(),
-                                        [](const Sg1Plate& p) { return p.conductorIndex == 20; });
-  ASSERT_NE(conductor20, plates.plates.end());
-  EXPECT_EQ(conductor20->outline[0].Count(), 30);
-}
-
-// Nested outlines alternate: a conductor with a hole where dielectric lies
-// inside it, and that dielectric as a plate of its own.
-TEST_F(CheckerPlatesTest, APolygonOfTheSameConductorInsideCutsAHole) {
-  TestProject project = TwoLayerProject();
-  project.layers[1].polygons.push_back(Rectangle(2, 0, 300.0, 300.0, 400.0, 400.0, 100.0));
-  ASSERT_EQ(Check(project), 0);
-  const Sg1Contents plates = PlateFile();
-  ASSERT_EQ(plates.plates.size(), 8u);
-  const Sg1Plate& conductor = plates.plates[6];
-  EXPECT_EQ(conductor.conductorIndex, 0);
-  ASSERT_EQ(conductor.outline.size(), 2u);
-  ExpectNormal(conductor.outline[0], {0, 0, 1});
-  ExpectNormal(conductor.outline[1], {0, 0, -1});
-  const Sg1Plate& inside = plates.plates[7];
-  EXPECT_EQ(inside.conductorIndex, 1);
-  ASSERT_EQ(inside.outline.size(), 1u);
-  ExpectVertices(inside.outline[0], {{300, 300, 100}, {400, 300, 100}, {400, 400, 100}, {300, 400, 100}});
+  EXPECT_EQ(Shapes(plates), (std::vector<std::string>{"21:4", "21:4", "21:4", "21:4", "21:4 30", "20:30",
+                                                      "21:4 4", "0:4 4", "21:4"}));
+  EXPECT_EQ(plates.plates[7].outline[1].UnitNormal().z, -1.0) << "a hole runs clockwise";
 }
 
 TEST_F(CheckerPlatesTest, OutlinesAreStoredCounterClockwiseWithoutAClosingNode) {
@@ -158,37 +128,33 @@ TEST_F(CheckerPlatesTest, OutlinesAreStoredCounterClockwiseWithoutAClosingNode) 
   project.layers[1].polygons[0].nodes = {
       {200, 200, 100}, {200, 500, 100}, {600, 500, 100}, {600, 200, 100}, {200 + 0.5 * t, 200, 100}};
   ASSERT_EQ(Check(project), 0);
-  const Sg1Contents plates = PlateFile();
-  ExpectVertices(plates.plates[6].outline[0],
-                 {{200, 200, 100}, {600, 200, 100}, {600, 500, 100}, {200, 500, 100}});
+  const auto stored = PlateFile().plates[6].outline[0].Vertices();
+  ASSERT_EQ(stored.size(), 4u);
+  ExpectPoint(stored[1], {600, 200, 100});
+  ExpectPoint(stored[3], {200, 500, 100});
 }
 
 // Within the tolerance a node counts as on the footprint's edge, also where
 // the footprint takes part in the checks (a dielectric other than air).
 TEST_F(CheckerPlatesTest, ANodeHalfAToleranceOutsideTheFootprintIsAccepted) {
-  for (TestProject project : {TwoLayerProject(), MicrostripProject()}) {
+  for (const double er : {1.0, 4.0}) {
+    TestProject project = TwoLayerProject();
+    project.layers[1].er = er;
     const double t = Tolerance(project);
-    TestPolygon& ground = project.layers[project.layers[0].polygons.empty() ? 1 : 0].polygons[0];
-    ground.nodes[0] = {-0.5 * t, -0.5 * t, ground.nodes[0].z};
-    ground.nodes[3].x = -0.5 * t;
+    project.layers[1].polygons[0].nodes[0] = {-0.5 * t, 200.0, 100.0};
+    project.layers[1].polygons[0].nodes[3] = {-0.5 * t, 500.0, 100.0};
     ASSERT_EQ(Check(project), 0);
-    const Sg1Contents plates = PlateFile();
-    const auto grounds = std::count_if(plates.plates.begin(), plates.plates.end(),
-                                       [](const Sg1Plate& p) { return p.conductorIndex == 0; });
-    EXPECT_EQ(grounds, 1) << "the polygon keeps its plate";
+    EXPECT_EQ(Shapes(PlateFile()).back(), "0:4") << "the polygon keeps its plate";
   }
 }
 
-TEST_F(CheckerPlatesTest, MetallisedSidesAreGroundPlates) {
+TEST_F(CheckerPlatesTest, AMetallisedSideIsGround) {
   TestProject project = TwoLayerProject();
   project.layers[1].polygons[0].conductorIndex = 1;
   project.metallization = {0, 0, 1, 0};  // the bottom side, y = 0
   ASSERT_EQ(Check(project), 0);
-  const Sg1Contents plates = PlateFile();
-  ASSERT_EQ(plates.plates.size(), 7u);
-  for (std::size_t side = 0; side < 4; ++side) {
-    EXPECT_EQ(plates.plates[side].conductorIndex, side == 1 ? 0 : 2) << "side " << side;
-  }
+  EXPECT_EQ(Shapes(PlateFile()),
+            (std::vector<std::string>{"2:4", "0:4", "2:4", "2:4", "2:4", "2:4 4", "1:4"}));
 }
 
 TEST_F(CheckerPlatesTest, MinFeatureDistanceFollowsTheSmallestFeature) {
@@ -221,83 +187,58 @@ TEST_F(CheckerPlatesTest, MinFeatureDistanceFollowsTheSmallestFeature) {
   EXPECT_NEAR(job.MinFeatureDistance, 0.9 * 20.0, 1e-9) << "two polygons 20 apart in height";
 }
 
-// A ground plane at z = 0 and a pad at z = 100 joined by a via of radius 20.
-TestProject ViaProject(std::uint8_t solid) {
+// A ground plane at z = 0 and a pad at z = 100 (Er 3) joined by a via of
+// radius 20, given top and bottom in the wrong order.
+TEST_F(CheckerPlatesTest, ViasGiveWallsHolesAndCaps) {
   TestProject project = TwoLayerProject();
   project.layers[1].er = 3.0;
   project.layers[0].polygons.push_back(Rectangle(2, 0, 200.0, 200.0, 600.0, 500.0, 0.0));
-  project.vias.push_back({5, 20.0, 400.0, 350.0, 100.0, 0.0, solid});
-  return project;
-}
-
-TEST_F(CheckerPlatesTest, ViaWallsComeFirstAndFaceAwayFromTheAxis) {
-  TestProject project = ViaProject(1);
-  std::swap(project.vias[0].top, project.vias[0].bottom);  // given in the wrong order
+  project.vias.push_back({5, 20.0, 400.0, 350.0, 0.0, 100.0, 1});
   ASSERT_EQ(Check(project), 0);
-  const Sg1Contents plates = PlateFile();
-  // Four walls, four sides, two plates on each surface: a solid via joins the
-  // conductors without a hole.
-  ASSERT_EQ(plates.plates.size(), 12u);
+  Sg1Contents plates = PlateFile();
+  // Four walls first; a solid via joins the conductors without holes.
+  EXPECT_EQ(Shapes(plates), (std::vector<std::string>{"0:4", "0:4", "0:4", "0:4", "1:4", "1:4", "1:4", "1:4",
+                                                      "1:4 4", "0:4", "1:4 4", "0:4"}));
   const double r = (1.0 / std::cos(std::numbers::pi / 4) + 1.0) * 20.0 / 2.0;
   for (std::size_t i = 0; i < 4; ++i) {
-    const Sg1Plate& wall = plates.plates[i];
-    EXPECT_EQ(wall.conductorIndex, 0);
-    EXPECT_EQ(wall.epsA, 3.0);
-    EXPECT_EQ(wall.epsB, 1.0);
+    EXPECT_EQ(plates.plates[i].epsA, 3.0);
+    EXPECT_EQ(plates.plates[i].epsB, 1.0);
     const double angle = (i + 1.0) * std::numbers::pi / 2.0;
-    ExpectNormal(wall.outline[0], {std::cos(angle), std::sin(angle), 0.0});
-    const Point3 corner = wall.outline[0].Vertices()[0];
-    EXPECT_NEAR(std::hypot(corner.x - 400.0, corner.y - 350.0), r, 1e-3);
-    EXPECT_EQ(corner.z, 0.0);
+    ExpectPoint(plates.plates[i].outline[0].UnitNormal(), {std::cos(angle), std::sin(angle), 0.0});
+    const double toAxis = std::cos(std::numbers::pi / 4) * r;
+    ExpectPoint(plates.plates[i].outline[0].Vertices()[0],
+                {400.0 + std::cos(angle) * toAxis + std::sin(angle) * toAxis,
+                 350.0 + std::sin(angle) * toAxis - std::cos(angle) * toAxis, 0.0});
   }
-  for (std::size_t i = 8; i < 12; ++i) EXPECT_EQ(plates.plates[i].outline.size(), i % 2 == 0 ? 2u : 1u);
-}
 
-TEST_F(CheckerPlatesTest, AHollowViaCutsHolesInTheConductorsItJoins) {
-  ASSERT_EQ(Check(ViaProject(0)), 0);
-  const Sg1Contents plates = PlateFile();
-  // Per surface: the footprint with the conductor as hole, the conductor with
-  // the via as hole, the via's inside.
-  ASSERT_EQ(plates.plates.size(), 14u);
-  for (const std::size_t conductor : {9u, 12u}) {
-    EXPECT_EQ(plates.plates[conductor].conductorIndex, 0);
-    ASSERT_EQ(plates.plates[conductor].outline.size(), 2u);
-    EXPECT_EQ(plates.plates[conductor].outline[1].Count(), 4);
-    EXPECT_EQ(plates.plates[conductor + 1].conductorIndex, 1);
-  }
-}
+  // A hollow via cuts a hole into each conductor, filled by a dielectric plate.
+  project.vias[0].solid = 0;
+  ASSERT_EQ(Check(project), 0);
+  EXPECT_EQ(Shapes(PlateFile()),
+            (std::vector<std::string>{"0:4", "0:4", "0:4", "0:4", "1:4", "1:4", "1:4", "1:4", "1:4 4",
+                                      "0:4 4", "1:4", "1:4 4", "0:4 4", "1:4"}));
 
-TEST_F(CheckerPlatesTest, ASolidViaEndingInDielectricGetsACap) {
-  TestProject project = ViaProject(1);
+  // A solid via ending in dielectric is closed by a cap; it passes the
+  // surface between without a hole.
+  project.vias[0] = {5, 20.0, 400.0, 350.0, 200.0, 0.0, 1};
   project.layers[1].polygons.clear();
   project.layers.push_back({2.0, 200.0, "Top", {}, {}});
-  project.vias[0].top = 200.0;
   ASSERT_EQ(Check(project), 0);
-  const Sg1Contents plates = PlateFile();
-  // Eight walls, eight sides, then per surface: z = 0 footprint and ground;
-  // z = 100 footprint (the via passes it without a hole); z = 200 footprint
-  // with the cap as hole, and the cap.
-  ASSERT_EQ(plates.plates.size(), 21u);
+  plates = PlateFile();
+  const std::vector<std::string> shapes = Shapes(plates);
+  ASSERT_EQ(shapes.size(), 21u);
+  EXPECT_EQ(std::vector<std::string>(shapes.begin() + 16, shapes.end()),
+            (std::vector<std::string>{"1:4 4", "0:4", "1:4", "1:4 4", "0:4"}));
   EXPECT_EQ(plates.plates[4].epsA, 2.0) << "the upper walls run through the top layer";
-  const Sg1Plate& top = plates.plates[19];
-  EXPECT_EQ(top.outline.size(), 2u);
-  EXPECT_EQ(top.epsA, 1.0);
-  EXPECT_EQ(top.epsB, 2.0);
-  const Sg1Plate& cap = plates.plates[20];
-  EXPECT_EQ(cap.conductorIndex, 0);
-  ASSERT_EQ(cap.outline.size(), 1u);
-  EXPECT_EQ(cap.outline[0].Count(), 4);
-  EXPECT_EQ(cap.outline[0].Vertices()[0].z, 200.0);
+  EXPECT_EQ(plates.plates[20].outline[0].Vertices()[0].z, 200.0);
 }
 
 // More walls than 1000 and more plates than 1500, all written.
 TEST_F(CheckerPlatesTest, ALargeStructureFitsEveryTable) {
   ASSERT_EQ(Check(FullTablesProject()), 0);
-  const Sg1Contents plates = PlateFile();
   // 1440 walls, 36 sides; the ground surface 2, the eight layers between
   // 1 each and 10 more on layer 5, the top surface with ten caps 11.
-  EXPECT_EQ(plates.plates.size(), 1440u + 36u + 2u + 8u + 10u + 11u);
-  EXPECT_EQ(plates.conductorCount, 2);
+  EXPECT_EQ(PlateFile().plates.size(), 1440u + 36u + 2u + 8u + 10u + 11u);
 }
 
 // The sample projects, written by the editor's own model code.

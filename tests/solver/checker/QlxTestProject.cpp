@@ -55,14 +55,6 @@ TestProject TwoLayerProject() {
   return project;
 }
 
-TestProject MicrostripProject() {
-  TestProject project;
-  project.layers = {{1.0, 0.0, "Bottom", {}, {}}, {4.4, 160.0, "FR-4", {}, {}}};
-  project.layers[0].polygons.push_back(Rectangle(1, 0, 100.0, 100.0, 900.0, 700.0, 0.0));
-  project.layers[1].polygons.push_back(Rectangle(2, 1, 100.0, 350.0, 900.0, 450.0, 160.0));
-  return project;
-}
-
 TestProject FullTablesProject() {
   TestProject project;
   project.viaSegments = 16;

@@ -73,10 +73,6 @@ TestPolygon Rectangle(std::uint32_t id, std::uint32_t conductorIndex, double lef
 // 0 (id 1) on the upper one.
 TestProject TwoLayerProject();
 
-// A ground plane (id 1) at z = 0, a line of conductor 1 (id 2) on FR-4 at
-// z = 160, and nothing metallised.
-TestProject MicrostripProject();
-
 // Ten layers (Er 1 to 10, 100 apart) with a ground polygon at the bottom and
 // ten polygons of conductor 1 half way up; ten solid vias of sixteen segments
 // from the ground to the top: 1440 via walls and 1507 plates.
