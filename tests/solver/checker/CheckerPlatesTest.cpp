@@ -128,7 +128,8 @@ TEST_F(CheckerPlatesTest, OutlinesAreStoredCounterClockwiseWithoutAClosingNode) 
   project.layers[1].polygons[0].nodes = {
       {200, 200, 100}, {200, 500, 100}, {600, 500, 100}, {600, 200, 100}, {200 + 0.5 * t, 200, 100}};
   ASSERT_EQ(Check(project), 0);
-  const auto stored = PlateFile().plates[6].outline[0].Vertices();
+  const Sg1Contents plates = PlateFile();
+  const auto stored = plates.plates[6].outline[0].Vertices();
   ASSERT_EQ(stored.size(), 4u);
   ExpectPoint(stored[1], {600, 200, 100});
   ExpectPoint(stored[3], {200, 500, 100});
