@@ -1,0 +1,163 @@
+// The document's operations that ask in a dialog first: what they take from
+// the dialog, what they change and what they leave alone.
+#include <gtest/gtest.h>
+
+#include "DocumentBuilders.h"
+#include "editor/model/CStructure.h"
+
+namespace quor::test {
+namespace {
+
+using To = HintRecord::To;
+
+class DialogOperationsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    document = NewProject(services);
+    services.hints.clear();
+  }
+
+  CStructure& Model() { return document->GetModel(); }
+
+  FakeServices services;
+  std::unique_ptr<FakeProjectDocument> document;
+  RecordingEditingView view;
+};
+
+TEST_F(DialogOperationsTest, NewLayerTakesTheHeightInTheDialogsUnitAndActivatesIt) {
+  services.dialogs.layer = [](LayerDialogValues& values) {
+    EXPECT_TRUE(values.newLayer);
+    EXPECT_EQ(values.name, "Layer 1");
+    EXPECT_EQ(values.unitIndex, 3);
+    values.height = 2.0;
+    values.unitIndex = 0;  // mm
+    values.er = 4.5;
+    return true;
+  };
+  document->NewLayer(view);
+  ASSERT_TRUE(Model().HasLayerAtZ(200.0));
+  EXPECT_EQ(Model().FindLayerByZ(200.0).GetName(), "Layer 1");
+  EXPECT_EQ(view.activeZ, 200.0);
+  EXPECT_EQ(Deliveries(services.hints),
+            (std::vector<std::pair<To, UpdateHint>>{{To::Views, UpdateHint::HintNewLayer},
+                                                    {To::Frame, UpdateHint::HintNewLayer}}));
+  EXPECT_EQ(document->UndoCount(), 1u);
+}
+
+TEST_F(DialogOperationsTest, CancelledDialogsChangeNothing) {
+  document->NewLayer(view);
+  document->EditFootprint(view);
+  document->EditMetallization();
+  document->NewVia(view);
+  EXPECT_TRUE(services.hints.empty());
+  EXPECT_EQ(document->UndoCount(), 0u);
+}
+
+TEST_F(DialogOperationsTest, ANameOnlyEditKeepsTheHeightBitForBit) {
+  // One internal unit shown in mil does not convert back to exactly 1.0.
+  const double z = 1.0;
+  ASSERT_NE(document->FromDisplayUnits(document->ToDisplayUnits(z)), z);
+  Model().AddLayer(CDielectric(2.0, z), "inner", true, false);
+  services.dialogs.layer = [](LayerDialogValues& values) {
+    values.name = "renamed";
+    return true;
+  };
+  document->EditLayerProperties(z);
+  ASSERT_TRUE(Model().HasLayerAtZ(z));
+  EXPECT_EQ(Model().FindLayerByZ(z).GetName(), "renamed");
+  EXPECT_TRUE(services.messages.shown.empty());
+  EXPECT_EQ(services.hints.back().hint, UpdateHint::HintLayerProperties);
+}
+
+TEST_F(DialogOperationsTest, AHeightChangeReportsTheViasThatUseTheLayer) {
+  CLayer& layer = Model().AddLayer(CDielectric(2.0, 254.0), std::nullopt, true, false);
+  CLayer& ground = Model().FindLayerByZ(0.0);
+  document->AddObjectCopy(CVia(1.0, 10.0, 10.0, &layer, &ground, true));
+  document->AddObjectCopy(CVia(1.0, 30.0, 10.0, &layer, &ground, true));
+  services.dialogs.layer = [](LayerDialogValues& values) {
+    values.height = 200.0;  // mil
+    return true;
+  };
+  document->EditLayerProperties(254.0);
+  EXPECT_TRUE(Model().HasLayerAtZ(508.0));
+  EXPECT_EQ(services.messages.shown, std::vector<std::string>{"Number of vias affected: 2"});
+}
+
+TEST_F(DialogOperationsTest, ShrinkingTheFootprintPastAPolygonSelectsItAndKeepsTheFootprint) {
+  CConductorPolygon& polygon = document->AddObjectCopyAt(0.0, Square(2000, 2000, 100, 0.0));
+  services.hints.clear();
+  services.dialogs.project = [](ProjectDialogValues& values) {
+    EXPECT_FALSE(values.newProject);
+    EXPECT_EQ(values.unitName, "mil");
+    values.length = 500.0;
+    return true;
+  };
+  document->EditFootprint(view);
+  EXPECT_EQ(view.selection, std::vector<CShape*>{&polygon});
+  EXPECT_EQ(services.messages.shown, std::vector<std::string>{"Error: Object out of footprint"});
+  double length = 0.0;
+  double width = 0.0;
+  document->GetFootprintSize(length, width);
+  EXPECT_EQ(length, 2540.0);
+  EXPECT_TRUE(services.hints.empty());
+}
+
+TEST_F(DialogOperationsTest, GrowingTheFootprintChangesItAndItsStatusText) {
+  services.dialogs.project = [](ProjectDialogValues& values) {
+    values.width = 2000.0;
+    return true;
+  };
+  document->EditFootprint(view);
+  double length = 0.0;
+  double width = 0.0;
+  document->GetFootprintSize(length, width);
+  EXPECT_EQ(length, 2540.0);  // untouched: exactly as before
+  EXPECT_DOUBLE_EQ(width, 5080.0);
+  EXPECT_EQ(services.frame.statusText, "1000 x 2000 mil");
+  EXPECT_EQ(services.hints.back().hint, UpdateHint::HintFootprint);
+  EXPECT_EQ(document->UndoCount(), 1u);
+}
+
+TEST_F(DialogOperationsTest, NewViaIsAddedFromDisplayUnitsAndSelected) {
+  CLayer& top = Model().AddLayer(CDielectric(2.0, 254.0), std::nullopt, true, false);
+  services.dialogs.via = [&](ViaDialogValues& values) {
+    EXPECT_TRUE(values.newVia);
+    EXPECT_EQ(values.structure, &Model());
+    values.radius = 10.0;
+    values.x = 100.0;
+    values.y = 200.0;
+    values.top = &top;
+    values.bottom = &Model().FindLayerByZ(0.0);
+    return true;
+  };
+  document->NewVia(view);
+  ASSERT_EQ(Model().GetViaCount(), 1);
+  const CVia& via = *Model().GetVias().front();
+  EXPECT_DOUBLE_EQ(via.GetRadius(), 25.4);
+  EXPECT_DOUBLE_EQ(via.GetY(), 508.0);
+  EXPECT_EQ(view.selection, std::vector<CShape*>{Model().GetVias().front().get()});
+  EXPECT_EQ(view.repaints, 1);
+  EXPECT_EQ(services.hints.back().hint, UpdateHint::HintAddObject);
+}
+
+TEST_F(DialogOperationsTest, MetallizationTakesTheFourSides) {
+  services.dialogs.metallization = [](MetallizationDialogValues& values) {
+    values.left = true;
+    values.bottom = true;
+    return true;
+  };
+  document->EditMetallization();
+  bool top = true;
+  bool left = false;
+  bool bottom = false;
+  bool right = true;
+  Model().GetMetallization(top, left, bottom, right);
+  EXPECT_FALSE(top);
+  EXPECT_TRUE(left);
+  EXPECT_TRUE(bottom);
+  EXPECT_FALSE(right);
+  EXPECT_EQ(services.hints.back().hint, UpdateHint::HintMetallization);
+}
+
+}  // namespace
+}  // namespace quor::test
