@@ -4,8 +4,8 @@
 #include <ostream>
 #include <string>
 
-#include "solver/segment/SegmentPatchStore.h"
 #include "solver/TextNumbers.h"
+#include "solver/segment/SegmentPatchStore.h"
 
 namespace {
 

@@ -42,7 +42,8 @@ SegmentGrid::SegmentGrid(const Polygon& outer, double step) {
   // x itself lies in the plane only when the plate is exactly level; a plate
   // tilted slightly takes x projected on its plane, or its grid would leave it.
   const Point3 x{1.0, 0.0, 0.0};
-  m_u = std::fabs(m_normal.z) > kHorizontal ? (x - m_normal * m_normal.x).Unit() : LongestEdgeDirection(vertices);
+  m_u = std::fabs(m_normal.z) > kHorizontal ? (x - m_normal * m_normal.x).Unit()
+                                            : LongestEdgeDirection(vertices);
   m_v = Point3Cross(m_normal, m_u);
 
   double minU = kNoMinimum;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <thread>
 
 #include "solver/segment/SegmentCellGrids.h"
 #include "solver/segment/SegmentGrid.h"
@@ -47,6 +48,16 @@ std::int32_t Limit(double distance, double step, double exponent, std::int32_t m
   return limit < most ? static_cast<std::int32_t>(limit) : most;
 }
 
+// The distance search visits every edge from every full cell; it is shared
+// out over the cores when that is worth starting threads for.
+std::int32_t Workers(const SegmentCellGrids& cells, std::size_t edgeCount) {
+  constexpr double kSearchesPerWorker = 50000.0;
+  const double searches = static_cast<double>(cells.state.size()) * static_cast<double>(edgeCount);
+  const auto cores = static_cast<std::int32_t>(std::max(1u, std::thread::hardware_concurrency()));
+  const auto wanted = static_cast<std::int32_t>(std::min(searches / kSearchesPerWorker, 1e6));
+  return std::clamp(std::min(wanted, cells.cellsV), 1, cores);
+}
+
 }  // namespace
 
 std::vector<SegmentEdge> CollectSegmentEdges(std::span<const Plate> plates) {
@@ -70,22 +81,35 @@ bool ComputeSubdivisionLimits(const SegmentGrid& grid, SegmentCellGrids& cells,
   const std::array<Point3, 3> axes{grid.U(), grid.V(), grid.Normal()};
   const double step = grid.Step();
   const std::int32_t most = std::max(cells.cellsU, cells.cellsV);
-  for (std::int32_t b = 0; b < cells.cellsV; ++b) {
-    for (std::int32_t a = 0; a < cells.cellsU; ++a) {
-      if (runFlag.load() == 0) return false;
-      const std::size_t i = cells.Index(a, b);
-      const std::int32_t state = cells.state[i];
-      if (state < 0) {
-        cells.limitU[i] = cells.limitV[i] = cells.limitN[i] = 1;
-        continue;
+  std::atomic<bool> stopped = false;
+  // Worker w takes rows w, w + stride, ...; each cell is written by one worker only.
+  const auto limitRows = [&](std::int32_t first, std::int32_t stride) {
+    for (std::int32_t b = first; b < cells.cellsV; b += stride) {
+      for (std::int32_t a = 0; a < cells.cellsU; ++a) {
+        if (runFlag.load() == 0) {
+          stopped = true;
+          return;
+        }
+        const std::size_t i = cells.Index(a, b);
+        const std::int32_t state = cells.state[i];
+        if (state < 0) {
+          cells.limitU[i] = cells.limitV[i] = cells.limitN[i] = 1;
+          continue;
+        }
+        const double inPlane = state == dielectricIndex ? kSlowGrowth * refine : refine;
+        const double normal = kSlowGrowth * refine;
+        const CellDistances d = DistancesFrom(grid.CellCentre(a, b), axes, edges, state, step);
+        cells.limitU[i] = Limit(d.u, step, inPlane, most);
+        cells.limitV[i] = Limit(d.v, step, inPlane, most);
+        cells.limitN[i] = Limit(d.otherConductor, step, normal, most);
       }
-      const double inPlane = state == dielectricIndex ? kSlowGrowth * refine : refine;
-      const double normal = kSlowGrowth * refine;
-      const CellDistances d = DistancesFrom(grid.CellCentre(a, b), axes, edges, state, step);
-      cells.limitU[i] = Limit(d.u, step, inPlane, most);
-      cells.limitV[i] = Limit(d.v, step, inPlane, most);
-      cells.limitN[i] = Limit(d.otherConductor, step, normal, most);
     }
-  }
-  return true;
+  };
+
+  const std::int32_t workers = Workers(cells, edges.size());
+  std::vector<std::jthread> helpers;
+  for (std::int32_t w = 1; w < workers; ++w) helpers.emplace_back(limitRows, w, workers);
+  limitRows(0, workers);
+  helpers.clear();
+  return !stopped;
 }

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <utility>
 
-#include "solver/segment/LstFileWriter.h"
 #include "solver/QuorError.h"
+#include "solver/segment/LstFileWriter.h"
 
 SegmentListingFile::SegmentListingFile(std::string path)
     : m_path(std::move(path)), m_out(m_path, std::ios::out | std::ios::trunc) {

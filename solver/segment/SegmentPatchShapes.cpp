@@ -24,11 +24,13 @@ Polygon Piece(std::initializer_list<Point3> vertices) {
 
 std::array<double, 3> RayLineDistances(const Point3& p, const Point3& a, const Point3& b,
                                        const std::array<Point3, 3>& axes) {
-  const Point3 e = (b - a).Unit();
+  const Point3 edge = b - a;
+  const double edgeLength = edge.Length();
+  const Point3 e = edgeLength > 0.0 ? edge / edgeLength : Point3{};
   const double r = Point3Dot(p - a, e);
   Point3 nearest = a + e * r;
   if (r < 0.0) nearest = a;
-  if (r > (b - a).Length()) nearest = b;
+  if (r > edgeLength) nearest = b;
   const Point3 w = nearest - p;
   const double length = w.Length();
 

@@ -35,6 +35,15 @@ void ExpectLineLengths(const std::string& text) {
   }
 }
 
+double OutlinePerimeter(const Plate& plate) {
+  double perimeter = 0.0;
+  for (const Polygon& polygon : plate.outline) {
+    const auto v = polygon.Vertices();
+    for (std::size_t i = 0; i < v.size(); ++i) perimeter += (v[(i + 1) % v.size()] - v[i]).Length();
+  }
+  return perimeter;
+}
+
 }  // namespace
 
 std::int32_t Listing::Total() const {
@@ -131,19 +140,27 @@ void ExpectSoundListing(const Listing& listing, std::int32_t conductorCount, con
   }
 }
 
+void ExpectPlatesCovered(const Listing& listing, std::int32_t conductorCount,
+                         const std::vector<Plate>& plates, double step) {
+  for (std::int32_t group = 0; group <= conductorCount; ++group) {
+    double expected = 0.0;
+    double perimeter = 0.0;
+    for (const Plate& plate : plates) {
+      const bool charged = plate.conductorIndex < conductorCount || plate.epsA != plate.epsB;
+      if (plate.conductorIndex != group || !charged) continue;
+      expected += OutlineArea(plate);
+      perimeter += OutlinePerimeter(plate);
+    }
+    const double area = PatchArea(listing.groups[static_cast<std::size_t>(group)]);
+    EXPECT_LE(area, expected * 1.0001) << "group " << group;
+    EXPECT_GE(area, expected - 0.1 * step * perimeter) << "group " << group;
+  }
+}
+
 double OutlineArea(const Plate& plate) {
   double area = plate.outline.front().Area();
   for (std::size_t i = 1; i < plate.outline.size(); ++i) area -= plate.outline[i].Area();
   return area;
-}
-
-double OutlinePerimeter(const Plate& plate) {
-  double perimeter = 0.0;
-  for (const Polygon& polygon : plate.outline) {
-    const auto v = polygon.Vertices();
-    for (std::size_t i = 0; i < v.size(); ++i) perimeter += (v[(i + 1) % v.size()] - v[i]).Length();
-  }
-  return perimeter;
 }
 
 double PatchArea(const std::vector<ListedPatch>& patches) {

@@ -57,6 +57,11 @@ class SegmentRun : public ::testing::Test {
 void ExpectSoundListing(const Listing& listing, std::int32_t conductorCount, const std::vector<Plate>& plates,
                         std::int32_t unknowns);
 
+// The patches of each group cover its plates (interfaces between equal
+// dielectrics carry none) but for the scraps below a tenth of a cell that
+// the boundary cells drop; full cells count whole above 0.99 of a cell.
+void ExpectPlatesCovered(const Listing& listing, std::int32_t conductorCount,
+                         const std::vector<Plate>& plates, double step);
+
 double OutlineArea(const Plate& plate);  // the outer boundary less the holes
-double OutlinePerimeter(const Plate& plate);
 double PatchArea(const std::vector<ListedPatch>& patches);

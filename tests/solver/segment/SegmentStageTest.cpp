@@ -64,22 +64,7 @@ TEST_F(SegmentStageTest, CraftedPlatesGiveSoundListingsThatCoverThePlates) {
   const Listing listing = ReadListing();
   ExpectSoundListing(listing, 3, plates, job.NumberOfUnknowns);
 
-  // Only scraps of boundary cells below a tenth of a cell are dropped; full
-  // cells count whole above 0.99 of a cell.
-  const double step = job.MinFeatureDistance / job.Resolution;
-  for (std::size_t group = 0; group < 4; ++group) {
-    double expected = 0.0;
-    double perimeter = 0.0;
-    for (const Plate& plate : plates) {
-      const bool charged = plate.conductorIndex < 3 || plate.epsA != plate.epsB;
-      if (plate.conductorIndex != static_cast<std::int32_t>(group) || !charged) continue;
-      expected += OutlineArea(plate);
-      perimeter += OutlinePerimeter(plate);
-    }
-    const double area = PatchArea(listing.groups[group]);
-    EXPECT_LE(area, expected * 1.0001) << "group " << group;
-    EXPECT_GE(area, expected - 0.1 * step * perimeter) << "group " << group;
-  }
+  ExpectPlatesCovered(listing, 3, plates, job.MinFeatureDistance / job.Resolution);
 }
 
 // Plates in file order: the conductor takes the first half of the bar, the
