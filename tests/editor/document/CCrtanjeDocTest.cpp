@@ -1,0 +1,207 @@
+// The document on wx's document/view: documents made by the document manager
+// through the project template, as the editor makes them.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "DocumentBuilders.h"
+#include "editor/document/CCrtanjeDoc.h"
+#include "editor/document/CCrtanjeDocTemplate.h"
+#include "editor/document/DocumentCommands.h"
+#include "editor/document/ResultFiles.h"
+#include "editor/document/SettingsProfile.h"
+#include "editor/document/UpdateHintObject.h"
+#include "editor/model/CStructure.h"
+
+namespace quor::test {
+
+// Views record the hints they get into the log of the running test.
+class RecordingDocView : public wxView {
+ public:
+  static HintLog* s_log;
+
+  void OnDraw(wxDC*) override {}
+  void OnUpdate(wxView*, wxObject* hint) override {
+    // A plain update (after opening a file) carries no hint.
+    if (const auto* update = dynamic_cast<UpdateHintObject*>(hint)) {
+      s_log->Record(HintRecord::To::Views, update->hint, update->payload);
+    }
+  }
+
+ private:
+  wxDECLARE_DYNAMIC_CLASS(RecordingDocView);
+};
+
+HintLog* RecordingDocView::s_log = nullptr;
+wxIMPLEMENT_DYNAMIC_CLASS(RecordingDocView, wxView);
+
+namespace {
+
+class CCrtanjeDocTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RecordingDocView::s_log = &services.log;
+    services.profile.WriteProfileInt(kSettingsSection, "FootprintPromptOnStartup", 0);
+    manager = std::make_unique<wxDocManager>();
+    new CCrtanjeDocTemplate(manager.get(), wxCLASSINFO(RecordingDocView), services.services);
+    directory = std::filesystem::path(testing::TempDir()) / "quor-doc-test";
+    std::filesystem::remove_all(directory);
+    std::filesystem::create_directories(directory);
+  }
+
+  void TearDown() override {
+    // Closing a modified project would ask whether to save it.
+    for (wxDocument* document : manager->GetDocumentsVector()) document->Modify(false);
+    manager.reset();
+    std::filesystem::remove_all(directory);
+  }
+
+  CCrtanjeDoc* New() { return dynamic_cast<CCrtanjeDoc*>(manager->CreateDocument("", wxDOC_NEW)); }
+  CCrtanjeDoc* Open(const std::filesystem::path& path) {
+    return dynamic_cast<CCrtanjeDoc*>(manager->CreateDocument(path.string(), wxDOC_SILENT));
+  }
+  std::string Path(const char* name) const { return (directory / name).string(); }
+  static void Touch(const std::string& path) { std::ofstream(path) << "result"; }
+
+  FakeServices services;
+  std::unique_ptr<wxDocManager> manager;
+  std::filesystem::path directory;
+};
+
+TEST_F(CCrtanjeDocTest, TheEleventhProjectIsRefusedUntilOneCloses) {
+  for (int i = 0; i < 10; ++i) ASSERT_NE(New(), nullptr);
+  EXPECT_EQ(New(), nullptr);
+  EXPECT_EQ(services.messages.shown,
+            std::vector<std::string>{"Maximal number of concurrently open projects 10"});
+  EXPECT_EQ(manager->GetDocumentsVector().size(), 10u);
+  EXPECT_EQ(ProjectDocument::OpenProjectCount(), 10);
+
+  wxDocument* first = manager->GetDocumentsVector().front();
+  first->OnSaveDocument(Path("first.qlx"));
+  EXPECT_EQ(Open(Path("first.qlx")), first);  // already open: no new project
+  ASSERT_TRUE(manager->CloseDocument(first));
+  EXPECT_NE(Open(Path("first.qlx")), nullptr);
+  EXPECT_EQ(Open(Path("other.qlx")), nullptr);
+  ASSERT_EQ(services.messages.shown.size(), 2u);
+  EXPECT_EQ(services.messages.shown.back(), services.messages.shown.front());
+}
+
+TEST_F(CCrtanjeDocTest, ANewProjectSavesAsA189ByteFileWithTheDefaultHeader) {
+  CCrtanjeDoc* document = New();
+  ASSERT_NE(document, nullptr);
+  ASSERT_TRUE(document->OnSaveDocument(Path("new.qlx")));
+  std::ifstream file(Path("new.qlx"), std::ios::binary);
+  const std::vector<char> bytes{std::istreambuf_iterator<char>(file), {}};
+  ASSERT_EQ(bytes.size(), 189u);
+  EXPECT_EQ(std::string(bytes.data(), 8), std::string("QUOR\x01\x00\x06\x00", 8));
+  const auto f64At = [&](std::size_t offset) {
+    double value = 0;
+    std::memcpy(&value, bytes.data() + offset, sizeof value);
+    return value;
+  };
+  const auto i32At = [&](std::size_t offset) {
+    std::int32_t value = 0;
+    std::memcpy(&value, bytes.data() + offset, sizeof value);
+    return value;
+  };
+  EXPECT_EQ(f64At(8), 0.01);
+  EXPECT_EQ(i32At(36), 1000000000);
+  EXPECT_EQ(i32At(56), 3);
+  EXPECT_EQ(f64At(60), 254.0);
+  EXPECT_EQ(i32At(68), 4);
+  EXPECT_EQ(f64At(72), 2540.0);
+  EXPECT_EQ(i32At(92), 1);  // one layer
+}
+
+TEST_F(CCrtanjeDocTest, ResultFlagsFollowTheFilesOnOpenAndOnSave) {
+  CCrtanjeDoc* saved = New();
+  ASSERT_TRUE(saved->OnSaveDocument(Path("board.qlx")));
+  ASSERT_TRUE(manager->CloseDocument(saved));
+  Touch(Path("board.lst"));
+  Touch(Path("board.dat"));
+
+  CCrtanjeDoc* document = Open(Path("board.qlx"));
+  ASSERT_NE(document, nullptr);
+  EXPECT_TRUE(document->CanRun());
+  EXPECT_TRUE(document->CanShowResults());
+  EXPECT_EQ(document->GetJob().ConductorCount, 1);
+
+  ASSERT_TRUE(document->OnSaveDocument(Path("board.qlx")));  // unchanged: results stay
+  EXPECT_TRUE(document->IsSegmented());
+  EXPECT_TRUE(FileExists(Path("board.dat")));
+
+  document->AddObjectCopyAt(0.0, Square(0, 0, 10, 0.0));
+  EXPECT_FALSE(document->CanRun());
+  ASSERT_TRUE(document->OnSaveDocument(Path("board.qlx")));
+  EXPECT_FALSE(document->IsSegmented());
+  EXPECT_FALSE(document->IsComputed());
+  EXPECT_FALSE(FileExists(Path("board.lst")));
+  EXPECT_FALSE(FileExists(Path("board.dat")));
+}
+
+TEST_F(CCrtanjeDocTest, SaveAsOfAnUnchangedProjectTakesTheFlagsOfTheNewPath) {
+  CCrtanjeDoc* document = New();
+  ASSERT_TRUE(document->OnSaveDocument(Path("a.qlx")));
+  ASSERT_TRUE(manager->CloseDocument(document));
+  Touch(Path("a.lst"));
+  document = Open(Path("a.qlx"));
+  ASSERT_TRUE(document->IsSegmented());
+
+  ASSERT_TRUE(document->OnSaveDocument(Path("b.qlx")));
+  EXPECT_FALSE(document->IsSegmented());
+  EXPECT_FALSE(document->CanRun());
+  EXPECT_TRUE(FileExists(Path("a.lst")));  // the old project's results are its own
+}
+
+TEST_F(CCrtanjeDocTest, AFileThatIsNoProjectOpensNothingAndSaysWhy) {
+  std::ofstream(Path("junk.qlx")) << "not a project";
+  EXPECT_EQ(Open(Path("junk.qlx")), nullptr);
+  ASSERT_EQ(services.messages.shown.size(), 1u);
+  EXPECT_EQ(services.messages.shown.front().rfind("Invalid file format", 0), 0u);
+  EXPECT_TRUE(manager->GetDocumentsVector().empty());
+  EXPECT_EQ(ProjectDocument::OpenProjectCount(), 0);
+}
+
+TEST_F(CCrtanjeDocTest, HintsReachTheViewsBeforeTheMainFrame) {
+  CCrtanjeDoc* document = New();
+  services.hints.clear();
+  document->AddObjectCopyAt(0.0, Square(0, 0, 10, 0.0));
+  document->Undo();
+  const std::vector<std::pair<HintRecord::To, UpdateHint>> expected{
+      {HintRecord::To::Views, UpdateHint::HintAddObjectAt},
+      {HintRecord::To::Frame, UpdateHint::HintAddObjectAt},
+      {HintRecord::To::Views, UpdateHint::HintReload},
+      {HintRecord::To::Frame, UpdateHint::HintReload}};
+  EXPECT_EQ(Deliveries(services.hints), expected);
+  EXPECT_TRUE(document->IsModified());
+}
+
+TEST_F(CCrtanjeDocTest, TheRedoCommandAndTheUpdateHandlersWorkThroughEvents) {
+  CCrtanjeDoc* document = New();
+  document->AddObjectCopyAt(0.0, Square(0, 0, 10, 0.0));
+  document->Undo();
+
+  wxUpdateUIEvent redoState(kIdRedo);
+  ASSERT_TRUE(document->ProcessEvent(redoState));
+  EXPECT_TRUE(redoState.GetEnabled());
+  wxCommandEvent redo(wxEVT_MENU, kIdRedo);
+  ASSERT_TRUE(document->ProcessEvent(redo));
+  EXPECT_EQ(document->GetModel().FindLayerByZ(0.0).GetShapeCount(), 1);
+
+  wxUpdateUIEvent runState(kIdRun);
+  ASSERT_TRUE(document->ProcessEvent(runState));
+  EXPECT_FALSE(runState.GetEnabled());
+}
+
+TEST_F(CCrtanjeDocTest, ClosingAProjectClearsTheFootprintStatus) {
+  CCrtanjeDoc* document = New();
+  document->UpdateFootprintStatus();
+  EXPECT_EQ(services.frame.statusText, "1000 x 1000 mil");
+  ASSERT_TRUE(manager->CloseDocument(document));
+  EXPECT_EQ(services.frame.statusText, "");
+}
+
+}  // namespace
+}  // namespace quor::test

@@ -1,0 +1,58 @@
+// The profile file: values survive a new instance, doubles are 8-byte binary
+// values, and the file lives where XDG_CONFIG_HOME says.
+#include <gtest/gtest.h>
+#include <wx/init.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/profile/FileProfile.h"
+#include "platform/profile/ProfilePath.h"
+
+namespace quor::test {
+namespace {
+
+class FileProfileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    home = std::filesystem::path(testing::TempDir()) / "quor-profile-test";
+    std::filesystem::remove_all(home);
+    setenv("XDG_CONFIG_HOME", home.c_str(), 1);
+  }
+  void TearDown() override { std::filesystem::remove_all(home); }
+
+  wxInitializer wx;
+  std::filesystem::path home;
+};
+
+TEST_F(FileProfileTest, TheFileLivesUnderXdgConfigHome) {
+  EXPECT_EQ(DefaultProfilePath(), home / "quor" / "quor.conf");
+  setenv("XDG_CONFIG_HOME", "relative/dir", 1);
+  EXPECT_EQ(DefaultProfilePath().parent_path().parent_path().filename(), ".config");
+}
+
+TEST_F(FileProfileTest, ValuesSurviveANewInstance) {
+  {
+    FileProfile profile(DefaultProfilePath());
+    profile.WriteProfileInt("Settings", "Units", 0);
+    profile.WriteProfileDouble("Settings", "GridSpacing", 0.1);
+    profile.WriteProfileBinary("Settings", "Position", {1, 2, 3});
+  }
+  ASSERT_TRUE(std::filesystem::exists(DefaultProfilePath()));
+  const FileProfile profile(DefaultProfilePath());
+  EXPECT_EQ(profile.GetProfileInt("Settings", "Units", 3), 0);
+  EXPECT_EQ(profile.GetProfileDouble("Settings", "GridSpacing", 254.0), 0.1);
+  EXPECT_EQ(profile.GetProfileBinary("Settings", "Position"), (std::vector<std::uint8_t>{1, 2, 3}));
+  EXPECT_EQ(profile.GetProfileInt("Settings", "Missing", 7), 7);
+}
+
+TEST_F(FileProfileTest, ADoubleOfAnotherSizeOrKindCountsAsMissing) {
+  FileProfile profile(DefaultProfilePath());
+  profile.WriteProfileBinary("Settings", "FrequencyStart", {0, 0, 0x80, 0x3f});
+  profile.WriteProfileInt("Settings", "FrequencyStop", 5);
+  EXPECT_EQ(profile.GetProfileDouble("Settings", "FrequencyStart", 1.0), 1.0);
+  EXPECT_EQ(profile.GetProfileDouble("Settings", "FrequencyStop", 1.0), 1.0);
+}
+
+}  // namespace
+}  // namespace quor::test
