@@ -53,7 +53,11 @@ class ClipBuilder {
 
   SegmentCellClip Finish() {
     auto& points = m_clip.points;
-    if (points.size() > 1 && (points.back() - points.front()).Length() <= m_tol) points.pop_back();
+    if (points.size() > 1 && (points.back() - points.front()).Length() <= m_tol) {
+      points.pop_back();
+      // An outline corner that closed the walk is the first point itself.
+      if (m_clip.insertedCorner == static_cast<std::int32_t>(points.size())) m_clip.insertedCorner = 0;
+    }
     return std::move(m_clip);
   }
 
