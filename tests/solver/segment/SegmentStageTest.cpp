@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
@@ -42,6 +43,27 @@ TEST_F(SegmentStageTest, AnIsolatedSquareGetsThePatchCountOfItsGrid) {
     EXPECT_GT(job.NumberOfUnknowns, previous) << "resolution " << resolution;
     previous = job.NumberOfUnknowns;
   }
+}
+
+// However large the refinement, a block never outgrows the grid (the limits
+// stay integers) and cells within a step of an edge stay single.
+TEST_F(SegmentStageTest, AHugeRefinementMergesAsFarAsTheEdgesAllow) {
+  const std::vector<Plate> plates{Conductor(0, {Rectangle(0.0, 0.0, 1000.0, 1000.0)})};
+  job.MinFeatureDistance = 180.0;
+  job.Resolution = 4.0;
+  ASSERT_EQ(Segment(1, plates), 0);
+  const std::int32_t refinedOnce = job.NumberOfUnknowns;
+  job.Refine = 100.0;
+  ASSERT_EQ(Segment(1, plates), 0);
+  const Listing listing = ReadListing();
+  ExpectSoundListing(listing, 1, plates, job.NumberOfUnknowns);
+  ExpectPlatesCovered(listing, 1, plates, 45.0);
+  EXPECT_LT(job.NumberOfUnknowns, refinedOnce);
+  double largest = 0.0;
+  for (const ListedPatch& patch : listing.groups[0]) largest = std::max(largest, patch.polygon.Area());
+  // 24 x 24 cells of 45, the border ring partial: the one block of a power of
+  // two side, aligned on its multiple, that holds full cells only is 8..15.
+  EXPECT_NEAR(largest, 8 * 8 * 45.0 * 45.0, 1e-6);
 }
 
 TEST_F(SegmentStageTest, CraftedPlatesGiveSoundListingsThatCoverThePlates) {
