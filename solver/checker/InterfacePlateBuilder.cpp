@@ -21,9 +21,8 @@ ContainmentTable ContainmentOf(const std::vector<CheckerProject::Slot>& slots, d
   return inside;
 }
 
-// The slots that lie inside g and inside no other slot still in play: the
-// footprint holds every slot and is never out of play, so it is no such other
-// slot.
+// The slots that lie inside g and inside no other slot still in play. The
+// footprint, which holds every slot, does not count as such another slot.
 std::vector<std::size_t> ChildrenOf(std::size_t g, const ContainmentTable& inside,
                                     const std::vector<bool>& used) {
   std::vector<std::size_t> children;
