@@ -17,7 +17,7 @@ bool RunSettingsSheet(SettingsRecord& record, DocumentDialogs& dialogs) {
 
 void EditSettings(ProjectDocument* document, DocumentDialogs& dialogs, ProfileStore& profile) {
   SettingsRecord record = ReadSettingsRecord(profile);
-  if (document != nullptr) TakeDocumentSettings(document->GetSettings(), record);
+  if (document != nullptr) CopyProjectSettings(document->GetSettings(), record);
   if (!RunSettingsSheet(record, dialogs)) return;
   if (document != nullptr) document->ApplySettings(record);
   WriteSettingsRecord(profile, record);

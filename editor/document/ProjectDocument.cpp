@@ -1,5 +1,6 @@
 #include "editor/document/ProjectDocument.h"
 
+#include <cassert>
 #include <cmath>
 
 #include "editor/document/DocumentDialogs.h"
@@ -13,6 +14,7 @@
 #include "editor/document/SettingsRecord.h"
 #include "editor/model/CStructure.h"
 #include "editor/model/FrequencyUnits.h"
+#include "editor/model/LengthUnits.h"
 #include "editor/model/NumberFormat.h"
 #include "editor/model/QlxProjectFile.h"
 
@@ -140,8 +142,11 @@ void ProjectDocument::OnSettings() {
 }
 
 void ProjectDocument::ApplySettings(const SettingsRecord& record) {
+  assert(IsValidLengthUnit(record.Units) && "the sheet offers only the length units of the table");
+  assert(FrequencyUnitFromMultiplier(FrequencyMultiplier(record.FrequencyUnits)) &&
+         "the sheet offers only the frequency units of the table");
   ChangeModel(UpdateHint::HintSettings, Snapshot::None, Delivery::ViewsAndFrame, [&]() -> const void* {
-    GiveDocumentSettings(record, m_settings);
+    CopyProjectSettings(record, m_settings);
     return nullptr;
   });
   UpdateFootprintStatus();

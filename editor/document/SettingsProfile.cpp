@@ -59,7 +59,7 @@ SettingsRecord ReadSettingsRecord(const ProfileStore& profile) {
   DocumentSettings document;
   LoadDocumentSettings(profile, document);
   SettingsRecord record;
-  TakeDocumentSettings(document, record);
+  CopyProjectSettings(document, record);
   record.ProjectLength = ReadProjectLength(profile);
   record.ProjectWidth = ReadProjectWidth(profile);
   record.FootprintPromptOnStartup = ReadFootprintPromptOnStartup(profile);

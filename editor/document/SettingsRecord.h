@@ -7,8 +7,6 @@
 
 namespace quor {
 
-struct DocumentSettings;
-
 struct SettingsRecord {
   std::int32_t Units = 3;
   std::int32_t FrequencyUnits = 2;
@@ -31,8 +29,19 @@ struct SettingsRecord {
 // without steps the stop frequency is the start frequency.
 void ApplySweepRules(SettingsRecord& record);
 
-// The nine values a project keeps, from a project's settings and back.
-void TakeDocumentSettings(const DocumentSettings& settings, SettingsRecord& record);
-void GiveDocumentSettings(const SettingsRecord& record, DocumentSettings& settings);
+// The nine values a project keeps, between a project's settings and a record:
+// both name them alike.
+template <typename From, typename To>
+void CopyProjectSettings(const From& from, To& to) {
+  to.Units = from.Units;
+  to.FrequencyUnits = from.FrequencyUnits;
+  to.FrequencyStart = from.FrequencyStart;
+  to.FrequencyStop = from.FrequencyStop;
+  to.FrequencySteps = from.FrequencySteps;
+  to.Resolution = from.Resolution;
+  to.Refine = from.Refine;
+  to.NumberOfViaSegments = from.NumberOfViaSegments;
+  to.GridSpacing = from.GridSpacing;
+}
 
 }  // namespace quor
