@@ -9,7 +9,6 @@
 #include "DocumentBuilders.h"
 #include "editor/document/CCrtanjeDoc.h"
 #include "editor/document/CCrtanjeDocTemplate.h"
-#include "editor/document/DocumentCommands.h"
 #include "editor/document/ResultFiles.h"
 #include "editor/document/SettingsProfile.h"
 #include "editor/document/UpdateHintObject.h"
@@ -106,13 +105,14 @@ TEST_F(CCrtanjeDocTest, ANewProjectSavesAsA189ByteFileWithTheDefaultHeader) {
     std::memcpy(&value, bytes.data() + offset, sizeof value);
     return value;
   };
-  EXPECT_EQ(f64At(8), 0.01);
   EXPECT_EQ(i32At(36), 1000000000);
   EXPECT_EQ(i32At(56), 3);
   EXPECT_EQ(f64At(60), 254.0);
-  EXPECT_EQ(i32At(68), 4);
   EXPECT_EQ(f64At(72), 2540.0);
-  EXPECT_EQ(i32At(92), 1);  // one layer
+  EXPECT_EQ(i32At(92), 1);  // one layer: the ground, Er 1 at z = 0
+  EXPECT_EQ(f64At(96), 1.0);
+  EXPECT_EQ(f64At(104), 0.0);
+  EXPECT_EQ(std::string(bytes.data() + 118), "Layer 0");
 }
 
 TEST_F(CCrtanjeDocTest, ResultFlagsFollowTheFilesOnOpenAndOnSave) {
@@ -132,6 +132,13 @@ TEST_F(CCrtanjeDocTest, ResultFlagsFollowTheFilesOnOpenAndOnSave) {
   EXPECT_TRUE(document->IsSegmented());
   EXPECT_TRUE(FileExists(Path("board.dat")));
 
+  // Save As of the unchanged project: the flags are those of the new path,
+  // and the old project keeps its results.
+  ASSERT_TRUE(document->OnSaveDocument(Path("copy.qlx")));
+  EXPECT_FALSE(document->IsSegmented());
+  ASSERT_TRUE(document->OnSaveDocument(Path("board.qlx")));
+  EXPECT_TRUE(document->IsSegmented());
+
   document->AddObjectCopyAt(0.0, Square(0, 0, 10, 0.0));
   EXPECT_FALSE(document->CanRun());
   ASSERT_TRUE(document->OnSaveDocument(Path("board.qlx")));
@@ -139,20 +146,9 @@ TEST_F(CCrtanjeDocTest, ResultFlagsFollowTheFilesOnOpenAndOnSave) {
   EXPECT_FALSE(document->IsComputed());
   EXPECT_FALSE(FileExists(Path("board.lst")));
   EXPECT_FALSE(FileExists(Path("board.dat")));
-}
 
-TEST_F(CCrtanjeDocTest, SaveAsOfAnUnchangedProjectTakesTheFlagsOfTheNewPath) {
-  CCrtanjeDoc* document = New();
-  ASSERT_TRUE(document->OnSaveDocument(Path("a.qlx")));
   ASSERT_TRUE(manager->CloseDocument(document));
-  Touch(Path("a.lst"));
-  document = Open(Path("a.qlx"));
-  ASSERT_TRUE(document->IsSegmented());
-
-  ASSERT_TRUE(document->OnSaveDocument(Path("b.qlx")));
-  EXPECT_FALSE(document->IsSegmented());
-  EXPECT_FALSE(document->CanRun());
-  EXPECT_TRUE(FileExists(Path("a.lst")));  // the old project's results are its own
+  EXPECT_EQ(services.frame.statusText, "");
 }
 
 TEST_F(CCrtanjeDocTest, AFileThatIsNoProjectOpensNothingAndSaysWhy) {
@@ -176,31 +172,6 @@ TEST_F(CCrtanjeDocTest, HintsReachTheViewsBeforeTheMainFrame) {
       {HintRecord::To::Frame, UpdateHint::HintReload}};
   EXPECT_EQ(Deliveries(services.hints), expected);
   EXPECT_TRUE(document->IsModified());
-}
-
-TEST_F(CCrtanjeDocTest, TheRedoCommandAndTheUpdateHandlersWorkThroughEvents) {
-  CCrtanjeDoc* document = New();
-  document->AddObjectCopyAt(0.0, Square(0, 0, 10, 0.0));
-  document->Undo();
-
-  wxUpdateUIEvent redoState(kIdRedo);
-  ASSERT_TRUE(document->ProcessEvent(redoState));
-  EXPECT_TRUE(redoState.GetEnabled());
-  wxCommandEvent redo(wxEVT_MENU, kIdRedo);
-  ASSERT_TRUE(document->ProcessEvent(redo));
-  EXPECT_EQ(document->GetModel().FindLayerByZ(0.0).GetShapeCount(), 1);
-
-  wxUpdateUIEvent runState(kIdRun);
-  ASSERT_TRUE(document->ProcessEvent(runState));
-  EXPECT_FALSE(runState.GetEnabled());
-}
-
-TEST_F(CCrtanjeDocTest, ClosingAProjectClearsTheFootprintStatus) {
-  CCrtanjeDoc* document = New();
-  document->UpdateFootprintStatus();
-  EXPECT_EQ(services.frame.statusText, "1000 x 1000 mil");
-  ASSERT_TRUE(manager->CloseDocument(document));
-  EXPECT_EQ(services.frame.statusText, "");
 }
 
 }  // namespace

