@@ -1,8 +1,122 @@
 #include "solver/TessmorStage.h"
 
-#include "solver/QuorError.h"
+#include <cmath>
+#include <ctime>
+#include <fstream>
+#include <new>
+#include <string>
+#include <vector>
 
-void TessmorStage(ComputeJob& /*job*/) {
-  // The solve is not built yet; fail rather than report results never computed.
-  throw QUOR_error::error::Internal;
+#include "solver/QuorError.h"
+#include "solver/numeric/BlockedLU.h"
+#include "solver/numeric/ErrorLogFile.h"
+#include "solver/tessmor/CapacitanceMatrix.h"
+#include "solver/tessmor/ChargeSums.h"
+#include "solver/tessmor/CktFile.h"
+#include "solver/tessmor/DatFile.h"
+#include "solver/tessmor/FrequencySweep.h"
+#include "solver/tessmor/MomentSystem.h"
+#include "solver/tessmor/StagedResultFile.h"
+#include "solver/tessmor/TessmorListing.h"
+#include "solver/tessmor/TouchstoneYFile.h"
+#include "tessmor/ComputeJob.h"
+
+namespace {
+
+// Shortest edges start from this length, longer than any structure.
+constexpr double kNoEdge = 1e10;
+
+void RequireRunning(const ComputeJob& job) {
+  if (job.RunFlag.load() == 0) throw QUOR_error::error::SolveFailed;
+}
+
+double ShortestEdge(const TessmorListing& listing) {
+  double shortest = kNoEdge;
+  for (const ListingPatch& patch : listing.patches) {
+    const auto vertices = patch.polygon.Vertices();
+    for (std::size_t i = 0; i < vertices.size(); ++i) {
+      shortest = std::min(shortest, (vertices[(i + 1) % vertices.size()] - vertices[i]).Length());
+    }
+  }
+  return shortest;
+}
+
+// The kernel's tolerances follow the grid step; without a feature distance
+// (or without a usable resolution) the listing's shortest edge stands in.
+double KernelScale(const ComputeJob& job, const TessmorListing& listing) {
+  const double step = job.MinFeatureDistance / job.Resolution;
+  if (step > 0.0 && std::isfinite(step)) return step;
+  return ShortestEdge(listing);
+}
+
+std::string DateLine() {
+  const std::time_t now = std::time(nullptr);
+  char text[32] = {};  // ctime_r's text takes 26
+  if (ctime_r(&now, text) == nullptr) return "\n";
+  return text;
+}
+
+long long SecondsSince(std::time_t start) {
+  return static_cast<long long>(std::time(nullptr) - start);
+}
+
+// Factors the filled system and solves it for one right-hand side per
+// conductor; any failure or a cancel ends the run.
+std::vector<float> SolveCharges(ComputeJob& job, MomentSystem& system) {
+  std::vector<float> x = system.RightHandSides();
+  std::vector<std::int32_t> pivots(static_cast<std::size_t>(system.Unknowns()));
+  quor::numeric::ErrorLogFile errorLog;
+  const std::int32_t info =
+      quor::numeric::SolveSystem(system.Unknowns(), system.ConductorCount(), system.Matrix().data(),
+                                 pivots.data(), x.data(), job.SolveProgress, job.RunFlag, errorLog);
+  if (info != 0) throw QUOR_error::error::SolveFailed;
+  RequireRunning(job);
+  return x;
+}
+
+void Solve(ComputeJob& job) {
+  job.Progress.store(0);
+  if (job.BasePath == nullptr) throw QUOR_error::error::ProjectFileNotOpened;
+  const std::string basePath = job.BasePath;
+  StagedResultFile dat(basePath + ".dat");
+  StagedResultFile ckt(basePath + ".ckt");
+  std::ifstream listingFile(basePath + ".lst");
+  const std::time_t start = std::time(nullptr);
+  const TessmorListing listing = ReadTessmorListing(listingFile, job.RunFlag);
+  listingFile.close();
+  StagedResultFile touchstone(TouchstoneYFileName(basePath, listing.conductorCount));
+  RequireRunning(job);
+
+  MomentSystem system(listing, KernelScale(job, listing));
+  if (!system.Fill(job.Progress, job.RunFlag)) throw QUOR_error::error::SolveFailed;
+  if (!system.Finite()) throw QUOR_error::error::SolveFailed;
+  job.Progress.store(100);
+  DatFileTimes times{.fill = SecondsSince(start)};
+
+  const std::vector<float> charges = SolveCharges(job, system);
+  const SquareMatrix maxwell = SumCharges(system, charges);
+  if (!maxwell.AllFinite()) throw QUOR_error::error::SolveFailed;
+  times.total = SecondsSince(start);
+  times.solve = times.total - times.fill;
+
+  WriteDatFile(dat.Stream(), DateLine(), times, system.Unknowns(), maxwell, CapacitanceMatrix(maxwell),
+               job.LengthUnitMetres);
+  WriteTouchstoneYFile(touchstone.Stream(), maxwell,
+                       FrequencyPoints(job.FrequencyStart, job.FrequencyStop, job.FrequencySteps),
+                       job.FrequencyUnit, job.LengthUnitMetres);
+  WriteCktFile(ckt.Stream(), maxwell, job.LengthUnitMetres);
+  for (StagedResultFile* file : {&dat, &touchstone, &ckt}) file->Close();
+  RequireRunning(job);
+  // The .dat file last: its presence is what marks a project as computed.
+  for (StagedResultFile* file : {&touchstone, &ckt, &dat}) file->Commit();
+}
+
+}  // namespace
+
+void TessmorStage(ComputeJob& job) {
+  try {
+    Solve(job);
+  } catch (const std::bad_alloc&) {
+    throw QUOR_error::error::OutOfMemory;
+  }
 }

@@ -1,7 +1,12 @@
-// The body of the Tessmor export: fills and solves the moment-method system of
-// the listing's patches and writes the result files.
+// The body of the Tessmor export: fills and solves the moment-method system
+// of the listing's patches (BasePath + ".lst") and writes the result files
+// beside it: BasePath + ".dat", the Touchstone Y-parameter file and
+// BasePath + ".ckt".
 #pragma once
 
 struct ComputeJob;
 
+// A run that fails, or that the job's run flag stops at any point
+// (ComputeError::SolveFailed), leaves none of the three result files behind,
+// not even from an earlier run.
 void TessmorStage(ComputeJob& job);

@@ -28,16 +28,23 @@ bool ReadNumber(std::istream& in, Number& value) {
   return true;
 }
 
-}  // namespace
-
-std::string FormatGeneral(double value, int width) {
-  std::array<char, 32> digits{};
-  const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value,
-                                    std::chars_format::general, kSignificantDigits);
+std::string Format(double value, std::chars_format format, int precision, int width) {
+  std::array<char, 64> digits{};
+  const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value, format, precision);
   const auto length = static_cast<int>(result.ptr - digits.data());
   std::string text(static_cast<std::size_t>(width > length ? width - length : 0), ' ');
   text.append(digits.data(), result.ptr);
   return text;
+}
+
+}  // namespace
+
+std::string FormatGeneral(double value, int width) {
+  return Format(value, std::chars_format::general, kSignificantDigits, width);
+}
+
+std::string FormatScientific(double value, int precision, int width) {
+  return Format(value, std::chars_format::scientific, precision, width);
 }
 
 bool ReadReal(std::istream& in, double& value) {

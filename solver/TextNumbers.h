@@ -12,6 +12,9 @@
 
 // value in the "%g" form, right-aligned in width characters (never cut).
 std::string FormatGeneral(double value, int width = 0);
+// value in the "%.*e" form with `precision` digits after the point (at least
+// two exponent digits), right-aligned in width characters (never cut).
+std::string FormatScientific(double value, int precision, int width = 0);
 
 // Read one white-space separated token. A token that is not a finite number,
 // or not an integer in range, sets the stream's failbit.

@@ -1,0 +1,8 @@
+#include "solver/tessmor/SquareMatrix.h"
+
+#include <algorithm>
+#include <cmath>
+
+bool SquareMatrix::AllFinite() const {
+  return std::ranges::all_of(m_values, [](double value) { return std::isfinite(value); });
+}
