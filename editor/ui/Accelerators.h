@@ -1,0 +1,12 @@
+// The keyboard accelerators that no menu label carries (the labels give the
+// rest): second keys for Copy, Cut, Paste and Undo, and the commands that are
+// only on toolbars or context menus.
+#pragma once
+
+#include <wx/accel.h>
+
+namespace quor {
+
+wxAcceleratorTable CreateAcceleratorTable();
+
+}  // namespace quor

@@ -1,0 +1,48 @@
+#include "editor/ui/CChildFrame.h"
+
+#include <wx/filehistory.h>
+#include <wx/menu.h>
+
+#include "editor/ui/CMainFrame.h"
+#include "editor/ui/MenuBars.h"
+
+namespace quor {
+
+CChildFrame::CChildFrame(wxDocument* document, wxView* view, CMainFrame* mainFrame)
+    : wxDocMDIChildFrame(document, view, mainFrame, wxID_ANY, document->GetUserReadableName()),
+      m_mainFrame(*mainFrame) {
+  wxFileHistory& history = *document->GetDocumentManager()->GetFileHistory();
+  SetMenuBar(CreateMenuBar(MenuResource::Project, history));
+  m_recentFiles = static_cast<wxMenu*>(history.GetMenus().GetLast()->GetData());
+  Bind(wxEVT_ACTIVATE, &CChildFrame::OnMDIActivate, this);
+}
+
+CChildFrame::~CChildFrame() {
+  if (wxDocManager* manager = wxDocManager::GetDocumentManager()) {
+    if (wxFileHistory* history = manager->GetFileHistory()) history->RemoveMenu(m_recentFiles);
+  }
+  // Tabs report no deactivation when the active one closes: the bars must
+  // still forget its view, before another tab reports its activation.
+  if (m_mainFrame.GetActiveChild() == this) {
+    m_mainFrame.BroadcastHint(UpdateHint::HintViewDeactivated, nullptr);
+    m_mainFrame.UpdateFrameTitle(nullptr);
+  }
+}
+
+void CChildFrame::OnMDIActivate(wxActivateEvent& event) {
+  // Our handler runs before the framework's; activating the view here first
+  // keeps the framework's order (view activation, then the bars). The
+  // framework's own activation repeats it, which changes nothing.
+  wxView* view = GetView();
+  if (view != nullptr) view->Activate(event.GetActive());
+  event.Skip();
+  if (event.GetActive()) {
+    m_mainFrame.BroadcastHint(UpdateHint::HintViewActivated, view);
+    m_mainFrame.UpdateFrameTitle(GetDocument());
+    return;
+  }
+  m_mainFrame.BroadcastHint(UpdateHint::HintViewDeactivated, nullptr);
+  m_mainFrame.UpdateFrameTitle(nullptr);
+}
+
+}  // namespace quor

@@ -1,0 +1,277 @@
+#include "editor/ui/CMainFrame.h"
+
+#include <wx/aui/auibar.h>
+#include <wx/msgdlg.h>
+
+#include <iterator>
+
+#include "editor/model/CShape.h"
+#include "editor/ui/Accelerators.h"
+#include "editor/ui/CommandIds.h"
+#include "editor/ui/MainToolbars.h"
+#include "editor/ui/ProjectDropTarget.h"
+#include "editor/ui/UnbuiltCommands.h"
+#include "editor/ui/WindowPlacement.h"
+#include "platform/profile/ProfileStore.h"
+
+namespace quor {
+
+namespace {
+
+constexpr const char* kSection = "Settings";
+constexpr const char* kTitle = "QUOR";
+constexpr int kStandardBarId = cmd::kViewStandardBar;
+constexpr int kToolsBarId = 104;
+constexpr int kComputeBarId = 110;
+constexpr int kFootprintPaneWidth = 80;
+
+// The framework's File commands keep their own ids in the document manager.
+struct FileCommand {
+  int id;
+  int wxId;
+};
+
+constexpr FileCommand kFileCommands[] = {
+    {cmd::kFileNew, wxID_NEW},   {cmd::kFileOpen, wxID_OPEN},     {cmd::kFileClose, wxID_CLOSE},
+    {cmd::kFileSave, wxID_SAVE}, {cmd::kFileSaveAs, wxID_SAVEAS},
+};
+
+int FrameworkId(int id) {
+  for (const FileCommand& command : kFileCommands) {
+    if (command.id == id) return command.wxId;
+  }
+  return wxID_NONE;
+}
+
+}  // namespace
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(CMainFrame, wxDocMDIParentFrame)
+  EVT_MENU_RANGE(cmd::kFileNew, cmd::kFileSaveAs, CMainFrame::OnFileCommand)
+  EVT_UPDATE_UI_RANGE(cmd::kFileNew, cmd::kFileSaveAs, CMainFrame::OnUpdateFileCommand)
+  EVT_MENU_RANGE(cmd::kFileMruFile1, cmd::kFileMruFile1 + cmd::kRecentFileCount - 1, CMainFrame::OnRecentFile)
+  EVT_MENU(cmd::kAppExit, CMainFrame::OnExit)
+  EVT_MENU(cmd::kViewStandardBar, CMainFrame::OnViewBar)
+  EVT_UPDATE_UI(cmd::kViewStandardBar, CMainFrame::OnUpdateViewBar)
+  EVT_MENU(cmd::kViewToolsBar, CMainFrame::OnViewBar)
+  EVT_UPDATE_UI(cmd::kViewToolsBar, CMainFrame::OnUpdateViewBar)
+  EVT_MENU(cmd::kViewComputeBar, CMainFrame::OnViewBar)
+  EVT_UPDATE_UI(cmd::kViewComputeBar, CMainFrame::OnUpdateViewBar)
+  EVT_MENU(cmd::kViewStatusBar, CMainFrame::OnViewStatusBar)
+  EVT_UPDATE_UI(cmd::kViewStatusBar, CMainFrame::OnUpdateViewStatusBar)
+  EVT_UPDATE_UI(cmd::kEditPaste, CMainFrame::OnUpdatePaste)
+  EVT_UPDATE_UI(cmd::kEditPasteOriginal, CMainFrame::OnUpdatePaste)
+wxEND_EVENT_TABLE()
+    // clang-format on
+
+    CMainFrame::CMainFrame(wxDocManager* manager, ProfileStore& profile)
+    : wxDocMDIParentFrame(manager, nullptr, wxID_ANY, kTitle, wxDefaultPosition, wxSize(1000, 750),
+                          wxDEFAULT_FRAME_STYLE | wxFRAME_NO_WINDOW_MENU, "QUORMainWndClass"),
+      m_profile(profile),
+      m_bars(this) {
+  for (const int id : UnbuiltCommandIds()) Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateUnbuilt, this, id);
+  Bind(wxEVT_SIZE, &CMainFrame::OnSizeOrMove, this);
+  Bind(wxEVT_MOVE, &CMainFrame::OnSizeOrMove, this);
+  Bind(wxEVT_IDLE, &CMainFrame::OnIdle, this);
+}
+
+CMainFrame::~CMainFrame() {
+  SaveBarSettings();
+  FreeClipboard();
+  m_bars.UnInit();
+}
+
+bool CMainFrame::OnCreate() {
+  LoadBarSettings();
+  if (!CreateToolbars()) {
+    wxMessageBox("Failed to create toolbar", kTitle, wxOK, this);
+    return false;
+  }
+  if (CreateStatusBar(2) == nullptr) {
+    wxMessageBox("Failed to create status bar", kTitle, wxOK, this);
+    return false;
+  }
+  const int widths[] = {-1, kFootprintPaneWidth};
+  SetStatusWidths(static_cast<int>(std::size(widths)), widths);
+  SetAcceleratorTable(CreateAcceleratorTable());
+  SetDropTarget(new ProjectDropTarget(*GetDocumentManager()));
+  ApplyPlacement();
+  return true;
+}
+
+void CMainFrame::LoadBarSettings() {
+  m_bShowProjectBar = m_profile.GetProfileInt(kSection, "ShowProjectBar", 1) != 0;
+  m_bShowLayers = m_profile.GetProfileInt(kSection, "ShowLayers", 1) != 0;
+}
+
+void CMainFrame::SaveBarSettings() {
+  m_profile.WriteProfileInt(kSection, "ShowProjectBar", m_bShowProjectBar ? 1 : 0);
+  m_profile.WriteProfileInt(kSection, "ShowLayers", m_bShowLayers ? 1 : 0);
+  if (m_normalRect.IsEmpty()) return;
+  // Stored as shown normally, so a frame closed maximised reopens restored.
+  WindowPlacement placement;
+  placement.showCmd = SW_SHOWNORMAL;
+  placement.left = m_normalRect.GetLeft();
+  placement.top = m_normalRect.GetTop();
+  placement.right = m_normalRect.GetRight() + 1;
+  placement.bottom = m_normalRect.GetBottom() + 1;
+  m_profile.WriteProfileBinary(kSection, "Position", placement.Pack());
+}
+
+bool CMainFrame::CreateToolbars() {
+  m_standardBar = CreateToolbar(this, kStandardBarId, ToolbarResource::Standard);
+  m_toolsBar = CreateToolbar(this, kToolsBarId, ToolbarResource::Tools);
+  m_computeBar = CreateToolbar(this, kComputeBarId, ToolbarResource::Compute);
+  if (m_standardBar == nullptr || m_toolsBar == nullptr || m_computeBar == nullptr) return false;
+  // Two rows at the top: Standard then Compute, and Tools then the info bar.
+  m_bars.AddPane(m_standardBar,
+                 wxAuiPaneInfo().Name("Standard").Caption("Standard").ToolbarPane().Top().Row(0).Position(0));
+  m_bars.AddPane(m_computeBar, wxAuiPaneInfo()
+                                   .Name("Compute")
+                                   .Caption("Compute")
+                                   .ToolbarPane()
+                                   .Top()
+                                   .Row(0)
+                                   .Position(1)
+                                   .LeftDockable(false)
+                                   .RightDockable(false)
+                                   .BottomDockable(false));
+  m_bars.AddPane(m_toolsBar,
+                 wxAuiPaneInfo().Name("Tools").Caption("Tools").ToolbarPane().Top().Row(1).Position(0));
+  m_bars.AddPane(GetClientWindow(), wxAuiPaneInfo().Name("Projects").CenterPane());
+  m_bars.Update();
+  return true;
+}
+
+void CMainFrame::ApplyPlacement() {
+  const std::optional<std::vector<std::uint8_t>> bytes = m_profile.GetProfileBinary(kSection, "Position");
+  if (!bytes) return;
+  const std::optional<WindowPlacement> placement = WindowPlacement::Unpack(*bytes);
+  if (!placement) return;
+  SetSize(placement->left, placement->top, placement->right - placement->left,
+          placement->bottom - placement->top);
+  TrackNormalRect();
+  if (placement->showCmd == SW_SHOWMAXIMIZED) Maximize();
+  if (placement->showCmd == SW_SHOWMINIMIZED) Iconize();
+}
+
+void CMainFrame::TrackNormalRect() {
+  if (!IsMaximized() && !IsIconized()) m_normalRect = GetRect();
+}
+
+void CMainFrame::OnSizeOrMove(wxEvent& event) {
+  TrackNormalRect();
+  event.Skip();
+}
+
+void CMainFrame::OnIdle(wxIdleEvent& event) {
+  // wx swaps the active tab's menu bar in at idle time, a step per pass; keep
+  // the passes coming until it is shown, not until the next user input.
+  const wxMDIChildFrame* child = GetActiveChild();
+  if (child != nullptr && child->GetMenuBar() != nullptr && !child->GetMenuBar()->IsShown()) {
+    event.RequestMore();
+  }
+  event.Skip();
+}
+
+void CMainFrame::BroadcastHint(UpdateHint hint, const void* payload) {
+  for (std::size_t slot = 0; slot < m_hintReceivers.size(); ++slot) {
+    BarHintReceiver* receiver = m_hintReceivers[slot];
+    if (receiver == nullptr) continue;
+    if (slot == std::size_t(HintSlot::LayersWindow) && !m_bShowLayers) continue;
+    receiver->OnHint(hint, payload);
+  }
+}
+
+void CMainFrame::SetHintReceiver(HintSlot slot, BarHintReceiver* receiver) {
+  m_hintReceivers[std::size_t(slot)] = receiver;
+}
+
+void CMainFrame::SetStatusText(const std::string& text) {
+  SetStatusText(wxString::FromUTF8(text), 1);
+  if (wxStatusBar* bar = GetStatusBar()) bar->Update();
+}
+
+void CMainFrame::SetClipboard(std::vector<ClipboardObject> objects) {
+  FreeClipboard();
+  m_clipboardObjects = std::move(objects);
+  m_clipboardCount = static_cast<int>(m_clipboardObjects.size());
+}
+
+void CMainFrame::FreeClipboard() {
+  if (m_clipboardCount == 0) return;
+  m_clipboardObjects.clear();
+  m_clipboardCount = 0;
+}
+
+void CMainFrame::OnOpenFileAtom(const std::string& path) {
+  if (IsIconized()) Iconize(false);
+  Raise();
+  // The framework's open road: an open project is only activated.
+  if (!path.empty()) GetDocumentManager()->CreateDocument(wxString::FromUTF8(path), wxDOC_SILENT);
+}
+
+void CMainFrame::UpdateFrameTitle(const wxDocument* activeDocument) {
+  if (activeDocument == nullptr) {
+    SetTitle(kTitle);
+    return;
+  }
+  SetTitle(wxString(kTitle) + " - " + activeDocument->GetUserReadableName());
+}
+
+void CMainFrame::OnFileCommand(wxCommandEvent& event) {
+  wxCommandEvent forwarded(event);
+  forwarded.SetId(FrameworkId(event.GetId()));
+  GetDocumentManager()->ProcessEvent(forwarded);
+}
+
+void CMainFrame::OnUpdateFileCommand(wxUpdateUIEvent& event) {
+  wxUpdateUIEvent forwarded(FrameworkId(event.GetId()));
+  GetDocumentManager()->ProcessEvent(forwarded);
+  if (forwarded.GetSetEnabled()) event.Enable(forwarded.GetEnabled());
+}
+
+void CMainFrame::OnRecentFile(wxCommandEvent& event) {
+  GetDocumentManager()->OnMRUFile(event);
+}
+
+void CMainFrame::OnExit(wxCommandEvent&) {
+  Close();
+}
+
+wxWindow* CMainFrame::BarOfCommand(int id) const {
+  if (id == cmd::kViewStandardBar) return m_standardBar;
+  if (id == cmd::kViewToolsBar) return m_toolsBar;
+  return m_computeBar;
+}
+
+void CMainFrame::OnViewBar(wxCommandEvent& event) {
+  wxAuiPaneInfo& pane = m_bars.GetPane(BarOfCommand(event.GetId()));
+  pane.Show(!pane.IsShown());
+  m_bars.Update();
+}
+
+void CMainFrame::OnUpdateViewBar(wxUpdateUIEvent& event) {
+  event.Check(m_bars.GetPane(BarOfCommand(event.GetId())).IsShown());
+}
+
+void CMainFrame::OnViewStatusBar(wxCommandEvent&) {
+  wxStatusBar* bar = GetStatusBar();
+  if (bar == nullptr) return;
+  bar->Show(!bar->IsShown());
+  SendSizeEvent();
+}
+
+void CMainFrame::OnUpdateViewStatusBar(wxUpdateUIEvent& event) {
+  event.Check(GetStatusBar() != nullptr && GetStatusBar()->IsShown());
+}
+
+void CMainFrame::OnUpdatePaste(wxUpdateUIEvent& event) {
+  event.Enable(m_clipboardCount >= 1);
+}
+
+void CMainFrame::OnUpdateUnbuilt(wxUpdateUIEvent& event) {
+  event.Enable(false);
+}
+
+}  // namespace quor

@@ -1,0 +1,15 @@
+// The main frame's three toolbars, each a list of command ids with the
+// pictures and tooltips of those commands.
+#pragma once
+
+class wxAuiToolBar;
+class wxWindow;
+
+namespace quor {
+
+enum class ToolbarResource { Standard = 128, Tools = 163, Compute = 253 };
+
+// The toolbar, realised; null when it cannot be created.
+wxAuiToolBar* CreateToolbar(wxWindow* parent, int id, ToolbarResource resource);
+
+}  // namespace quor

@@ -1,0 +1,16 @@
+// The document manager of the editor: its recent-file list holds four entries
+// under the menu ids of the original resources.
+#pragma once
+
+#include <wx/docview.h>
+
+namespace quor {
+
+class ProjectDocManager : public wxDocManager {
+ public:
+  ProjectDocManager() : wxDocManager(0, true) {}
+
+  wxFileHistory* OnCreateFileHistory() override;
+};
+
+}  // namespace quor

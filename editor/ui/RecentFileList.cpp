@@ -1,0 +1,31 @@
+#include "editor/ui/RecentFileList.h"
+
+#include <wx/fileconf.h>
+#include <wx/filehistory.h>
+
+namespace quor {
+
+namespace {
+
+constexpr const char* kGroup = "/Recent File List";
+
+wxFileConfig OpenProfile(const std::filesystem::path& profileFile) {
+  return wxFileConfig(wxString(), wxString(), profileFile.string(), wxString(), wxCONFIG_USE_LOCAL_FILE);
+}
+
+}  // namespace
+
+void LoadRecentFileList(wxFileHistory& history, const std::filesystem::path& profileFile) {
+  wxFileConfig config = OpenProfile(profileFile);
+  config.SetPath(kGroup);
+  history.Load(config);
+}
+
+void SaveRecentFileList(wxFileHistory& history, const std::filesystem::path& profileFile) {
+  wxFileConfig config = OpenProfile(profileFile);
+  config.SetPath(kGroup);
+  history.Save(config);
+  config.Flush();
+}
+
+}  // namespace quor

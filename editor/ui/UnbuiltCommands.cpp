@@ -1,0 +1,39 @@
+#include "editor/ui/UnbuiltCommands.h"
+
+#include "editor/ui/CommandIds.h"
+
+namespace quor {
+
+namespace {
+
+// clang-format off
+constexpr int kUnbuilt[] = {
+    // The editing view's commands, tools and context menus. (Undo, Run and
+    // the result commands are enabled by the document's own rules.)
+    cmd::kEditCut, cmd::kEditCopy, cmd::kEditDelete, cmd::kEditSelectAll,
+    cmd::kViewPan, cmd::kViewZoom, cmd::kViewZoomIn, cmd::kViewZoomOut, cmd::kViewZoomAll,
+    cmd::kViewShowGrid, cmd::kViewSnapToGrid, cmd::kViewRenderNormal, cmd::kViewRenderWireFrame,
+    cmd::kViewProperties, cmd::kArrangeBringToFront, cmd::kArrangeSendToBack, cmd::kArrangeSubtract,
+    cmd::kToolSelect, cmd::kToolPolylineNode, cmd::kToolPolyline, cmd::kToolRectangle, cmd::kToolVia,
+    cmd::kProjectNewLayer, cmd::kProjectNewPolygon, cmd::kProjectNewVia, cmd::kProjectFootprint,
+    cmd::kComputeCheck, cmd::kComputeSegment, cmd::kComputeAutoRun, cmd::kObjectIndex,
+    cmd::kPolygonProperties, cmd::kViaProperties,
+    // The document handles these, but the dialogs they open are not built yet.
+    cmd::kProjectMetallization, cmd::kProjectSettings,
+    // DXF export and import.
+    cmd::kFileExport, cmd::kFileImport,
+    // The bars and windows: info bar, Layers window, project bar.
+    cmd::kViewInfoBar, cmd::kViewLayers, cmd::kViewProjectBar, cmd::kProjectBarClose,
+    cmd::kLayerDelete, cmd::kLayerProperties,
+    // Project windows are tabs here: there is nothing to cascade, tile or arrange.
+    cmd::kWindowCascade, cmd::kWindowTile, cmd::kWindowArrange,
+};
+// clang-format on
+
+}  // namespace
+
+std::span<const int> UnbuiltCommandIds() {
+  return kUnbuilt;
+}
+
+}  // namespace quor
