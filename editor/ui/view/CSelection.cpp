@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <optional>
 
 #include "editor/document/ProjectDocument.h"
 #include "editor/model/CStructure.h"
@@ -56,17 +57,14 @@ int CSelection::GetType() const {
 
 int CSelection::GetConductorIndex() const {
   if (m_objects.empty()) throw TextError("Nothing is selected");
-  int common = 0;
-  bool differs = false;
+  std::optional<std::uint32_t> common;
   for (const CShape* object : m_objects) {
     const auto* polygon = dynamic_cast<const CConductorPolygon*>(object);
     if (polygon == nullptr) throw TextError("Error: polygon is not selected");
-    const int index = static_cast<int>(polygon->conductorIndex);
-    if (object == m_objects.front()) common = index;
-    // Keep walking after a difference: a later non-polygon still throws.
-    if (index != common) differs = true;
+    if (!common) common = polygon->conductorIndex;
+    if (polygon->conductorIndex != *common) return -1;
   }
-  return differs ? -1 : common;
+  return static_cast<int>(*common);
 }
 
 void CSelection::SetConductorIndex(std::uint32_t index) {
