@@ -1,0 +1,182 @@
+// The blocked LU solve against the system LAPACK's own driver, with its
+// progress, cancellation, singular and argument-error behaviour.
+#include "solver/numeric/BlockedLU.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "solver/numeric/DiagnosticsSink.h"
+
+extern "C" void sgesv_(const std::int32_t* n, const std::int32_t* nrhs, float* a, const std::int32_t* lda,
+                       std::int32_t* ipiv, float* b, const std::int32_t* ldb, std::int32_t* info);
+
+namespace quor::numeric {
+namespace {
+
+class RecordingSink final : public DiagnosticsSink {
+ public:
+  void Report(std::string_view message) override { messages.emplace_back(message); }
+  std::vector<std::string> messages;
+};
+
+// Uniform entries in [-1, 1]: pivoting does real work on such matrices.
+std::vector<float> RandomMatrix(std::int32_t rows, std::int32_t columns, unsigned seed) {
+  std::mt19937 engine(seed);
+  std::uniform_real_distribution<float> uniform(-1.0f, 1.0f);
+  std::vector<float> values(static_cast<std::size_t>(rows) * static_cast<std::size_t>(columns));
+  for (float& v : values) v = uniform(engine);
+  return values;
+}
+
+// Solves with the system driver, for reference.
+std::vector<float> SolveWithSgesv(std::vector<float> a, std::vector<float> b, std::int32_t n,
+                                  std::int32_t nrhs) {
+  std::vector<std::int32_t> pivots(static_cast<std::size_t>(n));
+  std::int32_t info = 0;
+  sgesv_(&n, &nrhs, a.data(), &n, pivots.data(), b.data(), &n, &info);
+  EXPECT_EQ(info, 0);
+  return b;
+}
+
+// Block progress the factorization reports after block column `first` (1-based).
+std::int32_t ProgressAfter(std::int32_t first, std::int32_t n) {
+  const double rest = 1.0 - static_cast<double>(first) / n;
+  return static_cast<std::int32_t>(100.0 * (1.0 - std::pow(rest, 4)));
+}
+
+// Single-precision solutions of random systems agree to a small multiple of
+// their largest entry's rounding.
+void ExpectSameSolution(const std::vector<float>& actual, const std::vector<float>& expected) {
+  ASSERT_EQ(actual.size(), expected.size());
+  float largest = 0.0f;
+  for (const float v : expected) largest = std::max(largest, std::abs(v));
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_NEAR(actual[i], expected[i], 1e-3f * largest) << "entry " << i;
+  }
+}
+
+struct Solve {
+  std::int32_t info;
+  std::vector<float> solution;
+  std::int32_t progress;
+};
+
+Solve RunSolveSystem(std::vector<float> a, std::vector<float> b, std::int32_t n, std::int32_t nrhs,
+                     std::int32_t runFlag = 1) {
+  std::vector<std::int32_t> pivots(static_cast<std::size_t>(n));
+  std::atomic<std::int32_t> progress{-7};
+  const std::atomic<std::int32_t> run{runFlag};
+  RecordingSink sink;
+  const std::int32_t info = SolveSystem(n, nrhs, a.data(), pivots.data(), b.data(), progress, run, sink);
+  EXPECT_TRUE(sink.messages.empty());
+  return {info, b, progress.load()};
+}
+
+TEST(BlockedLUTest, AgreesWithSystemSolverOnRandomSystems) {
+  // Below one block, exactly two blocks, and blocks with a ragged last one.
+  for (const std::int32_t n : {1, 37, 128, 301, 700}) {
+    constexpr std::int32_t kRightHandSides = 3;
+    SCOPED_TRACE(n);
+    const std::vector<float> a = RandomMatrix(n, n, 11u + static_cast<unsigned>(n));
+    const std::vector<float> b = RandomMatrix(n, kRightHandSides, 5u);
+    const Solve ours = RunSolveSystem(a, b, n, kRightHandSides);
+    ASSERT_EQ(ours.info, 0);
+    ExpectSameSolution(ours.solution, SolveWithSgesv(a, b, n, kRightHandSides));
+  }
+}
+
+TEST(BlockedLUTest, SmallSystemsNeitherReportProgressNorStop) {
+  constexpr std::int32_t n = 50;
+  const std::vector<float> a = RandomMatrix(n, n, 3u);
+  const std::vector<float> b = RandomMatrix(n, 1, 4u);
+  const Solve solve = RunSolveSystem(a, b, n, 1, /*runFlag=*/0);
+  EXPECT_EQ(solve.info, 0);
+  EXPECT_EQ(solve.progress, -7);
+  ExpectSameSolution(solve.solution, SolveWithSgesv(a, b, n, 1));
+}
+
+TEST(BlockedLUTest, LastBlockReportsLessThanAHundred) {
+  // 300 columns in blocks of 64: the last block starts at column 257.
+  constexpr std::int32_t n = 300;
+  const Solve solve = RunSolveSystem(RandomMatrix(n, n, 8u), RandomMatrix(n, 2, 9u), n, 2);
+  EXPECT_EQ(solve.info, 0);
+  EXPECT_EQ(solve.progress, 99);
+}
+
+TEST(BlockedLUTest, ClearedRunFlagStopsAfterTheFirstBlock) {
+  constexpr std::int32_t n = 300;
+  const std::vector<float> b = RandomMatrix(n, 1, 2u);
+  const Solve solve = RunSolveSystem(RandomMatrix(n, n, 1u), b, n, 1, /*runFlag=*/0);
+  EXPECT_EQ(solve.info, -1);
+  EXPECT_EQ(solve.progress, ProgressAfter(1, n));
+  EXPECT_EQ(solve.solution, b) << "a stopped factorization must not solve";
+}
+
+TEST(BlockedLUTest, RunFlagClearedFromAnotherThreadStopsAfterTheCurrentBlock) {
+  constexpr std::int32_t n = 1500;
+  std::vector<float> a = RandomMatrix(n, n, 21u);
+  std::vector<float> b = RandomMatrix(n, 2, 22u);
+  std::vector<std::int32_t> pivots(n);
+  std::atomic<std::int32_t> progress{-1};
+  std::atomic<std::int32_t> run{1};
+  RecordingSink sink;
+  std::int32_t info = 0;
+  std::thread solver(
+      [&] { info = SolveSystem(n, 2, a.data(), pivots.data(), b.data(), progress, run, sink); });
+  // Clear the flag as soon as the first block is reported, as Cancel does.
+  while (progress.load() == -1) std::this_thread::yield();
+  run.store(0);
+  solver.join();
+  EXPECT_EQ(info, -1);
+  // The block in hand when the flag went down may still finish, no more.
+  EXPECT_LE(progress.load(), ProgressAfter(65, n));
+}
+
+TEST(BlockedLUTest, SingularMatrixGivesItsZeroPivotAndNoSolve) {
+  constexpr std::int32_t n = 200;
+  constexpr std::int32_t zeroColumn = 130;  // 1-based, in the third block
+  std::vector<float> a = RandomMatrix(n, n, 6u);
+  std::fill_n(a.begin() + (zeroColumn - 1) * n, n, 0.0f);
+  const std::vector<float> b = RandomMatrix(n, 2, 7u);
+  const Solve solve = RunSolveSystem(a, b, n, 2);
+  EXPECT_EQ(solve.info, zeroColumn);
+  EXPECT_EQ(solve.solution, b);
+  EXPECT_EQ(solve.progress, ProgressAfter(193, n)) << "a singular matrix is still factored to the end";
+}
+
+TEST(BlockedLUTest, IllegalArgumentsAreReportedAsLapackDoes) {
+  std::vector<float> a(16, 1.0f);
+  std::vector<float> b(4, 1.0f);
+  std::vector<std::int32_t> pivots(4);
+  std::atomic<std::int32_t> progress{0};
+  const std::atomic<std::int32_t> run{1};
+  RecordingSink sink;
+  EXPECT_EQ(SolveLinearSystem(-1, 1, a.data(), 4, pivots.data(), b.data(), 4, progress, run, sink), -1);
+  EXPECT_EQ(SolveLinearSystem(4, -2, a.data(), 4, pivots.data(), b.data(), 4, progress, run, sink), -2);
+  EXPECT_EQ(SolveLinearSystem(4, 1, a.data(), 3, pivots.data(), b.data(), 4, progress, run, sink), -4);
+  EXPECT_EQ(SolveLinearSystem(4, 1, a.data(), 4, pivots.data(), b.data(), 2, progress, run, sink), -7);
+  EXPECT_EQ(FactorLU(4, 4, a.data(), 2, pivots.data(), progress, run, sink), -4);
+  EXPECT_EQ(sink.messages, (std::vector<std::string>{
+                               " ** On entry to SGESV parameter number  1 had an illegal value",
+                               " ** On entry to SGESV parameter number  2 had an illegal value",
+                               " ** On entry to SGESV parameter number  4 had an illegal value",
+                               " ** On entry to SGESV parameter number  7 had an illegal value",
+                               " ** On entry to SGETRF parameter number  4 had an illegal value",
+                           }));
+}
+
+TEST(BlockedLUTest, EmptySystemIsSolvedTrivially) {
+  const Solve solve = RunSolveSystem({}, {}, 0, 2);
+  EXPECT_EQ(solve.info, 0);
+  EXPECT_EQ(solve.progress, -7);
+}
+
+}  // namespace
+}  // namespace quor::numeric
