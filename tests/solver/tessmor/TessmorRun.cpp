@@ -1,0 +1,149 @@
+#include "solver/tessmor/TessmorRun.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <thread>
+
+#include "solver/StageFrame.h"
+#include "solver/TessmorStage.h"
+
+std::vector<TestPatch> TiledRectangle(std::int32_t group, double x0, double y0, double width, double height,
+                                      double z, int columns, int rows) {
+  std::vector<TestPatch> patches;
+  const double dx = width / columns;
+  const double dy = height / rows;
+  for (int i = 0; i < columns; ++i) {
+    for (int j = 0; j < rows; ++j) {
+      const double x = x0 + i * dx;
+      const double y = y0 + j * dy;
+      patches.push_back({group, {{x, y, z}, {x + dx, y, z}, {x + dx, y + dy, z}, {x, y + dy, z}}});
+    }
+  }
+  return patches;
+}
+
+std::string ListingText(std::int32_t conductorCount, const std::vector<TestPatch>& patches) {
+  std::ostringstream out;
+  out.precision(17);
+  out << conductorCount << '\n';
+  for (std::int32_t group = 0; group <= conductorCount; ++group) {
+    out << std::count_if(patches.begin(), patches.end(), [&](const TestPatch& p) { return p.group == group; })
+        << '\n';
+  }
+  for (std::int32_t group = 0; group <= conductorCount; ++group) {
+    for (const TestPatch& patch : patches) {
+      if (patch.group != group) continue;
+      out << patch.vertices.size() << '\n';
+      for (const Point3& v : patch.vertices) out << v.x << ' ' << v.y << ' ' << v.z << '\n';
+      out << patch.epsA << ' ' << patch.epsB << '\n';
+    }
+  }
+  return out.str();
+}
+
+void TessmorRun::SetUp() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "tessmor-test-XXXXXX").string();
+  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+  m_folder = pattern;
+  UseBasePath(m_folder / "board");
+  job.FrequencyStart = 1.0;
+  job.FrequencyStop = 1.0;
+  job.FrequencyUnit = 1000000000;
+  job.Resolution = 1.0;
+  job.MinFeatureDistance = -1.0;
+  job.LengthUnitMetres = 1e-5;
+}
+
+void TessmorRun::TearDown() {
+  std::error_code ignored;
+  std::filesystem::remove_all(m_folder, ignored);
+}
+
+void TessmorRun::UseBasePath(const std::filesystem::path& base) {
+  m_basePath = base.string();
+  job.BasePath = m_basePath.c_str();
+}
+
+void TessmorRun::WriteListing(const std::string& text) const {
+  std::ofstream(m_basePath + ".lst", std::ios::binary) << text;
+}
+
+std::int32_t TessmorRun::Run() {
+  job.RunFlag = 1;
+  job.DoneFlag = 0;
+  job.Error = -1;
+  EXPECT_EQ(RunStage(&job, StageKind::Tessmor, TessmorStage), 0);
+  EXPECT_EQ(job.DoneFlag.load(), 1);
+  return job.Error;
+}
+
+std::int32_t TessmorRun::RunCancelledWhen(const std::function<bool()>& cancelNow) {
+  job.RunFlag = 1;
+  job.DoneFlag = 0;
+  job.Error = -1;
+  std::thread worker([this] { RunStage(&job, StageKind::Tessmor, TessmorStage); });
+  while (job.DoneFlag.load(std::memory_order_acquire) == 0) {
+    if (cancelNow()) job.RunFlag = 0;
+    std::this_thread::yield();
+  }
+  worker.join();
+  return job.Error;
+}
+
+std::filesystem::path TessmorRun::Result(const std::string& extension) const {
+  return m_basePath + "." + extension;
+}
+
+std::optional<std::string> TessmorRun::ReadResult(const std::string& extension) const {
+  std::ifstream in(Result(extension), std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::vector<std::string> TessmorRun::FolderContents() const {
+  std::vector<std::string> names;
+  for (const auto& entry :
+       std::filesystem::directory_iterator(std::filesystem::path(m_basePath).parent_path())) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+Matrix TessmorRun::ReadMaxwellMatrix() const {
+  const std::optional<std::string> dat = ReadResult("dat");
+  Matrix b;
+  if (!dat) {
+    ADD_FAILURE() << "no .dat file";
+    return b;
+  }
+  std::istringstream lines(*dat);
+  std::string line;
+  while (std::getline(lines, line) && line != "B matrix [F]") {
+  }
+  std::getline(lines, line);  // the empty line under the title
+  while (std::getline(lines, line) && !line.empty()) {
+    std::istringstream numbers(line);
+    b.emplace_back(std::istream_iterator<double>(numbers), std::istream_iterator<double>());
+  }
+  return b;
+}
+
+void ExpectMaxwellMatrix(const Matrix& b, double tolerance) {
+  for (std::size_t i = 0; i < b.size(); ++i) {
+    ASSERT_EQ(b[i].size(), b.size());
+    EXPECT_GT(b[i][i], 0.0) << "B[" << i << "][" << i << "]";
+    for (std::size_t j = 0; j < b.size(); ++j) {
+      if (i == j) continue;
+      EXPECT_LT(b[i][j], 0.0) << "B[" << i << "][" << j << "]";
+      const double scale = std::max(std::fabs(b[i][j]), std::fabs(b[j][i]));
+      EXPECT_LE(std::fabs(b[i][j] - b[j][i]), tolerance * scale) << "B[" << i << "][" << j << "]";
+    }
+  }
+}
