@@ -20,11 +20,17 @@ wxBEGIN_EVENT_TABLE(CCrtanjeDoc, wxDocument)
   EVT_MENU(kIdEditMetallization, CCrtanjeDoc::EditMetallization)
   EVT_MENU(kIdSettings, CCrtanjeDoc::OnSettings)
   EVT_UPDATE_UI(kIdRun, CCrtanjeDoc::OnUpdateRun)
+  EVT_MENU(kId3DView, CCrtanjeDoc::On3DView)
   EVT_UPDATE_UI(kId3DView, CCrtanjeDoc::OnUpdateRun)
+  EVT_MENU(kIdCParameters, CCrtanjeDoc::OnCParameters)
   EVT_UPDATE_UI(kIdCParameters, CCrtanjeDoc::OnUpdateResultCommands)
+  EVT_MENU(kIdCkt, CCrtanjeDoc::OnCkt)
   EVT_UPDATE_UI(kIdCkt, CCrtanjeDoc::OnUpdateResultCommands)
+  EVT_MENU(kIdYParameters, CCrtanjeDoc::OnYParameters)
   EVT_UPDATE_UI(kIdYParameters, CCrtanjeDoc::OnUpdateResultCommands)
+  EVT_MENU(kIdListResults, CCrtanjeDoc::ListResults)
   EVT_UPDATE_UI(kIdListResults, CCrtanjeDoc::OnUpdateResultCommands)
+  EVT_MENU(kIdExport, CCrtanjeDoc::OnExport)
   EVT_UPDATE_UI(kIdUndo, CCrtanjeDoc::OnUpdateUndo)
   EVT_MENU(kIdRedo, CCrtanjeDoc::Redo)
   EVT_UPDATE_UI(kIdRedo, CCrtanjeDoc::OnUpdateRedo)
@@ -67,7 +73,7 @@ bool CCrtanjeDoc::OnOpenDocument(const wxString& path) {
 
 bool CCrtanjeDoc::OnSaveDocument(const wxString& path) {
   const bool hadUnsavedChanges = IsModified();
-  const std::string previousPath = GetDocumentSaved() ? ToUtf8(GetFilename()) : std::string();
+  const std::string previousPath = GetProjectPath();
   if (!wxDocument::OnSaveDocument(path)) return false;
   AfterSave(ToUtf8(path), previousPath, hadUnsavedChanges);
   return true;
@@ -75,6 +81,8 @@ bool CCrtanjeDoc::OnSaveDocument(const wxString& path) {
 
 bool CCrtanjeDoc::OnCloseDocument() {
   Services().frame.SetStatusText("");
+  // The viewer and the text windows of this project end with it.
+  TerminatePrograms();
   return wxDocument::OnCloseDocument();
 }
 
@@ -111,6 +119,15 @@ void CCrtanjeDoc::UpdateProjectViews(UpdateHint hint, const void* payload) {
   UpdateAllViews(nullptr, &object);
 }
 
+std::string CCrtanjeDoc::GetProjectPath() const {
+  // A new project carries a made-up name until it is first saved.
+  return GetDocumentSaved() ? ToUtf8(GetFilename()) : std::string();
+}
+
+bool CCrtanjeDoc::SaveProject() {
+  return Save();
+}
+
 void CCrtanjeDoc::SetModifiedAndUpdate(wxView* sender, UpdateHint hint) {
   Modify(true);
   UpdateHintObject object(hint, nullptr);
@@ -136,6 +153,30 @@ void CCrtanjeDoc::OnSettings(wxCommandEvent&) {
 
 void CCrtanjeDoc::Redo(wxCommandEvent&) {
   ShowingRefusals([this] { ProjectDocument::Redo(); });
+}
+
+void CCrtanjeDoc::On3DView(wxCommandEvent&) {
+  ProjectDocument::On3DView();
+}
+
+void CCrtanjeDoc::OnCParameters(wxCommandEvent&) {
+  ProjectDocument::OnCParameters();
+}
+
+void CCrtanjeDoc::OnCkt(wxCommandEvent&) {
+  ProjectDocument::OnCkt();
+}
+
+void CCrtanjeDoc::OnYParameters(wxCommandEvent&) {
+  ProjectDocument::OnYParameters();
+}
+
+void CCrtanjeDoc::ListResults(wxCommandEvent&) {
+  ProjectDocument::ListResults();
+}
+
+void CCrtanjeDoc::OnExport(wxCommandEvent&) {
+  ProjectDocument::OnExport();
 }
 
 void CCrtanjeDoc::OnUpdateRun(wxUpdateUIEvent& event) {

@@ -32,11 +32,19 @@ class CCrtanjeDoc : public wxDocument, public ProjectDocument {
   bool IsProjectModified() const override;
   void UpdateProjectViews(UpdateHint hint, const void* payload) override;
   DocumentServices& Services() const override;
+  std::string GetProjectPath() const override;
+  bool SaveProject() override;
 
  private:
   void EditMetallization(wxCommandEvent& event);
   void OnSettings(wxCommandEvent& event);
   void Redo(wxCommandEvent& event);
+  void On3DView(wxCommandEvent& event);
+  void OnCParameters(wxCommandEvent& event);
+  void OnCkt(wxCommandEvent& event);
+  void OnYParameters(wxCommandEvent& event);
+  void ListResults(wxCommandEvent& event);
+  void OnExport(wxCommandEvent& event);
   void OnUpdateRun(wxUpdateUIEvent& event);
   void OnUpdateResultCommands(wxUpdateUIEvent& event);
   void OnUpdateUndo(wxUpdateUIEvent& event);

@@ -3,7 +3,7 @@
 #include <dlfcn.h>
 
 #include "editor/document/ProgramDirectory.h"
-#include "tessmor/Tessmor.h"
+#include "platform/error/TextError.h"
 
 namespace quor {
 
@@ -20,6 +20,31 @@ CSolverLibrary::~CSolverLibrary() = default;
 
 void* CSolverLibrary::GetProcAddress(const char* name) const {
   return IsLoaded() ? dlsym(m_module.get(), name) : nullptr;
+}
+
+StageExport CSolverLibrary::GetStage(const char* name) const {
+  return reinterpret_cast<StageExport>(GetProcAddress(name));
+}
+
+std::string CSolverLibrary::MissingExportText(const char* name) {
+  return std::string("Could not find function \"") + name + "\" in " + kTessmorLibraryName;
+}
+
+template <typename Export>
+Export CSolverLibrary::Require(const char* name) const {
+  void* address = GetProcAddress(name);
+  if (address == nullptr) throw TextError(MissingExportText(name));
+  return reinterpret_cast<Export>(address);
+}
+
+bool CSolverLibrary::Checker(ComputeJob* job) const {
+  Require<StageExport>("Checker")(job);
+  return job->Error == 0;
+}
+
+int CSolverLibrary::Subtract(const ::Polygon* a, const ::Polygon* b, ::Point3* out, std::int32_t* count,
+                             double tolerance) const {
+  return Require<SubtractExport>("Subtract")(a, b, out, count, tolerance);
 }
 
 void CSolverLibrary::ModuleCloser::operator()(void* module) const {

@@ -4,8 +4,11 @@
 // needs it.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
+
+#include "tessmor/Tessmor.h"
 
 namespace quor {
 
@@ -23,11 +26,27 @@ class CSolverLibrary {
   bool IsLoaded() const { return m_module != nullptr; }
   // The address of an export, looked up anew; null when the library has none.
   void* GetProcAddress(const char* name) const;
+  // Segment or Tessmor, for a worker thread; null when the library has none.
+  StageExport GetStage(const char* name) const;
+
+  // Runs the check on the calling thread; true when the job's Error is 0
+  // afterwards. Both throw TextError when the library lacks the export.
+  bool Checker(ComputeJob* job) const;
+  // Returns Subtract's SubtractResult code. The library's own Point3 and Polygon,
+  // not the model's.
+  int Subtract(const ::Polygon* a, const ::Polygon* b, ::Point3* out, std::int32_t* count,
+               double tolerance) const;
+
+  // "Could not find function "<name>" in libTessmor.so".
+  static std::string MissingExportText(const char* name);
 
  private:
   struct ModuleCloser {
     void operator()(void* module) const;
   };
+  template <typename Export>
+  Export Require(const char* name) const;
+
   std::unique_ptr<void, ModuleCloser> m_module;
 };
 

@@ -1,5 +1,6 @@
-// Where a document's plain OK message boxes go. The editor shows them with
-// wxMessageBox; tests record them and never block in a modal loop.
+// Where a document's message boxes go. The editor shows them with
+// wxMessageBox; tests record them, answer the questions and never block in a
+// modal loop.
 #pragma once
 
 #include <string>
@@ -10,7 +11,12 @@ class MessageBoxes {
  public:
   virtual ~MessageBoxes() = default;
 
+  // A plain box with an OK button.
   virtual void ShowMessage(const std::string& text) = 0;
+  // The same with the information icon.
+  virtual void ShowInformation(const std::string& text) = 0;
+  // OK and Cancel with the question icon; true on OK.
+  virtual bool AskOkCancel(const std::string& text) = 0;
 };
 
 }  // namespace quor

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "editor/document/ClipboardObject.h"
+#include "editor/document/DocumentPrograms.h"
 #include "editor/document/UndoStack.h"
 #include "editor/document/UpdateHint.h"
 #include "editor/model/DocumentSettings.h"
@@ -24,6 +25,7 @@ class CShape;
 class CStructure;
 class CVia;
 class EditingView;
+struct ComputeServices;
 struct DocumentServices;
 struct Point3;
 struct SettingsRecord;
@@ -136,12 +138,45 @@ class ProjectDocument {
   void NewVia(EditingView& view);
   void EditFootprint(EditingView& view);
 
+  // Replaces the first polygon of the list and the second, which lies inside
+  // it, by one polygon with the second cut out as a hole.
+  void SubtractPolygons(const std::vector<CShape*>& objects);
+
+  // The compute road, on the saved project. `view` is the view that started
+  // the command: an error that names an object selects it there.
+  enum class Stage { Checker, Segment, Tessmor };
+  // The project path without its extension.
+  std::string GetBasePath() const;
+  void DeletePlateFile() const;
+  bool Check(EditingView& view, bool silent, bool automatic);
+  bool Segment(EditingView& view, bool automatic);
+  bool Run(EditingView& view, bool automatic);
+  void AutoRun(EditingView& view);
+  // The message of the job's error code. Only a failed check names the
+  // objects concerned; the other stages' texts are shown as they stand.
+  void ShowComputeError(EditingView& view, Stage stage);
+
+  // The result files and the programs that show them.
+  void ListResults();
+  void OnCParameters();
+  void OnCkt();
+  void OnYParameters();
+  void On3DView();
+  void TerminatePrograms();
+  // Writes the project as a DXF drawing to a file the user chooses.
+  void OnExport();
+
  protected:
   // What the document framework provides.
   virtual void SetProjectModified(bool modified) = 0;
   virtual bool IsProjectModified() const = 0;
   virtual void UpdateProjectViews(UpdateHint hint, const void* payload) = 0;
   virtual DocumentServices& Services() const = 0;
+  // The project file's path; empty for a project never saved.
+  virtual std::string GetProjectPath() const = 0;
+  // The framework's save command (Save As for a project without a path);
+  // false when the project was not saved.
+  virtual bool SaveProject() = 0;
 
   void ShowMessage(const std::string& text) const;
 
@@ -155,6 +190,15 @@ class ProjectDocument {
   void RunChange(UpdateHint hint, Commit commit, Delivery delivery,
                  const std::function<const void*()>& change);
 
+  ComputeServices& Compute() const;
+  // Saves the project when it must be, asking first unless `automatic`.
+  bool EnsureSaved(bool automatic);
+  // Points the job at the base path of the project file.
+  void WriteBasePath();
+  bool RunStage(EditingView& view, bool automatic, Stage stage);
+  void SelectAndShow(EditingView& view, CShape& shape, const std::string& text);
+  void ShowResultFile(DocumentPrograms::Result kind, const std::string& extension);
+
   static int s_openProjectCount;
 
   std::unique_ptr<CStructure> m_model;
@@ -163,6 +207,9 @@ class ProjectDocument {
   bool m_segmented = false;
   bool m_computed = false;
   ComputeJob m_job;
+  // The job's BasePath points into it.
+  std::string m_basePath;
+  DocumentPrograms m_programs;
 };
 
 }  // namespace quor

@@ -17,11 +17,6 @@ std::string::size_type ExtensionDot(const std::string& path) {
   return dot;
 }
 
-void Remove(const std::string& path) {
-  std::error_code ignored;
-  std::filesystem::remove(path, ignored);
-}
-
 }  // namespace
 
 std::string BasePathOf(const std::string& path) {
@@ -38,17 +33,23 @@ bool FileExists(const std::string& path) {
   return std::filesystem::exists(path, ignored);
 }
 
+void DeleteFileQuietly(const std::string& path) {
+  std::error_code ignored;
+  std::filesystem::remove(path, ignored);
+}
+
 std::string TouchstoneExtension(int ports) {
   if (ports < 0) ports = 0;
   return ports < 10 ? "y" + std::to_string(ports) + "p" : "y" + std::to_string(ports);
 }
 
 void DeleteResultFilesAt(const std::string& basePath, bool segmented, bool computed) {
-  if (segmented) Remove(basePath + ".lst");
+  if (segmented) DeleteFileQuietly(basePath + ".lst");
   if (!computed) return;
-  Remove(basePath + ".dat");
-  Remove(basePath + ".ckt");
-  for (int ports = 0; ports <= kMaxPorts; ++ports) Remove(basePath + "." + TouchstoneExtension(ports));
+  DeleteFileQuietly(basePath + ".dat");
+  DeleteFileQuietly(basePath + ".ckt");
+  for (int ports = 0; ports <= kMaxPorts; ++ports)
+    DeleteFileQuietly(basePath + "." + TouchstoneExtension(ports));
 }
 
 }  // namespace quor

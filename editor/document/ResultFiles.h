@@ -12,6 +12,8 @@ std::string BasePathOf(const std::string& path);
 bool HasExtension(const std::string& path);
 
 bool FileExists(const std::string& path);
+// Removes the file; a missing file or a failure is no error.
+void DeleteFileQuietly(const std::string& path);
 
 // The Touchstone extension for a number of ports: "y%dp" below 10, "y%d" from
 // 10 on; a negative count is taken as 0.

@@ -1,4 +1,4 @@
-// The editor's message boxes: wxMessageBox with an OK button.
+// The editor's message boxes: wxMessageBox.
 #pragma once
 
 #include "editor/document/MessageBoxes.h"
@@ -8,6 +8,8 @@ namespace quor {
 class WxMessageBoxes : public MessageBoxes {
  public:
   void ShowMessage(const std::string& text) override;
+  void ShowInformation(const std::string& text) override;
+  bool AskOkCancel(const std::string& text) override;
 };
 
 }  // namespace quor

@@ -32,6 +32,18 @@ void MemoryProfile::WriteProfileBinary(const std::string& section, const std::st
   m_binaries[Key(section, entry)] = bytes;
 }
 
+bool FakeProjectDocument::SaveProject() {
+  const std::string previous = path;
+  // A project without a path goes where Save As would put it; none means Cancel.
+  const std::string target = path.empty() ? savePath : path;
+  if (target.empty()) return false;
+  SaveProjectFile(target);
+  path = target;
+  AfterSave(target, previous, modified);
+  modified = false;
+  return true;
+}
+
 std::vector<std::pair<HintRecord::To, UpdateHint>> Deliveries(const std::vector<HintRecord>& hints) {
   std::vector<std::pair<HintRecord::To, UpdateHint>> result;
   for (const HintRecord& record : hints) result.emplace_back(record.to, record.hint);

@@ -33,10 +33,17 @@ class MemoryProfile : public ProfileStore {
   std::map<std::string, std::vector<std::uint8_t>> m_binaries;
 };
 
+// Every box's text in order, questions included; questions get `answer`.
 class RecordingMessages : public MessageBoxes {
  public:
   void ShowMessage(const std::string& text) override { shown.push_back(text); }
+  void ShowInformation(const std::string& text) override { shown.push_back(text); }
+  bool AskOkCancel(const std::string& text) override {
+    shown.push_back(text);
+    return answer;
+  }
   std::vector<std::string> shown;
+  bool answer = true;
 };
 
 // Each dialog answers with its script: the script may change the values and
@@ -124,6 +131,10 @@ class FakeProjectDocument : public ProjectDocument {
   explicit FakeProjectDocument(FakeServices& services) : m_services(services) {}
 
   bool modified = false;
+  // The project file; a project without one is saved to `savePath` (the
+  // Save As dialog's answer), or not at all when that is empty too.
+  std::string path;
+  std::string savePath;
 
  protected:
   void SetProjectModified(bool isModified) override { modified = isModified; }
@@ -132,6 +143,8 @@ class FakeProjectDocument : public ProjectDocument {
     m_services.log.Record(HintRecord::To::Views, hint, payload);
   }
   DocumentServices& Services() const override { return m_services.services; }
+  std::string GetProjectPath() const override { return path; }
+  bool SaveProject() override;
 
  private:
   FakeServices& m_services;

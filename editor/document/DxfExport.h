@@ -1,0 +1,32 @@
+// The export of a project as a DXF drawing through the converter program. The
+// model text goes into a fresh working directory beside links to the
+// converter's templates, the converter runs there with a time limit, and its
+// drawing replaces the target file only when the converter reports success:
+// no file of an earlier export can be taken for this one's.
+#pragma once
+
+#include <chrono>
+#include <string>
+
+namespace quor {
+
+class CStructure;
+struct DocumentSettings;
+
+class DxfExport {
+ public:
+  static constexpr std::chrono::milliseconds kTimeLimit{20000};
+
+  // The program directory (ending with '/') holds the converter and its templates.
+  explicit DxfExport(std::string programDirectory, std::chrono::milliseconds timeLimit = kTimeLimit);
+
+  // The message for the user: "Completed", the converter's status line, or
+  // what else went wrong.
+  std::string Run(const CStructure& model, const DocumentSettings& settings, const std::string& target) const;
+
+ private:
+  std::string m_programDirectory;
+  std::chrono::milliseconds m_timeLimit;
+};
+
+}  // namespace quor
