@@ -3,6 +3,7 @@
 #include "solver/numeric/PatchPotentialField.h"
 
 #include <cmath>
+#include <utility>
 
 namespace quor::numeric {
 
@@ -12,13 +13,13 @@ namespace {
 // terms are rounding noise and are left out.
 constexpr double kShortEdgeRatio = 0.05;
 
-// A point this close (relative to the mesh step) to an edge's line counts as
-// on it: the logarithm's argument there is lost to rounding.
+// A point whose distance to an end vertex of an edge exceeds its distance to
+// it along the edge's line by less than this (relative to the mesh step)
+// counts as on that line: the logarithm's argument is lost to rounding there.
 constexpr double kOnEdgeLineRatio = 1e-7;
 
 // Everything about the observation point that does not depend on the edge.
 struct Observer {
-  Vec3 point;
   Vec3 direction;
   double u;        // signed height above the patch plane
   double height;   // |u|
@@ -78,32 +79,33 @@ PotentialAndField NearField(const PatchKernelData& patch, const Vec3& point, dou
                             const Vec3& direction) {
   PotentialAndField sum;
   if (patch.edges.empty()) return sum;
-  Observer obs{.point = point, .direction = direction};
-  obs.u = Dot(point - patch.edges.front().start, patch.normal);
-  obs.height = std::abs(obs.u);
-  obs.side = static_cast<double>((obs.u > 0.0) - (obs.u < 0.0));
-  obs.normalA = Dot(patch.normal, direction);
+  const double u = Dot(point - patch.edges.front().start, patch.normal);
+  const Observer obs{.direction = direction,
+                     .u = u,
+                     .height = std::abs(u),
+                     .side = static_cast<double>((u > 0.0) - (u < 0.0)),
+                     .normalA = Dot(patch.normal, direction)};
   const double shortEdge = kShortEdgeRatio * scale;
   const double onLine = kOnEdgeLineRatio * scale;
 
   const std::size_t count = patch.edges.size();
+  // Each vertex distance serves as the end of one edge and the start of the next.
   const double firstDistance = Length(point - patch.edges.front().start);
-  double ra = firstDistance;
+  double startDistance = firstDistance;
   for (std::size_t i = 0; i < count; ++i) {
     const PatchKernelData::Edge& edge = patch.edges[i];
     const double rb = i + 1 < count ? Length(point - patch.edges[i + 1].start) : firstDistance;
-    const double startDistance = ra;
-    ra = rb;
+    const double ra = std::exchange(startDistance, rb);
     if (edge.length <= shortEdge) continue;
     const Vec3 fromStart = point - edge.start;
     const double f = Dot(fromStart, edge.across);
     const double k = -Dot(fromStart, edge.tangent);
     const double h = k + edge.length;
-    if (rb - std::abs(h) <= onLine || startDistance - std::abs(k) <= onLine) {
+    if (rb - std::abs(h) <= onLine || ra - std::abs(k) <= onLine) {
       AddOnLineTerms(edge, obs, h, k, sum);
       continue;
     }
-    AddEdgeTerms(edge, obs, f, h, k, rb, startDistance, sum);
+    AddEdgeTerms(edge, obs, f, h, k, rb, ra, sum);
   }
   return sum;
 }

@@ -50,6 +50,9 @@ struct Problem {
   std::int32_t n;
   std::vector<float> matrix, rightHandSides, a, b;
   std::vector<std::int32_t> pivots;
+  std::atomic<std::int32_t> progress{0};
+  const std::atomic<std::int32_t> run{1};
+  DiscardingSink sink;
 };
 
 void Check(benchmark::State& state, std::int32_t info) {
@@ -58,13 +61,10 @@ void Check(benchmark::State& state, std::int32_t info) {
 
 void BM_SolveSystem(benchmark::State& state) {
   Problem problem(static_cast<std::int32_t>(state.range(0)));
-  std::atomic<std::int32_t> progress{0};
-  const std::atomic<std::int32_t> run{1};
-  DiscardingSink sink;
   for (auto _ : state) {
     problem.Reset(state);
     Check(state, SolveSystem(problem.n, kRightHandSides, problem.a.data(), problem.pivots.data(),
-                             problem.b.data(), progress, run, sink));
+                             problem.b.data(), problem.progress, problem.run, problem.sink));
   }
 }
 
@@ -81,13 +81,10 @@ void BM_Sgesv(benchmark::State& state) {
 
 void BM_FactorLU(benchmark::State& state) {
   Problem problem(static_cast<std::int32_t>(state.range(0)));
-  std::atomic<std::int32_t> progress{0};
-  const std::atomic<std::int32_t> run{1};
-  DiscardingSink sink;
   for (auto _ : state) {
     problem.Reset(state);
-    Check(state, FactorLU(problem.n, problem.n, problem.a.data(), problem.n, problem.pivots.data(), progress,
-                          run, sink));
+    Check(state, FactorLU(problem.n, problem.n, problem.a.data(), problem.n, problem.pivots.data(),
+                          problem.progress, problem.run, problem.sink));
   }
 }
 
