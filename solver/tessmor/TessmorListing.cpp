@@ -53,7 +53,7 @@ TessmorListing ReadTessmorListing(std::istream& in, const std::atomic<std::int32
     listing.conductorPatchCount += counts[static_cast<std::size_t>(group)];
   }
 
-  std::int32_t unknowns = listing.conductorPatchCount + counts.back();
+  const std::int32_t unknowns = listing.conductorPatchCount + counts.back();
   listing.patches.reserve(static_cast<std::size_t>(unknowns));
   for (std::int32_t group = 0; group <= listing.conductorCount; ++group) {
     for (std::int32_t i = 0; i < counts[static_cast<std::size_t>(group)]; ++i) {
