@@ -136,6 +136,9 @@ class FakeProjectDocument : public ProjectDocument {
   std::string path;
   std::string savePath;
 
+  std::string GetProjectPath() const override { return path; }
+  bool SaveProject() override;
+
  protected:
   void SetProjectModified(bool isModified) override { modified = isModified; }
   bool IsProjectModified() const override { return modified; }
@@ -143,8 +146,6 @@ class FakeProjectDocument : public ProjectDocument {
     m_services.log.Record(HintRecord::To::Views, hint, payload);
   }
   DocumentServices& Services() const override { return m_services.services; }
-  std::string GetProjectPath() const override { return path; }
-  bool SaveProject() override;
 
  private:
   FakeServices& m_services;

@@ -1,0 +1,109 @@
+// Check, Segment, Run and AutoRun of a document on the sample projects, with
+// the real computation library of the build and a progress dialog that runs
+// the stage on a worker and joins it.
+#include <gtest/gtest.h>
+
+#include "ComputeTestDoubles.h"
+#include "DocumentBuilders.h"
+#include "editor/document/ResultFiles.h"
+#include "editor/model/CStructure.h"
+
+namespace quor::test {
+namespace {
+
+constexpr const char* kSaveQuestion =
+    "Document must be saved before running Checker or Segmentation. \nSave document?";
+
+class ComputePipelineTest : public ::testing::Test {
+ protected:
+  bool Exists(const char* extension) const { return FileExists(base + extension); }
+
+  ComputeFixture fixture;
+  std::vector<std::string>& shown = fixture.services.messages.shown;
+  std::unique_ptr<FakeProjectDocument> document = fixture.OpenSample("microstrip.qlx");
+  std::string base = fixture.Scratch("microstrip");
+};
+
+TEST_F(ComputePipelineTest, CheckOnASavedProjectSaysOkAndLeavesNoPlateFile) {
+  EXPECT_TRUE(document->Check(fixture.view, false, false));
+  EXPECT_EQ(shown, std::vector<std::string>{"OK"});
+  EXPECT_FALSE(Exists(".sg1"));
+}
+
+TEST_F(ComputePipelineTest, ANewProjectIsCheckedOnlyOnceTheUserHasSavedIt) {
+  auto fresh = NewProject(fixture.services);
+  fixture.services.messages.answer = false;
+  EXPECT_FALSE(fresh->Check(fixture.view, false, true));
+  fixture.services.messages.answer = true;  // and then Cancel in the Save As dialog
+  EXPECT_FALSE(fresh->Check(fixture.view, false, true));
+  EXPECT_EQ(shown, (std::vector<std::string>{kSaveQuestion, kSaveQuestion}));
+}
+
+TEST_F(ComputePipelineTest, AutoRunSavesAChangedProjectSilentlyAndListsTheCapacitances) {
+  document->modified = true;
+  document->AutoRun(fixture.view);
+  EXPECT_EQ(shown, std::vector<std::string>{});
+  EXPECT_FALSE(document->modified);
+  EXPECT_EQ(fixture.windows.progressCaptions, (std::vector<std::string>{"Segmentation", "Fill Matrix"}));
+  for (const char* extension : {".lst", ".dat", ".y1p", ".ckt"}) EXPECT_TRUE(Exists(extension)) << extension;
+  EXPECT_FALSE(Exists(".sg1"));
+  EXPECT_TRUE(document->IsSegmented() && document->IsComputed());
+  ASSERT_EQ(fixture.windows.textWindows.size(), 1u);
+  EXPECT_EQ(fixture.windows.textWindows[0].path, base + ".dat");
+}
+
+TEST_F(ComputePipelineTest, SegmentCountsTheUnknownsAndRunSaysOk) {
+  ASSERT_TRUE(document->Segment(fixture.view, false));
+  const int unknowns = document->GetJob().NumberOfUnknowns;
+  EXPECT_GT(unknowns, 0);
+  ASSERT_TRUE(document->Run(fixture.view, false));
+  EXPECT_EQ(shown, (std::vector<std::string>{
+                       "Segmentation is finished. \nNumber of unknowns: " + std::to_string(unknowns), "OK"}));
+}
+
+// A cancelled run must not leave the results of an earlier one looking current.
+TEST_F(ComputePipelineTest, ACancelledRunLeavesNeitherResultsNorTheComputedFlag) {
+  ASSERT_TRUE(document->Segment(fixture.view, true) && document->Run(fixture.view, true));
+  fixture.windows.cancel = true;
+  EXPECT_FALSE(document->Run(fixture.view, true));
+  EXPECT_FALSE(document->IsComputed());
+  EXPECT_TRUE(document->IsSegmented());
+  for (const char* extension : {".dat", ".y1p", ".ckt", ".sg1"}) EXPECT_FALSE(Exists(extension)) << extension;
+  EXPECT_EQ(shown, std::vector<std::string>{});
+}
+
+TEST_F(ComputePipelineTest, AFailedCheckInsideSegmentSelectsThePolygonAndStartsNoStage) {
+  double length = 0.0;
+  double width = 0.0;
+  document->GetFootprintSize(length, width);
+  const CLayer& top = *document->GetModel().GetLayers().back();
+  CConductorPolygon& outside = document->AddObjectCopyAt(top.GetZ(), Square(length - 1, 1, 2, top.GetZ()));
+  EXPECT_FALSE(document->Segment(fixture.view, true));
+  EXPECT_EQ(shown, std::vector<std::string>{"Polygon " + std::to_string(outside.id) + " in " + top.GetName() +
+                                            " is not completely in the footprint"});
+  EXPECT_EQ(fixture.view.selection, std::vector<CShape*>{&outside});
+  EXPECT_TRUE(fixture.windows.progressCaptions.empty());
+  EXPECT_FALSE(Exists(".sg1"));
+}
+
+// A library without an export fails only the commands that need it, each
+// naming the export.
+TEST(ComputeMissingExportTest, EachMissingExportIsNamed) {
+  ComputeFixture empty(QUOR_STAND_IN_EMPTY_LIBRARY);
+  auto project = empty.OpenSample("microstrip.qlx");
+  EXPECT_FALSE(project->Check(empty.view, false, false));
+  EXPECT_EQ(empty.services.messages.shown,
+            std::vector<std::string>{"Could not find function \"Checker\" in libTessmor.so"});
+
+  ComputeFixture checkOnly(QUOR_STAND_IN_CHECKER_LIBRARY);
+  project = checkOnly.OpenSample("microstrip.qlx");
+  EXPECT_FALSE(project->Segment(checkOnly.view, false));
+  EXPECT_FALSE(project->Run(checkOnly.view, false));
+  EXPECT_EQ(checkOnly.services.messages.shown,
+            (std::vector<std::string>{"Could not find function \"Segment\" in libTessmor.so.",
+                                      "Could not find function \"Tessmor\" in libTessmor.so."}));
+  EXPECT_TRUE(checkOnly.windows.progressCaptions.empty());
+}
+
+}  // namespace
+}  // namespace quor::test

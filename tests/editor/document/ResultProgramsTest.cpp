@@ -1,0 +1,114 @@
+// The result files and the programs that show them: one text window per kind
+// of result, the 3D viewer started with an argument vector, and both ended
+// when the document says so.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <fstream>
+#include <thread>
+
+#include "ComputeTestDoubles.h"
+#include "editor/document/ResultFiles.h"
+#include "editor/document/SettingsProfile.h"
+
+namespace quor::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ResultProgramsTest : public ::testing::Test {
+ protected:
+  void Touch(const std::string& extension) const { std::ofstream(base + extension) << "result\n"; }
+  std::vector<std::string> Shown() const {
+    std::vector<std::string> paths;
+    for (const auto& window : fixture.windows.textWindows) paths.push_back(window.path);
+    return paths;
+  }
+
+  ComputeFixture fixture;
+  std::vector<std::string>& shown = fixture.services.messages.shown;
+  std::unique_ptr<FakeProjectDocument> document = fixture.OpenSample("coupled_lines.qlx");
+  std::string base = fixture.Scratch("coupled_lines");
+};
+
+TEST_F(ResultProgramsTest, EachKindOfResultHasAtMostOneWindow) {
+  Touch(".dat");
+  document->ListResults();  // only the C parameters without profile values
+  document->ListResults();
+  *fixture.windows.textWindows[0].open = false;  // closed by the user
+  document->ListResults();
+  EXPECT_EQ(Shown(), (std::vector<std::string>{base + ".dat", base + ".dat"}));
+  EXPECT_EQ(shown, std::vector<std::string>{"Notepad already started"});
+
+  fixture.services.profile.WriteProfileInt(kSettingsSection, "AutoOpenCkt", 1);
+  document->ListResults();
+  EXPECT_EQ(shown.back(), "File \"" + base + ".ckt\" doesn't exist.");
+}
+
+TEST_F(ResultProgramsTest, TheTouchstoneFileIsNamedByThePortCount) {
+  const std::pair<int, const char*> cases[] = {{4, ".y3p"}, {13, ".y12"}, {0, ".y0p"}};
+  for (const auto& [conductors, extension] : cases) {
+    Touch(extension);
+    document->GetJob().ConductorCount = conductors;
+    document->OnYParameters();
+    document->TerminatePrograms();
+    EXPECT_EQ(Shown().back(), base + extension);
+  }
+  EXPECT_EQ(shown, std::vector<std::string>{});
+}
+
+// Conductors 0 to 20 give up to 20 ports, whose file is named ".y20".
+TEST_F(ResultProgramsTest, SavingAChangedProjectDeletesEveryResultFile) {
+  const char* results[] = {".lst", ".dat", ".ckt", ".y0p", ".y9p", ".y10", ".y20"};
+  for (const char* extension : results) Touch(extension);
+  document->AfterOpen(document->path);
+  document->modified = true;
+  ASSERT_TRUE(document->SaveProject());
+  for (const char* extension : results) EXPECT_FALSE(FileExists(base + extension)) << extension;
+  EXPECT_FALSE(document->IsSegmented() || document->IsComputed());
+}
+
+TEST_F(ResultProgramsTest, TheViewerGetsTheListingAsOneArgumentAndEndsWithTheDocument) {
+  // A stand-in viewer that says where it runs and what it got, then waits.
+  const fs::path programs = fixture.scratch.Path() / "it's \"a\" dir; $HOME";
+  fs::create_directories(programs);
+  std::ofstream(programs / "quorview") << "#!/bin/sh\nprintf '%s\\n' \"$PWD\" \"$#\" \"$1\" > started.tmp\n"
+                                       << "exec sleep 30\n";
+  fs::permissions(programs / "quorview", fs::perms::owner_all);
+  fixture.compute.programDirectory = programs.string() + "/";
+
+  document->On3DView();
+  const fs::path started = programs / "started.tmp";
+  for (int i = 0; i < 500 && !fs::exists(started); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  std::ifstream report(started);
+  std::string directory, count, argument;
+  std::getline(report, directory);
+  std::getline(report, count);
+  std::getline(report, argument);
+  EXPECT_EQ(directory, programs.string());
+  EXPECT_EQ(count, "1");
+  EXPECT_EQ(argument, base + ".lst");
+
+  const auto before = std::chrono::steady_clock::now();
+  document->TerminatePrograms();
+  EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::seconds(5));
+  EXPECT_EQ(shown, std::vector<std::string>{});
+}
+
+TEST_F(ResultProgramsTest, ARunningViewerIsNotStartedTwice) {
+  const int lock = open(fixture.compute.viewerLock.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  ASSERT_GE(lock, 0);
+  ASSERT_EQ(flock(lock, LOCK_EX | LOCK_NB), 0);
+  fixture.compute.programDirectory = "/nonexistent/";
+  document->On3DView();
+  close(lock);
+  document->On3DView();
+  EXPECT_EQ(shown, (std::vector<std::string>{"3D View is already started", "Could not start quorview"}));
+}
+
+}  // namespace
+}  // namespace quor::test
