@@ -20,7 +20,10 @@ class TextWindowLink : public ResultWindow {
   TextWindowLink(const TextWindowLink&) = delete;
   TextWindowLink& operator=(const TextWindowLink&) = delete;
 
-  bool IsOpen() const override { return m_window && !m_window->IsBeingDeleted(); }
+  // A closed window lingers until the next idle time, awaiting deletion.
+  bool IsOpen() const override {
+    return m_window && !m_window->IsBeingDeleted() && !wxPendingDelete.Member(m_window.get());
+  }
   void Close() override {
     if (IsOpen()) m_window->Destroy();
   }
