@@ -40,8 +40,9 @@ std::int32_t BlockSize(std::int32_t m, std::int32_t n) {
   return ilaenv_(&ispec, "SGETRF", " ", &m, &n, &unused, &unused, 6, 1);
 }
 
-// Factors the panel of columns j..j+jb-1 and applies it to the columns on
-// both sides of it; returns the panel's own INFO.
+// Factors the panel of columns j..j+jb-1 and applies it to the columns on its
+// right; returns the panel's own INFO. The panel's row interchanges reach the
+// columns on its left later, through ApplyLaterInterchanges.
 std::int32_t FactorBlockColumn(std::int32_t m, std::int32_t n, float* a, std::int32_t lda, std::int32_t* ipiv,
                                std::int32_t j, std::int32_t jb) {
   const std::int32_t panelRows = m - j + 1;
@@ -51,12 +52,10 @@ std::int32_t FactorBlockColumn(std::int32_t m, std::int32_t n, float* a, std::in
   const std::int32_t lastPivot = std::min(m, j + jb - 1);
   for (std::int32_t i = j; i <= lastPivot; ++i) ipiv[i - 1] += j - 1;
 
-  const std::int32_t one = 1;
-  const std::int32_t left = j - 1;
-  const std::int32_t blockEnd = j + jb - 1;
-  slaswp_(&left, a, &lda, &j, &blockEnd, ipiv, &one);
   if (j + jb > n) return panelInfo;
 
+  const std::int32_t one = 1;
+  const std::int32_t blockEnd = j + jb - 1;
   const std::int32_t right = n - j - jb + 1;
   slaswp_(&right, At(a, lda, 1, j + jb), &lda, &j, &blockEnd, ipiv, &one);
   const float plusOne = 1.0f;
@@ -69,6 +68,20 @@ std::int32_t FactorBlockColumn(std::int32_t m, std::int32_t n, float* a, std::in
   sgemm_("No transpose", "No transpose", &below, &right, &jb, &minusOne, At(a, lda, j + jb, j), &lda,
          At(a, lda, j, j + jb), &lda, &plusOne, At(a, lda, j + jb, j + jb), &lda, 1, 1);
   return panelInfo;
+}
+
+// The columns of a factored block are never read again, so the row
+// interchanges of the blocks after it can wait: applied here in one pass per
+// block, they touch each column once instead of once per later block, which
+// saves most of the memory traffic of the interchanges. `lastPivot` is the
+// last row whose pivot has been chosen.
+void ApplyLaterInterchanges(float* a, std::int32_t lda, const std::int32_t* ipiv, std::int32_t nb,
+                            std::int32_t lastPivot) {
+  const std::int32_t one = 1;
+  for (std::int32_t j = 1; j + nb <= lastPivot; j += nb) {
+    const std::int32_t firstLater = j + nb;
+    slaswp_(&nb, At(a, lda, 1, j), &lda, &firstLater, &lastPivot, ipiv, &one);
+  }
 }
 
 }  // namespace
@@ -102,8 +115,12 @@ std::int32_t FactorLU(std::int32_t m, std::int32_t n, float* a, std::int32_t lda
     const std::int32_t panelInfo = FactorBlockColumn(m, n, a, lda, ipiv, j, jb);
     if (info == 0 && panelInfo > 0) info = panelInfo + j - 1;
     progress.store(BlockProgress(j, n));
-    if (run.load() == 0) return -1;
+    if (run.load() == 0) {
+      ApplyLaterInterchanges(a, lda, ipiv, nb, j + jb - 1);
+      return -1;
+    }
   }
+  ApplyLaterInterchanges(a, lda, ipiv, nb, order);
   return info;
 }
 

@@ -99,7 +99,7 @@ void BM_Sgetrf(benchmark::State& state) {
 }
 
 void Sizes(benchmark::internal::Benchmark* bench) {
-  bench->Arg(2000)->Arg(6000)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5);
+  bench->Arg(2000)->Arg(6000)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(9);
   bench->ReportAggregatesOnly(true);
 }
 
