@@ -1,11 +1,15 @@
 #include "editor/document/CCrtanjeDoc.h"
 
+#include <wx/app.h>
+#include <wx/frame.h>
+
 #include <cassert>
 #include <stdexcept>
 
 #include "editor/document/CCrtanjeDocTemplate.h"
 #include "editor/document/DocumentCommands.h"
 #include "editor/document/DocumentServices.h"
+#include "editor/document/EditingView.h"
 #include "editor/document/MainFrameLink.h"
 #include "editor/document/UpdateHintObject.h"
 #include "platform/archive/ArchiveException.h"
@@ -19,7 +23,14 @@ wxIMPLEMENT_DYNAMIC_CLASS(CCrtanjeDoc, wxDocument);
 wxBEGIN_EVENT_TABLE(CCrtanjeDoc, wxDocument)
   EVT_MENU(kIdEditMetallization, CCrtanjeDoc::EditMetallization)
   EVT_MENU(kIdSettings, CCrtanjeDoc::OnSettings)
+  EVT_MENU(kIdCheck, CCrtanjeDoc::OnCheck)
+  EVT_UPDATE_UI(kIdCheck, CCrtanjeDoc::OnUpdateCompute)
+  EVT_MENU(kIdSegment, CCrtanjeDoc::OnSegment)
+  EVT_UPDATE_UI(kIdSegment, CCrtanjeDoc::OnUpdateCompute)
+  EVT_MENU(kIdRun, CCrtanjeDoc::OnRun)
   EVT_UPDATE_UI(kIdRun, CCrtanjeDoc::OnUpdateRun)
+  EVT_MENU(kIdAutoRun, CCrtanjeDoc::OnAutoRun)
+  EVT_UPDATE_UI(kIdAutoRun, CCrtanjeDoc::OnUpdateCompute)
   EVT_MENU(kId3DView, CCrtanjeDoc::On3DView)
   EVT_UPDATE_UI(kId3DView, CCrtanjeDoc::OnUpdateRun)
   EVT_MENU(kIdCParameters, CCrtanjeDoc::OnCParameters)
@@ -41,6 +52,21 @@ wxEND_EVENT_TABLE()
   std::string ToUtf8(const wxString& text) {
     return std::string(text.utf8_str());
   }
+
+  // The main frame's message text says "Busy" while a stage runs, "Ready" after.
+  class BusyMessage {
+   public:
+    BusyMessage() { Show("Busy"); }
+    ~BusyMessage() { Show("Ready"); }
+    BusyMessage(const BusyMessage&) = delete;
+    BusyMessage& operator=(const BusyMessage&) = delete;
+
+   private:
+    static void Show(const char* text) {
+      auto* frame = wxTheApp != nullptr ? wxDynamicCast(wxTheApp->GetTopWindow(), wxFrame) : nullptr;
+      if (frame != nullptr && frame->GetStatusBar() != nullptr) frame->SetStatusText(text);
+    }
+  };
 
 }  // namespace
 
@@ -155,6 +181,36 @@ void CCrtanjeDoc::Redo(wxCommandEvent&) {
   ShowingRefusals([this] { ProjectDocument::Redo(); });
 }
 
+EditingView* CCrtanjeDoc::CommandView() const {
+  // A project has one view, and its commands reach the document through it.
+  return dynamic_cast<EditingView*>(GetFirstView());
+}
+
+void CCrtanjeDoc::OnCheck(wxCommandEvent&) {
+  if (EditingView* view = CommandView()) Check(*view, false, false);
+}
+
+void CCrtanjeDoc::OnSegment(wxCommandEvent&) {
+  EditingView* view = CommandView();
+  if (view == nullptr) return;
+  const BusyMessage busy;
+  Segment(*view, false);
+}
+
+void CCrtanjeDoc::OnRun(wxCommandEvent&) {
+  EditingView* view = CommandView();
+  if (view == nullptr) return;
+  const BusyMessage busy;
+  Run(*view, false);
+}
+
+void CCrtanjeDoc::OnAutoRun(wxCommandEvent&) {
+  EditingView* view = CommandView();
+  if (view == nullptr) return;
+  const BusyMessage busy;
+  AutoRun(*view);
+}
+
 void CCrtanjeDoc::On3DView(wxCommandEvent&) {
   ProjectDocument::On3DView();
 }
@@ -177,6 +233,10 @@ void CCrtanjeDoc::ListResults(wxCommandEvent&) {
 
 void CCrtanjeDoc::OnExport(wxCommandEvent&) {
   ProjectDocument::OnExport();
+}
+
+void CCrtanjeDoc::OnUpdateCompute(wxUpdateUIEvent& event) {
+  event.Enable(CommandView() != nullptr);
 }
 
 void CCrtanjeDoc::OnUpdateRun(wxUpdateUIEvent& event) {

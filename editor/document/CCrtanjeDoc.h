@@ -39,16 +39,25 @@ class CCrtanjeDoc : public wxDocument, public ProjectDocument {
   void EditMetallization(wxCommandEvent& event);
   void OnSettings(wxCommandEvent& event);
   void Redo(wxCommandEvent& event);
+  void OnCheck(wxCommandEvent& event);
+  void OnSegment(wxCommandEvent& event);
+  void OnRun(wxCommandEvent& event);
+  void OnAutoRun(wxCommandEvent& event);
   void On3DView(wxCommandEvent& event);
   void OnCParameters(wxCommandEvent& event);
   void OnCkt(wxCommandEvent& event);
   void OnYParameters(wxCommandEvent& event);
   void ListResults(wxCommandEvent& event);
   void OnExport(wxCommandEvent& event);
+  void OnUpdateCompute(wxUpdateUIEvent& event);
   void OnUpdateRun(wxUpdateUIEvent& event);
   void OnUpdateResultCommands(wxUpdateUIEvent& event);
   void OnUpdateUndo(wxUpdateUIEvent& event);
   void OnUpdateRedo(wxUpdateUIEvent& event);
+
+  // The view that gave a compute command; null while the project's view
+  // cannot select what an error names.
+  EditingView* CommandView() const;
 
   // Runs a command and shows the text of a refusal.
   template <typename Command>

@@ -16,12 +16,12 @@ constexpr int kUnbuilt[] = {
     cmd::kViewProperties, cmd::kArrangeBringToFront, cmd::kArrangeSendToBack, cmd::kArrangeSubtract,
     cmd::kToolSelect, cmd::kToolPolylineNode, cmd::kToolPolyline, cmd::kToolRectangle, cmd::kToolVia,
     cmd::kProjectNewLayer, cmd::kProjectNewPolygon, cmd::kProjectNewVia, cmd::kProjectFootprint,
-    cmd::kComputeCheck, cmd::kComputeSegment, cmd::kComputeAutoRun, cmd::kObjectIndex,
+    cmd::kObjectIndex,
     cmd::kPolygonProperties, cmd::kViaProperties,
     // The document handles these, but the dialogs they open are not built yet.
     cmd::kProjectMetallization, cmd::kProjectSettings,
-    // DXF export and import.
-    cmd::kFileExport, cmd::kFileImport,
+    // DXF import.
+    cmd::kFileImport,
     // The bars and windows: info bar, Layers window, project bar.
     cmd::kViewInfoBar, cmd::kViewLayers, cmd::kViewProjectBar, cmd::kProjectBarClose,
     cmd::kLayerDelete, cmd::kLayerProperties,
