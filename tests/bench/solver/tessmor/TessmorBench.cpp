@@ -16,6 +16,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <unistd.h>
@@ -48,7 +49,15 @@ struct Case {
   double resolution = 1.0;
 };
 
+// OpenBLAS's threads keep spinning for a while after a call; a phase timed
+// right after one would share the cores with them, which the stage never
+// does (its fill comes before any BLAS call).
+void LetBlasThreadsSleep() {
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));
+}
+
 double Seconds(const std::function<void()>& work) {
+  LetBlasThreadsSleep();
   const auto start = std::chrono::steady_clock::now();
   work();
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
