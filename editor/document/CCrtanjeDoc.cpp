@@ -190,25 +190,24 @@ void CCrtanjeDoc::OnCheck(wxCommandEvent&) {
   if (EditingView* view = CommandView()) Check(*view, false, false);
 }
 
-void CCrtanjeDoc::OnSegment(wxCommandEvent&) {
+template <typename Command>
+void CCrtanjeDoc::WhileBusy(Command command) {
   EditingView* view = CommandView();
   if (view == nullptr) return;
   const BusyMessage busy;
-  Segment(*view, false);
+  command(*view);
+}
+
+void CCrtanjeDoc::OnSegment(wxCommandEvent&) {
+  WhileBusy([this](EditingView& view) { Segment(view, false); });
 }
 
 void CCrtanjeDoc::OnRun(wxCommandEvent&) {
-  EditingView* view = CommandView();
-  if (view == nullptr) return;
-  const BusyMessage busy;
-  Run(*view, false);
+  WhileBusy([this](EditingView& view) { Run(view, false); });
 }
 
 void CCrtanjeDoc::OnAutoRun(wxCommandEvent&) {
-  EditingView* view = CommandView();
-  if (view == nullptr) return;
-  const BusyMessage busy;
-  AutoRun(*view);
+  WhileBusy([this](EditingView& view) { AutoRun(view); });
 }
 
 void CCrtanjeDoc::On3DView(wxCommandEvent&) {

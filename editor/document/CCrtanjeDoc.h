@@ -58,6 +58,9 @@ class CCrtanjeDoc : public wxDocument, public ProjectDocument {
   // The view that gave a compute command; null while the project's view
   // cannot select what an error names.
   EditingView* CommandView() const;
+  // Runs a stage command for the view with "Busy" in the status bar.
+  template <typename Command>
+  void WhileBusy(Command command);
 
   // Runs a command and shows the text of a refusal.
   template <typename Command>
