@@ -1,6 +1,6 @@
-// Check, Segment, Run and AutoRun of a document on the sample projects, with
-// the real computation library of the build and a progress dialog that runs
-// the stage on a worker and joins it.
+// Check, Segment and Run of a document on a sample project, with the real
+// computation library of the build and a progress dialog that runs the stage
+// on a worker and joins it. (AutoRun and Cancel: ComputeRoadWxTest.)
 #include <gtest/gtest.h>
 
 #include "ComputeTestDoubles.h"
@@ -24,12 +24,6 @@ class ComputePipelineTest : public ::testing::Test {
   std::string base = fixture.Scratch("microstrip");
 };
 
-TEST_F(ComputePipelineTest, CheckOnASavedProjectSaysOkAndLeavesNoPlateFile) {
-  EXPECT_TRUE(document->Check(fixture.view, false, false));
-  EXPECT_EQ(shown, std::vector<std::string>{"OK"});
-  EXPECT_FALSE(Exists(".sg1"));
-}
-
 TEST_F(ComputePipelineTest, ANewProjectIsCheckedOnlyOnceTheUserHasSavedIt) {
   auto fresh = NewProject(fixture.services);
   fixture.services.messages.answer = false;
@@ -39,37 +33,15 @@ TEST_F(ComputePipelineTest, ANewProjectIsCheckedOnlyOnceTheUserHasSavedIt) {
   EXPECT_EQ(shown, (std::vector<std::string>{kSaveQuestion, kSaveQuestion}));
 }
 
-TEST_F(ComputePipelineTest, AutoRunSavesAChangedProjectSilentlyAndListsTheCapacitances) {
-  document->modified = true;
-  document->AutoRun(fixture.view);
-  EXPECT_EQ(shown, std::vector<std::string>{});
-  EXPECT_FALSE(document->modified);
-  EXPECT_EQ(fixture.windows.progressCaptions, (std::vector<std::string>{"Segmentation", "Fill Matrix"}));
-  for (const char* extension : {".lst", ".dat", ".y1p", ".ckt"}) EXPECT_TRUE(Exists(extension)) << extension;
-  EXPECT_FALSE(Exists(".sg1"));
-  EXPECT_TRUE(document->IsSegmented() && document->IsComputed());
-  ASSERT_EQ(fixture.windows.textWindows.size(), 1u);
-  EXPECT_EQ(fixture.windows.textWindows[0].path, base + ".dat");
-}
-
 TEST_F(ComputePipelineTest, SegmentCountsTheUnknownsAndRunSaysOk) {
   ASSERT_TRUE(document->Segment(fixture.view, false));
   const int unknowns = document->GetJob().NumberOfUnknowns;
   EXPECT_GT(unknowns, 0);
   ASSERT_TRUE(document->Run(fixture.view, false));
+  EXPECT_TRUE(document->IsSegmented() && document->IsComputed());
+  EXPECT_FALSE(Exists(".sg1"));
   EXPECT_EQ(shown, (std::vector<std::string>{
                        "Segmentation is finished. \nNumber of unknowns: " + std::to_string(unknowns), "OK"}));
-}
-
-// A cancelled run must not leave the results of an earlier one looking current.
-TEST_F(ComputePipelineTest, ACancelledRunLeavesNeitherResultsNorTheComputedFlag) {
-  ASSERT_TRUE(document->Segment(fixture.view, true) && document->Run(fixture.view, true));
-  fixture.windows.cancel = true;
-  EXPECT_FALSE(document->Run(fixture.view, true));
-  EXPECT_FALSE(document->IsComputed());
-  EXPECT_TRUE(document->IsSegmented());
-  for (const char* extension : {".dat", ".y1p", ".ckt", ".sg1"}) EXPECT_FALSE(Exists(extension)) << extension;
-  EXPECT_EQ(shown, std::vector<std::string>{});
 }
 
 TEST_F(ComputePipelineTest, AFailedCheckInsideSegmentSelectsThePolygonAndStartsNoStage) {
@@ -103,6 +75,17 @@ TEST(ComputeMissingExportTest, EachMissingExportIsNamed) {
             (std::vector<std::string>{"Could not find function \"Segment\" in libTessmor.so.",
                                       "Could not find function \"Tessmor\" in libTessmor.so."}));
   EXPECT_TRUE(checkOnly.windows.progressCaptions.empty());
+
+  // Polygons of different conductors are refused before the library is asked.
+  checkOnly.services.messages.shown.clear();
+  CConductorPolygon& outer = project->AddObjectCopyAt(0.0, Square(0, 0, 100, 0.0));
+  CConductorPolygon& inner = project->AddObjectCopyAt(0.0, Square(40, 40, 20, 0.0));
+  project->SubtractPolygons({&outer, &inner});
+  inner.conductorIndex = 2;
+  project->SubtractPolygons({&outer, &inner});
+  EXPECT_EQ(checkOnly.services.messages.shown,
+            (std::vector<std::string>{"Could not find function \"Subtract\" in libTessmor.so",
+                                      "Outer and inner polygon have different conductor indices"}));
 }
 
 }  // namespace

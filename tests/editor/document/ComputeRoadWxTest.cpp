@@ -70,14 +70,18 @@ class ComputeRoadWxTest : public ::testing::Test {
   std::vector<std::string>& shown = fixture.services.messages.shown;
 };
 
+// AutoRun saves a changed project without asking and reports no success.
 TEST_F(ComputeRoadWxTest, AutoRunShowsTheCapacitancesInAWindowThatClosesWithTheProject) {
   CCrtanjeDoc* document = OpenSample("coupled_lines.qlx");
   ASSERT_NE(document, nullptr);
   Command(document, kIdCheck);
+  document->Modify(true);
   Command(document, kIdAutoRun);
   EXPECT_EQ(shown, std::vector<std::string>{"OK"});
+  EXPECT_FALSE(document->IsModified());
   const std::string base = fixture.Scratch("coupled_lines");
   for (const char* extension : {".lst", ".dat", ".y2p", ".ckt"}) EXPECT_TRUE(FileExists(base + extension));
+  EXPECT_FALSE(FileExists(base + ".sg1"));
 
   const std::vector<TextWindow*> shownFiles = TopLevel<TextWindow>();
   ASSERT_EQ(shownFiles.size(), 1u);

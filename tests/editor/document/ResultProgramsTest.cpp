@@ -43,32 +43,14 @@ TEST_F(ResultProgramsTest, EachKindOfResultHasAtMostOneWindow) {
   EXPECT_EQ(Shown(), (std::vector<std::string>{base + ".dat", base + ".dat"}));
   EXPECT_EQ(shown, std::vector<std::string>{"Notepad already started"});
 
+  // The Touchstone file's name counts the conductors but the reference.
+  Touch(".y12");
+  document->GetJob().ConductorCount = 13;
   fixture.services.profile.WriteProfileInt(kSettingsSection, "AutoOpenCkt", 1);
+  fixture.services.profile.WriteProfileInt(kSettingsSection, "AutoOpenYParams", 1);
   document->ListResults();
   EXPECT_EQ(shown.back(), "File \"" + base + ".ckt\" doesn't exist.");
-}
-
-TEST_F(ResultProgramsTest, TheTouchstoneFileIsNamedByThePortCount) {
-  const std::pair<int, const char*> cases[] = {{4, ".y3p"}, {13, ".y12"}, {0, ".y0p"}};
-  for (const auto& [conductors, extension] : cases) {
-    Touch(extension);
-    document->GetJob().ConductorCount = conductors;
-    document->OnYParameters();
-    document->TerminatePrograms();
-    EXPECT_EQ(Shown().back(), base + extension);
-  }
-  EXPECT_EQ(shown, std::vector<std::string>{});
-}
-
-// Conductors 0 to 20 give up to 20 ports, whose file is named ".y20".
-TEST_F(ResultProgramsTest, SavingAChangedProjectDeletesEveryResultFile) {
-  const char* results[] = {".lst", ".dat", ".ckt", ".y0p", ".y9p", ".y10", ".y20"};
-  for (const char* extension : results) Touch(extension);
-  document->AfterOpen(document->path);
-  document->modified = true;
-  ASSERT_TRUE(document->SaveProject());
-  for (const char* extension : results) EXPECT_FALSE(FileExists(base + extension)) << extension;
-  EXPECT_FALSE(document->IsSegmented() || document->IsComputed());
+  EXPECT_EQ(Shown().back(), base + ".y12");
 }
 
 TEST_F(ResultProgramsTest, TheViewerGetsTheListingAsOneArgumentAndEndsWithTheDocument) {
