@@ -3,7 +3,7 @@
 // pivot indices 1-based, and the result is INFO as LAPACK gives it:
 //   0     success;
 //   > 0   U(INFO, INFO) is exactly zero: the matrix is singular (no solve is done);
-//   -1    the run flag was cleared during the factorization (or M resp. N < 0);
+//   -1    the run flag was cleared during the factorization (or the first argument is negative);
 //   < -1  argument -INFO is illegal; the message goes to the diagnostics sink.
 #pragma once
 
