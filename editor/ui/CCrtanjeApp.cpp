@@ -6,7 +6,9 @@
 
 #include "editor/document/CCrtanjeDocTemplate.h"
 #include "editor/document/CSolverLibrary.h"
+#include "editor/document/ComputeServices.h"
 #include "editor/document/DocumentServices.h"
+#include "editor/document/ProgramDirectory.h"
 #include "editor/grid/GridWndProc.h"
 #include "editor/ui/CAboutDlg.h"
 #include "editor/ui/CCrtanjeView.h"
@@ -20,6 +22,7 @@
 #include "platform/profile/FileProfile.h"
 #include "platform/profile/ProfilePath.h"
 #include "platform/win/WindowSystem.h"
+#include "viewer/ViewerFiles.h"
 
 namespace quor {
 
@@ -60,7 +63,11 @@ bool CCrtanjeApp::OnInit() {
 
   m_instance = std::make_unique<SingleInstance>(DefaultInstancePaths());
   if (m_instance->IsAnotherRunning()) {
-    if (m_instance->ActivateRunningInstance(std::string(m_fileToOpen.utf8_str()))) return false;
+    if (m_instance->ActivateRunningInstance(std::string(m_fileToOpen.utf8_str()))) {
+      // Handed over: end at once, and successfully.
+      CallAfter([this] { ExitMainLoop(); });
+      return true;
+    }
     ShowStartupMessage("Cannot open more than one program instance at a time");
     return false;
   }
@@ -75,8 +82,10 @@ bool CCrtanjeApp::OnInit() {
   LoadRecentFileList(*m_docManager->GetFileHistory(), m_profile->GetPath());
   if (!CreateMainFrame()) return false;
   // The template hands the documents the frame, so it comes after it.
-  m_services =
-      std::make_unique<DocumentServices>(DocumentServices{m_messages, m_dialogs, *m_mainFrame, *m_profile});
+  m_compute = std::make_unique<ComputeServices>(ComputeServices{
+      CSolverLibrary::Instance(), m_computeWindows, GetProgramDirectory(), viewer::ViewerLockPath()});
+  m_services = std::make_unique<DocumentServices>(
+      DocumentServices{m_messages, m_dialogs, *m_mainFrame, *m_profile, m_compute.get()});
   m_pDocTemplate = new CCrtanjeDocTemplate(m_docManager.get(), wxCLASSINFO(CCrtanjeView), *m_services);
 
   m_instance->Listen([this](const std::string& path) {
@@ -115,6 +124,7 @@ int CCrtanjeApp::OnExit() {
   if (m_docManager && m_profile) SaveRecentFileList(*m_docManager->GetFileHistory(), m_profile->GetPath());
   m_docManager.reset();
   m_services.reset();
+  m_compute.reset();
   m_profile.reset();
   m_instance.reset();
   return wxApp::OnExit();

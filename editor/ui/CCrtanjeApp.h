@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "editor/document/WxComputeWindows.h"
 #include "editor/document/WxMessageBoxes.h"
 #include "editor/ui/PendingDocumentDialogs.h"
 
@@ -20,6 +21,7 @@ class CCrtanjeDocTemplate;
 class CMainFrame;
 class FileProfile;
 class SingleInstance;
+struct ComputeServices;
 struct DocumentServices;
 
 class CCrtanjeApp : public wxApp {
@@ -43,6 +45,8 @@ class CCrtanjeApp : public wxApp {
   std::unique_ptr<FileProfile> m_profile;
   WxMessageBoxes m_messages;
   PendingDocumentDialogs m_dialogs{m_messages};
+  WxComputeWindows m_computeWindows;
+  std::unique_ptr<ComputeServices> m_compute;
   std::unique_ptr<DocumentServices> m_services;
   std::unique_ptr<wxDocManager> m_docManager;
   CMainFrame* m_mainFrame = nullptr;              // owned by wx

@@ -20,37 +20,12 @@ namespace {
 
 constexpr const char* kSection = "Settings";
 constexpr const char* kTitle = "QUOR";
-constexpr int kStandardBarId = cmd::kViewStandardBar;
-constexpr int kToolsBarId = 104;
-constexpr int kComputeBarId = 110;
 constexpr int kFootprintPaneWidth = 80;
-
-// The framework's File commands keep their own ids in the document manager.
-struct FileCommand {
-  int id;
-  int wxId;
-};
-
-constexpr FileCommand kFileCommands[] = {
-    {cmd::kFileNew, wxID_NEW},   {cmd::kFileOpen, wxID_OPEN},     {cmd::kFileClose, wxID_CLOSE},
-    {cmd::kFileSave, wxID_SAVE}, {cmd::kFileSaveAs, wxID_SAVEAS},
-};
-
-int FrameworkId(int id) {
-  for (const FileCommand& command : kFileCommands) {
-    if (command.id == id) return command.wxId;
-  }
-  return wxID_NONE;
-}
 
 }  // namespace
 
 // clang-format off
 wxBEGIN_EVENT_TABLE(CMainFrame, wxDocMDIParentFrame)
-  EVT_MENU_RANGE(cmd::kFileNew, cmd::kFileSaveAs, CMainFrame::OnFileCommand)
-  EVT_UPDATE_UI_RANGE(cmd::kFileNew, cmd::kFileSaveAs, CMainFrame::OnUpdateFileCommand)
-  EVT_MENU_RANGE(cmd::kFileMruFile1, cmd::kFileMruFile1 + cmd::kRecentFileCount - 1, CMainFrame::OnRecentFile)
-  EVT_MENU(cmd::kAppExit, CMainFrame::OnExit)
   EVT_MENU(cmd::kViewStandardBar, CMainFrame::OnViewBar)
   EVT_UPDATE_UI(cmd::kViewStandardBar, CMainFrame::OnUpdateViewBar)
   EVT_MENU(cmd::kViewToolsBar, CMainFrame::OnViewBar)
@@ -119,9 +94,9 @@ void CMainFrame::SaveBarSettings() {
 }
 
 bool CMainFrame::CreateToolbars() {
-  m_standardBar = CreateToolbar(this, kStandardBarId, ToolbarResource::Standard);
-  m_toolsBar = CreateToolbar(this, kToolsBarId, ToolbarResource::Tools);
-  m_computeBar = CreateToolbar(this, kComputeBarId, ToolbarResource::Compute);
+  m_standardBar = CreateToolbar(this, ToolbarResource::Standard);
+  m_toolsBar = CreateToolbar(this, ToolbarResource::Tools);
+  m_computeBar = CreateToolbar(this, ToolbarResource::Compute);
   if (m_standardBar == nullptr || m_toolsBar == nullptr || m_computeBar == nullptr) return false;
   // Two rows at the top: Standard then Compute, and Tools then the info bar.
   m_bars.AddPane(m_standardBar,
@@ -217,26 +192,6 @@ void CMainFrame::UpdateFrameTitle(const wxDocument* activeDocument) {
     return;
   }
   SetTitle(wxString(kTitle) + " - " + activeDocument->GetUserReadableName());
-}
-
-void CMainFrame::OnFileCommand(wxCommandEvent& event) {
-  wxCommandEvent forwarded(event);
-  forwarded.SetId(FrameworkId(event.GetId()));
-  GetDocumentManager()->ProcessEvent(forwarded);
-}
-
-void CMainFrame::OnUpdateFileCommand(wxUpdateUIEvent& event) {
-  wxUpdateUIEvent forwarded(FrameworkId(event.GetId()));
-  GetDocumentManager()->ProcessEvent(forwarded);
-  if (forwarded.GetSetEnabled()) event.Enable(forwarded.GetEnabled());
-}
-
-void CMainFrame::OnRecentFile(wxCommandEvent& event) {
-  GetDocumentManager()->OnMRUFile(event);
-}
-
-void CMainFrame::OnExit(wxCommandEvent&) {
-  Close();
 }
 
 wxWindow* CMainFrame::BarOfCommand(int id) const {

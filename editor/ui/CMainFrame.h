@@ -65,10 +65,6 @@ class CMainFrame : public wxDocMDIParentFrame, public MainFrameLink {
   void TrackNormalRect();
   wxWindow* BarOfCommand(int id) const;
 
-  void OnFileCommand(wxCommandEvent& event);
-  void OnUpdateFileCommand(wxUpdateUIEvent& event);
-  void OnRecentFile(wxCommandEvent& event);
-  void OnExit(wxCommandEvent& event);
   void OnViewBar(wxCommandEvent& event);
   void OnUpdateViewBar(wxUpdateUIEvent& event);
   void OnViewStatusBar(wxCommandEvent& event);

@@ -39,8 +39,8 @@ std::span<const int> Buttons(ToolbarResource resource) {
 
 }  // namespace
 
-wxAuiToolBar* CreateToolbar(wxWindow* parent, int id, ToolbarResource resource) {
-  auto* bar = new wxAuiToolBar(parent, id, wxDefaultPosition, wxDefaultSize,
+wxAuiToolBar* CreateToolbar(wxWindow* parent, ToolbarResource resource) {
+  auto* bar = new wxAuiToolBar(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                wxAUI_TB_DEFAULT_STYLE | wxAUI_TB_GRIPPER);
   // The tools show which one is current, as check marks do in the menus.
   const wxItemKind kind = resource == ToolbarResource::Tools ? wxITEM_CHECK : wxITEM_NORMAL;

@@ -8,8 +8,8 @@ namespace {
 
 // clang-format off
 constexpr int kUnbuilt[] = {
-    // The editing view's commands, tools and context menus. (Undo, Run and
-    // the result commands are enabled by the document's own rules.)
+    // The editing view's commands, tools and context menus. (Undo and the
+    // compute and result commands are enabled by the document's own rules.)
     cmd::kEditCut, cmd::kEditCopy, cmd::kEditDelete, cmd::kEditSelectAll,
     cmd::kViewPan, cmd::kViewZoom, cmd::kViewZoomIn, cmd::kViewZoomOut, cmd::kViewZoomAll,
     cmd::kViewShowGrid, cmd::kViewSnapToGrid, cmd::kViewRenderNormal, cmd::kViewRenderWireFrame,

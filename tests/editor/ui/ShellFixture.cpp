@@ -1,0 +1,82 @@
+#include "ShellFixture.h"
+
+#include <wx/app.h>
+#include <wx/menu.h>
+
+#include "editor/document/CCrtanjeDoc.h"
+#include "editor/document/CCrtanjeDocTemplate.h"
+#include "editor/ui/CCrtanjeView.h"
+#include "editor/ui/CMainFrame.h"
+#include "editor/ui/MenuBars.h"
+#include "editor/ui/ProjectDocManager.h"
+#include "platform/profile/FileProfile.h"
+#include "support/WxTestPump.h"
+
+namespace quor::test {
+
+void ShellFixture::SetUp() {
+  directory = std::filesystem::path(testing::TempDir()) / "quor-shell-test";
+  std::filesystem::remove_all(directory);
+  std::filesystem::create_directories(directory);
+  profile = std::make_unique<FileProfile>(directory / "quor.conf");
+  manager = std::make_unique<ProjectDocManager>();
+}
+
+void ShellFixture::TearDown() {
+  if (manager) {
+    for (wxDocument* document : manager->GetDocumentsVector()) document->Modify(false);
+    manager->CloseDocuments(true);
+  }
+  if (frame != nullptr) DestroyMainFrame();
+  PumpEvents();
+  manager.reset();
+  std::filesystem::remove_all(directory);
+}
+
+void ShellFixture::CreateMainFrame() {
+  frame = new CMainFrame(manager.get(), *profile);
+  ASSERT_TRUE(frame->OnCreate());
+  frame->SetMenuBar(CreateMenuBar(MenuResource::NoProject, *manager->GetFileHistory()));
+  wxTheApp->SetTopWindow(frame);
+  services = std::make_unique<DocumentServices>(DocumentServices{messages, dialogs, *frame, *profile});
+  new CCrtanjeDocTemplate(manager.get(), wxCLASSINFO(CCrtanjeView), *services);
+  frame->Show();
+  PumpEvents();
+}
+
+void ShellFixture::DestroyMainFrame() {
+  wxWindow* const destroyed = frame;
+  frame->Destroy();
+  frame = nullptr;
+  PumpUntil([destroyed] { return !wxTopLevelWindows.Find(destroyed); });
+}
+
+CCrtanjeDoc* ShellFixture::Open(const char* sampleName) {
+  const std::string path = std::string(QUOR_SOURCE_DIR) + "/examples/" + sampleName;
+  return dynamic_cast<CCrtanjeDoc*>(manager->CreateDocument(path, wxDOC_SILENT));
+}
+
+bool ShellFixture::WaitUntilActive(wxDocument* document) {
+  return PumpUntil([this, document] {
+    wxMDIChildFrame* child = frame->GetActiveChild();
+    return child != nullptr && child == document->GetFirstView()->GetFrame() &&
+           child->GetMenuBar() != nullptr && child->GetMenuBar()->IsShown();
+  });
+}
+
+wxMenuBar* ShellFixture::VisibleMenuBar() const {
+  wxMDIChildFrame* child = frame->GetActiveChild();
+  if (child != nullptr && child->GetMenuBar() != nullptr && child->GetMenuBar()->IsShown()) {
+    return child->GetMenuBar();
+  }
+  return frame->GetMenuBar();
+}
+
+bool ShellFixture::IsCommandEnabled(int id) const {
+  wxUpdateUIEvent event(id);
+  event.SetEventObject(frame);
+  frame->ProcessWindowEvent(event);
+  return !event.GetSetEnabled() || event.GetEnabled();
+}
+
+}  // namespace quor::test

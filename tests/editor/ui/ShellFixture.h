@@ -1,0 +1,86 @@
+// The editor shell inside the test program: a document manager with the
+// project template, the main frame on a profile file of its own, and the
+// hints that reach the bars.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <wx/docview.h>
+
+#include "editor/document/DocumentServices.h"
+#include "editor/document/MessageBoxes.h"
+#include "editor/ui/BarHintReceiver.h"
+#include "editor/ui/PendingDocumentDialogs.h"
+#include "platform/profile/FileProfile.h"
+
+class wxDocument;
+class wxMenuBar;
+
+namespace quor {
+class CCrtanjeDoc;
+class CMainFrame;
+}  // namespace quor
+
+namespace quor::test {
+
+class RecordingMessages : public MessageBoxes {
+ public:
+  void ShowMessage(const std::string& text) override { shown.push_back(text); }
+  void ShowInformation(const std::string& text) override { shown.push_back(text); }
+  bool AskOkCancel(const std::string& text) override {
+    shown.push_back(text);
+    return false;
+  }
+  std::vector<std::string> shown;
+};
+
+// A bar that writes each hint, with its own name, into a log shared by the bars.
+class RecordingBar : public BarHintReceiver {
+ public:
+  struct Entry {
+    std::string bar;
+    UpdateHint hint;
+    const void* payload;
+  };
+
+  RecordingBar(std::string name, std::vector<Entry>& log) : m_name(std::move(name)), m_log(log) {}
+  void OnHint(UpdateHint hint, const void* payload) override { m_log.push_back({m_name, hint, payload}); }
+
+ private:
+  std::string m_name;
+  std::vector<Entry>& m_log;
+};
+
+class ShellFixture : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // A main frame as the editor makes it, on the fixture's profile.
+  void CreateMainFrame();
+  // Destroys the main frame (which writes its profile values) and waits until it is gone.
+  void DestroyMainFrame();
+  CCrtanjeDoc* Open(const char* sampleName);
+  // Pumps until the tab of this document is the active one and shows its menu bar.
+  bool WaitUntilActive(wxDocument* document);
+  // The menu bar the user sees: the active tab's, else the frame's.
+  wxMenuBar* VisibleMenuBar() const;
+  // Sends an update-UI event for the command through the frame, as the menus do.
+  bool IsCommandEnabled(int id) const;
+
+  std::filesystem::path directory;
+  std::unique_ptr<FileProfile> profile;
+  RecordingMessages messages;
+  PendingDocumentDialogs dialogs{messages};
+  std::unique_ptr<DocumentServices> services;
+  std::unique_ptr<wxDocManager> manager;
+  CMainFrame* frame = nullptr;
+};
+
+}  // namespace quor::test
