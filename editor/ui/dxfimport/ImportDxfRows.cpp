@@ -1,0 +1,56 @@
+#include "editor/ui/dxfimport/ImportDxfRows.h"
+
+#include <algorithm>
+
+#include "editor/model/CLayer.h"
+#include "editor/model/LengthUnits.h"
+#include "editor/ui/polygondialog/GridNumberText.h"
+
+namespace quor {
+
+namespace {
+
+constexpr const char* kFillAll = "Please fill all fields";
+
+std::optional<std::string> CheckRow(const ImportDxfRow& row, std::size_t index,
+                                    ImportDxfLayerValues& values) {
+  if (row.name.empty()) return kFillAll;
+  values.names[index] = row.name.substr(0, CLayer::kMaxNameLength);
+  if (row.z.empty()) return kFillAll;
+  const double z = ReadGridNumber(row.z);
+  values.heights[index] = z;
+  if (z < 0.0) return "Height is less than zero";
+  if (row.er.empty()) return kFillAll;
+  const double er = ReadGridNumber(row.er);
+  values.permittivities[index] = er;
+  if (er <= 0.0) return "Substrate relative permittivity is less or equal 0";
+  if (z == 0.0 && er != 1.0) return "For layer z=0, substrate relative permittivity must be 1";
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> CheckImportDxfRows(const std::vector<ImportDxfRow>& rows,
+                                              ImportDxfLayerValues& values) {
+  values.names.resize(rows.size());
+  values.heights.resize(rows.size());
+  values.permittivities.resize(rows.size());
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (auto failure = CheckRow(rows[i], i, values)) return failure;
+  }
+  std::vector<double> sorted = values.heights;
+  std::sort(sorted.begin(), sorted.end());
+  if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) {
+    return "Two layers cannot be on the same height";
+  }
+  // Also the answer for no rows at all: a project needs its z = 0 layer.
+  if (std::find(sorted.begin(), sorted.end(), 0.0) == sorted.end()) return "One layer must have z=0";
+  return std::nullopt;
+}
+
+std::optional<std::string> ImportDxfZHeading(int unit) {
+  if (!IsValidLengthUnit(unit)) return std::nullopt;
+  return std::string("Z [") + LengthUnitName(unit) + "]";
+}
+
+}  // namespace quor
