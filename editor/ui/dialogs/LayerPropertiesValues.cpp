@@ -1,0 +1,25 @@
+#include "editor/ui/dialogs/LayerPropertiesValues.h"
+
+#include "editor/ui/dialogs/DialogNumbers.h"
+
+namespace quor {
+
+using namespace layer_dialog;
+
+LayerDialogTexts ShowLayerValues(const LayerDialogValues& values) {
+  return {{FormatExchangeDouble(values.height)}, {FormatExchangeDouble(values.er)}};
+}
+
+bool IsBottomLayer(const LayerDialogValues& values) {
+  return !values.newLayer && values.height == 0.0;
+}
+
+std::optional<CheckFailure> AcceptLayerValues(LayerDialogValues& values, const LayerDialogTexts& texts) {
+  if (auto failure = ExchangeDouble(texts.height, kHeightEdit, values.height)) return failure;
+  if (auto failure = ExchangeDouble(texts.er, kErEdit, values.er)) return failure;
+  if (values.height < 0.0) return CheckFailure{kHeightEdit, kGreaterThanZeroText};
+  if (values.er <= 0.0) return CheckFailure{kErEdit, kGreaterThanZeroText};
+  return std::nullopt;
+}
+
+}  // namespace quor

@@ -1,0 +1,244 @@
+// The dialogs on screen, driven as a user would through the editor's shell:
+// File New asks for the footprint, the Settings sheet changes the unit,
+// New Layer, New Via and Metallization change the project through their
+// dialogs, and a page with a bad value cannot be left.
+#include <gtest/gtest.h>
+#include <wx/bookctrl.h>
+#include <wx/propdlg.h>
+#include <wx/radiobut.h>
+#include <wx/stattext.h>
+#include <wx/statusbr.h>
+#include <wx/textctrl.h>
+#include <wx/tglbtn.h>
+
+#include "../ShellFixture.h"
+#include "ModalScript.h"
+#include "editor/document/CCrtanjeDoc.h"
+#include "editor/document/EditSettings.h"
+#include "editor/document/EditingView.h"
+#include "editor/model/CStructure.h"
+#include "editor/model/LengthUnits.h"
+#include "editor/model/NumberFormat.h"
+#include "editor/ui/CMainFrame.h"
+#include "editor/ui/CommandIds.h"
+#include "editor/ui/bars/LayerComboBox.h"
+#include "editor/ui/dialogs/EditorPageValues.h"
+#include "editor/ui/dialogs/LayerPropertiesValues.h"
+#include "editor/ui/dialogs/ProjectValues.h"
+#include "editor/ui/dialogs/SegmentationPageValues.h"
+#include "editor/ui/dialogs/ViaValues.h"
+#include "support/WxTestPump.h"
+
+namespace quor::test {
+namespace {
+
+class StubEditingView : public EditingView {
+ public:
+  void SetActiveLayer(double z) override { activeZ = z; }
+  void ClearSelection() override { selection.clear(); }
+  void AddToSelection(CShape& shape) override { selection.push_back(&shape); }
+  void Repaint() override {}
+
+  double activeZ = -1.0;
+  std::vector<CShape*> selection;
+};
+
+class DialogsWxTest : public ShellFixture {
+ protected:
+  void SetUp() override {
+    ShellFixture::SetUp();
+    CreateMainFrame();
+  }
+
+  CCrtanjeDoc* OpenSample() {
+    CCrtanjeDoc* document = Open("microstrip.qlx");
+    EXPECT_NE(document, nullptr);
+    return document;
+  }
+
+  static void Command(wxEvtHandler& handler, int id) {
+    wxCommandEvent event(wxEVT_MENU, id);
+    handler.ProcessEvent(event);
+  }
+
+  static wxString LabelText(wxWindow& parent, int id) {
+    auto* label = dynamic_cast<wxStaticText*>(parent.FindWindow(id));
+    return label != nullptr ? label->GetLabel() : wxString("(none)");
+  }
+
+  ModalScript script;
+};
+
+TEST_F(DialogsWxTest, FileNewAsksForTheFootprintAndTheProjectTakesIt) {
+  wxString shownWidth;
+  wxString unitLabel;
+  script.Then([&](wxDialog& dialog) {
+    shownWidth = EditOf(dialog, project_dialog::kWidthEdit)->GetValue();
+    unitLabel = LabelText(dialog, project_dialog::kLengthUnitLabel);
+    Type(dialog, project_dialog::kLengthEdit, "500");
+    PressOk(dialog);
+  });
+  wxCommandEvent fileNew(wxEVT_MENU, cmd::kFileNew);
+  frame->ProcessWindowEvent(fileNew);
+
+  ASSERT_EQ(script.titles, std::vector<std::string>{"New Project"});
+  EXPECT_EQ(shownWidth, "1000");
+  EXPECT_EQ(unitLabel, "mil");
+  ASSERT_EQ(manager->GetDocumentsVector().size(), 1u);
+  auto* document = dynamic_cast<CCrtanjeDoc*>(manager->GetDocumentsVector().front());
+  double length = 0.0;
+  double width = 0.0;
+  document->GetModel().GetFootprint(length, width);
+  EXPECT_DOUBLE_EQ(length, 500 * 2.54);
+  EXPECT_EQ(width, 2540.0);  // untouched: exactly the proposal
+  EXPECT_EQ(document->GetModel().GetLayerCount(), 1);
+}
+
+TEST_F(DialogsWxTest, CancelInTheFootprintPromptMakesNoProject) {
+  script.Then([](wxDialog& dialog) { dialog.EndModal(wxID_CANCEL); });
+  wxCommandEvent fileNew(wxEVT_MENU, cmd::kFileNew);
+  frame->ProcessWindowEvent(fileNew);
+  EXPECT_EQ(script.titles.size(), 1u);
+  EXPECT_TRUE(manager->GetDocumentsVector().empty());
+}
+
+TEST_F(DialogsWxTest, TheSettingsSheetChangesTheUnitAndTheProjectTakesIt) {
+  CCrtanjeDoc* document = OpenSample();
+  ASSERT_NE(document, nullptr);
+  const int oldUnit = document->GetSettings().Units;
+  const int newUnit = oldUnit == 0 ? 2 : 0;
+  const int newUnitButton = newUnit == 0 ? 1009 : 1033;
+  const double spacing = document->GetSettings().GridSpacing;
+  wxString editorUnit;
+  wxString editorSpacing;
+  script.Then([&](wxDialog& dialog) {
+    wxBookCtrlBase* book = dynamic_cast<wxPropertySheetDialog&>(dialog).GetBookCtrl();
+    dynamic_cast<wxRadioButton*>(book->GetPage(0)->FindWindow(newUnitButton))->SetValue(true);
+    book->SetSelection(3);
+    wxWindow& editor = *book->GetPage(3);
+    editorUnit = LabelText(editor, editor_page::kSpacingUnitLabel);
+    editorSpacing = dynamic_cast<wxTextCtrl*>(editor.FindWindow(editor_page::kSpacingEdit))->GetValue();
+    PressOk(dialog);
+  });
+  Command(*document, cmd::kProjectSettings);
+
+  ASSERT_EQ(script.titles, std::vector<std::string>{"Settings"});
+  EXPECT_EQ(editorUnit, LengthUnitName(newUnit));
+  EXPECT_EQ(editorSpacing, wxString(FormatDouble(spacing / LengthUnitFactor(newUnit), 4)));
+  EXPECT_EQ(document->GetSettings().Units, newUnit);
+  EXPECT_EQ(document->GetSettings().GridSpacing, spacing);  // shown in another unit, kept exact
+  EXPECT_TRUE(document->IsModified());
+  EXPECT_EQ(profile->GetProfileInt("Settings", "Units", -1), newUnit);
+  EXPECT_TRUE(frame->GetStatusBar()->GetStatusText(1).EndsWith(LengthUnitName(newUnit)));
+}
+
+TEST_F(DialogsWxTest, APageWithABadValueCannotBeLeft) {
+  script.Then([&](wxDialog& dialog) {
+    wxBookCtrlBase* book = dynamic_cast<wxPropertySheetDialog&>(dialog).GetBookCtrl();
+    book->SetSelection(2);
+    auto* refine = dynamic_cast<wxTextCtrl*>(book->GetPage(2)->FindWindow(segmentation_page::kRefineEdit));
+    refine->ChangeValue("0");
+    refine->MarkDirty();
+    book->SetSelection(3);   // refused
+    PressOkRefused(dialog);  // the Segmentation page is still the one left
+    dialog.EndModal(wxID_CANCEL);
+  });
+  EditSettings(nullptr, dialogs, *profile);
+  EXPECT_EQ(messages.shown, (std::vector<std::string>{"Please enter a number between 0 and 100",
+                                                      "Please enter a number between 0 and 100"}));
+  EXPECT_EQ(profile->GetProfileInt("Settings", "Units", -1), -1);  // nothing written
+}
+
+TEST_F(DialogsWxTest, NewLayerThroughItsDialogAddsALayer) {
+  CCrtanjeDoc* document = OpenSample();
+  ASSERT_NE(document, nullptr);
+  const int layers = document->GetModel().GetLayerCount();
+  const std::string proposed = "Layer " + std::to_string(document->GetModel().GetLayerCounter());
+  wxString shownName;
+  script.Then([&](wxDialog& dialog) {
+    shownName = EditOf(dialog, layer_dialog::kNameEdit)->GetValue();
+    Type(dialog, layer_dialog::kHeightEdit, "-5");
+    PressOkRefused(dialog);
+    Type(dialog, layer_dialog::kHeightEdit, "1000");
+    Type(dialog, layer_dialog::kErEdit, "4.5");
+    PressOk(dialog);
+  });
+  StubEditingView view;
+  document->NewLayer(view);
+
+  ASSERT_EQ(script.titles, std::vector<std::string>{"New Layer"});
+  EXPECT_EQ(shownName, proposed);
+  EXPECT_EQ(messages.shown, std::vector<std::string>{"Please enter number greater than zero"});
+  ASSERT_EQ(document->GetModel().GetLayerCount(), layers + 1);
+  const double z = ToInternalUnits(1000.0, document->GetSettings().Units);
+  ASSERT_TRUE(document->GetModel().HasLayerAtZ(z));
+  const CLayer& added = document->GetModel().FindLayerByZ(z);
+  EXPECT_EQ(added.GetName(), proposed);
+  EXPECT_EQ(added.GetEr(), 4.5);
+  EXPECT_EQ(view.activeZ, z);
+}
+
+TEST_F(DialogsWxTest, ANewViaStartsLikeThePreviousOne) {
+  CCrtanjeDoc* document = OpenSample();
+  ASSERT_NE(document, nullptr);
+  CStructure& model = document->GetModel();
+  ASSERT_GE(model.GetLayerCount(), 2);
+  const CLayer* top = model.GetLayers().back().get();
+  const CLayer* bottom = model.GetLayers().front().get();
+  script.Then([&](wxDialog& dialog) {
+    EXPECT_EQ(EditOf(dialog, via_dialog::kRadiusEdit)->GetValue(), "1");
+    auto* topCombo = dynamic_cast<LayerComboBox*>(dialog.FindWindow(via_dialog::kTopLayerCombo));
+    topCombo->SetSelection(topCombo->GetCount() - 1);
+    Type(dialog, via_dialog::kRadiusEdit, "7.5");
+    PressOk(dialog);
+  });
+  CLayer* secondTop = nullptr;
+  wxString secondRadius;
+  script.Then([&](wxDialog& dialog) {
+    secondRadius = EditOf(dialog, via_dialog::kRadiusEdit)->GetValue();
+    auto* topCombo = dynamic_cast<LayerComboBox*>(dialog.FindWindow(via_dialog::kTopLayerCombo));
+    secondTop = topCombo->LayerAt(topCombo->GetSelection());
+    dialog.EndModal(wxID_CANCEL);
+  });
+  StubEditingView view;
+  document->NewVia(view);
+  document->NewVia(view);
+
+  ASSERT_EQ(model.GetViaCount(), 1);
+  const CVia& via = *model.GetVias().front();
+  EXPECT_DOUBLE_EQ(via.GetRadius(), document->FromDisplayUnits(7.5));
+  EXPECT_EQ(via.GetTopLayer(), top);
+  EXPECT_EQ(via.GetBottomLayer(), bottom);
+  EXPECT_EQ(secondRadius, "7.5");
+  EXPECT_EQ(secondTop, top);
+  EXPECT_EQ(script.titles.size(), 2u);
+}
+
+TEST_F(DialogsWxTest, MetallizationTakesTheSidesOfThePressedButtons) {
+  CCrtanjeDoc* document = OpenSample();
+  ASSERT_NE(document, nullptr);
+  bool top = false;
+  bool left = false;
+  bool bottom = false;
+  bool right = false;
+  document->GetModel().GetMetallization(top, left, bottom, right);
+  script.Then([&](wxDialog& dialog) {
+    auto* button = dynamic_cast<wxBitmapToggleButton*>(dialog.FindWindow(1028));
+    button->SetValue(!button->GetValue());
+    PressOk(dialog);
+  });
+  Command(*document, cmd::kProjectMetallization);
+  bool newTop = top;
+  bool newLeft = left;
+  bool newBottom = bottom;
+  bool newRight = right;
+  document->GetModel().GetMetallization(newTop, newLeft, newBottom, newRight);
+  EXPECT_EQ(script.titles, std::vector<std::string>{"Metallization"});
+  EXPECT_EQ(newTop, !top);
+  EXPECT_EQ(newLeft, left);
+  EXPECT_EQ(newBottom, bottom);
+  EXPECT_EQ(newRight, right);
+}
+
+}  // namespace
+}  // namespace quor::test

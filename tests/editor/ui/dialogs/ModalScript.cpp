@@ -1,0 +1,62 @@
+#include "ModalScript.h"
+
+#include <gtest/gtest.h>
+#include <wx/dialog.h>
+#include <wx/textctrl.h>
+
+namespace quor::test {
+
+int ModalScript::Enter(wxDialog* dialog) {
+  titles.emplace_back(dialog->GetTitle().utf8_str());
+  Step step;
+  if (!m_steps.empty()) {
+    step = std::move(m_steps.front());
+    m_steps.pop_front();
+  }
+  dialog->CallAfter([dialog, step] {
+    if (step) {
+      step(*dialog);
+      return;
+    }
+    ADD_FAILURE() << "no step for the dialog " << dialog->GetTitle();
+    dialog->EndModal(wxID_CANCEL);
+  });
+  return wxID_NONE;
+}
+
+wxTextCtrl* EditOf(wxDialog& dialog, int id) {
+  auto* edit = dynamic_cast<wxTextCtrl*>(dialog.FindWindow(id));
+  if (edit == nullptr) ADD_FAILURE() << "no edit " << id << " in " << dialog.GetTitle();
+  return edit;
+}
+
+void Type(wxDialog& dialog, int id, const char* text) {
+  wxTextCtrl* edit = EditOf(dialog, id);
+  if (edit == nullptr) return;
+  edit->ChangeValue(text);
+  edit->MarkDirty();
+}
+
+namespace {
+
+// True when the dialog closed with OK.
+bool SendOk(wxDialog& dialog) {
+  wxCommandEvent ok(wxEVT_BUTTON, wxID_OK);
+  ok.SetEventObject(dialog.FindWindow(wxID_OK));
+  dialog.GetEventHandler()->ProcessEvent(ok);
+  return dialog.GetReturnCode() == wxID_OK;
+}
+
+}  // namespace
+
+void PressOkRefused(wxDialog& dialog) {
+  EXPECT_FALSE(SendOk(dialog)) << dialog.GetTitle() << " closed";
+}
+
+void PressOk(wxDialog& dialog) {
+  if (SendOk(dialog)) return;
+  ADD_FAILURE() << "OK did not close " << dialog.GetTitle();
+  dialog.EndModal(wxID_CANCEL);
+}
+
+}  // namespace quor::test

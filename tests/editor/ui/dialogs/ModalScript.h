@@ -1,0 +1,47 @@
+// Drives the modal dialogs a test provokes: each dialog that opens takes the
+// next step of the script once its modal loop runs, and a dialog with no step
+// left is cancelled, so that no test can hang on one.
+#pragma once
+
+#include <wx/modalhook.h>
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+class wxDialog;
+class wxTextCtrl;
+
+namespace quor::test {
+
+class ModalScript : public wxModalDialogHook {
+ public:
+  using Step = std::function<void(wxDialog&)>;
+
+  ModalScript() { Register(); }
+  ~ModalScript() override { Unregister(); }
+
+  void Then(Step step) { m_steps.push_back(std::move(step)); }
+
+  // The titles of the dialogs opened, in order.
+  std::vector<std::string> titles;
+
+ protected:
+  int Enter(wxDialog* dialog) override;
+  void Exit(wxDialog*) override {}
+
+ private:
+  std::deque<Step> m_steps;
+};
+
+// An edit of the dialog by its id; null, and a test failure, when there is none.
+wxTextCtrl* EditOf(wxDialog& dialog, int id);
+// Types into an edit, as the user would: the text and its modify flag.
+void Type(wxDialog& dialog, int id, const char* text);
+// Presses OK; a dialog that refuses to close is cancelled and fails the test.
+void PressOk(wxDialog& dialog);
+// Presses OK where the dialog must refuse it and stay open.
+void PressOkRefused(wxDialog& dialog);
+
+}  // namespace quor::test
