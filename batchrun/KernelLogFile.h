@@ -13,13 +13,6 @@ class KernelLogFile {
   // program directory cannot be written (a system-wide installation).
   static KernelLogFile ForProgram(const std::filesystem::path& programDirectory);
 
-  // The choice made by ForProgram, with the environment passed in.
-  // xdgStateHome and home may be null; a relative XDG_STATE_HOME is ignored,
-  // as the base-directory convention asks.
-  static std::filesystem::path ChooseDirectory(const std::filesystem::path& programDirectory,
-                                               bool programDirectoryWritable, const char* xdgStateHome,
-                                               const char* home);
-
   explicit KernelLogFile(std::filesystem::path path) : m_path(std::move(path)) {}
 
   const std::filesystem::path& Path() const { return m_path; }

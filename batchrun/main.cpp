@@ -4,7 +4,7 @@
 #include <string>
 
 #include "batchrun/BatchRun.h"
-#include "batchrun/ProgramDirectory.h"
+#include "platform/paths/ProgramDirectory.h"
 
 int main(int argc, char** argv) {
   // The listing path is the whole argument text, so a path with blanks that
@@ -17,7 +17,8 @@ int main(int argc, char** argv) {
   try {
     quor::RunBatch(commandLine, quor::ProgramDirectory());
   } catch (const std::exception&) {
-    // Without its own directory the runner has no place for a report.
+    // Only a failure to make the log itself ends here: there is no place left
+    // for a report, and the exit code stays 0.
   }
   return 0;
 }

@@ -6,13 +6,6 @@
 
 namespace quor::viewer {
 
-std::filesystem::path ProgramDirectory();
-
-// The directory itself when it can be written; otherwise the fallback,
-// created when missing.
-std::filesystem::path WritableDirectory(const std::filesystem::path& directory,
-                                        const std::filesystem::path& fallback);
-
 // "QUORView.lck": the editor probes the same path to see whether a viewer runs.
 std::filesystem::path ViewerLockPath();
 // "QUORView.ini".

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <system_error>
 
-#include "editor/document/TemporaryDirectory.h"
 #include "editor/model/CStructure.h"
+#include "platform/paths/TemporaryDirectory.h"
 #include "platform/process/ChildProcess.h"
 
 namespace quor {

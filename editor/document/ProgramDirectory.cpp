@@ -1,16 +1,12 @@
 #include "editor/document/ProgramDirectory.h"
 
-#include <filesystem>
-#include <system_error>
+#include "platform/paths/ProgramDirectory.h"
 
 namespace quor {
 
 std::string GetProgramDirectory() {
-  std::error_code error;
-  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error) return {};
-  std::string directory = program.parent_path().string();
-  if (directory.empty() || directory.back() != '/') directory += '/';
+  std::string directory = ProgramDirectory().string();
+  if (!directory.empty() && directory.back() != '/') directory += '/';
   return directory;
 }
 

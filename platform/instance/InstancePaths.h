@@ -14,8 +14,7 @@ struct InstancePaths {
   std::filesystem::path socket;
 };
 
-// $XDG_RUNTIME_DIR/quor when that variable holds an absolute path, else
-// /tmp/quor-<uid>. The directory is created with mode 0700 if missing.
+// In the user's private runtime directory.
 InstancePaths DefaultInstancePaths();
 
 // The path handed to a running editor: relative paths are made absolute

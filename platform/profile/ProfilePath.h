@@ -6,8 +6,7 @@
 
 namespace quor {
 
-// $XDG_CONFIG_HOME/quor/quor.conf when XDG_CONFIG_HOME is an absolute path,
-// else $HOME/.config/quor/quor.conf.
+// quor.conf in the user's configuration directory.
 std::filesystem::path DefaultProfilePath();
 
 }  // namespace quor

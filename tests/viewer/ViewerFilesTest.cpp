@@ -5,7 +5,6 @@
 #include <sstream>
 
 #include "viewer/ListingFixture.h"
-#include "viewer/ViewerFiles.h"
 #include "viewer/ViewerLock.h"
 #include "viewer/WindowPlacement.h"
 
@@ -29,13 +28,6 @@ TEST_F(ViewerFilesTest, SecondLockIsRefusedUntilTheFirstIsReleased) {
   EXPECT_FALSE(std::filesystem::exists(path)) << "the lock file goes with its holder";
   EXPECT_TRUE(ViewerLock::Acquire(path));
   EXPECT_FALSE(ViewerLock::Acquire((m_dir / "no" / "dir.lck").string()));
-}
-
-TEST_F(ViewerFilesTest, UnwritableDirectoryFallsBackAndCreatesTheFallback) {
-  EXPECT_EQ(WritableDirectory(m_dir, m_dir / "unused"), m_dir);
-  const auto fallback = m_dir / "config" / "quor";
-  EXPECT_EQ(WritableDirectory(m_dir / "missing", fallback), fallback);
-  EXPECT_TRUE(std::filesystem::is_directory(fallback));
 }
 
 TEST_F(ViewerFilesTest, WindowRectRoundTripsAndKeepsDefaultsForWhatIsMissing) {

@@ -14,7 +14,7 @@
 #include "editor/document/CSolverLibrary.h"
 #include "editor/document/ComputeServices.h"
 #include "editor/document/ComputeWindows.h"
-#include "editor/document/TemporaryDirectory.h"
+#include "platform/paths/TemporaryDirectory.h"
 
 namespace quor::test {
 

@@ -1,4 +1,4 @@
-#include "editor/document/TemporaryDirectory.h"
+#include "platform/paths/TemporaryDirectory.h"
 
 #include <stdlib.h>
 
