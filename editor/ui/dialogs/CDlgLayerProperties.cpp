@@ -38,11 +38,8 @@ CDlgLayerProperties::CDlgLayerProperties(wxWindow* parent, const LayerDialogValu
       m_messages(messages) {
   wxFlexGridSizer* dielectric = CreateFieldGrid();
   m_er = AddEditRow(this, *dielectric, "&Er", kErEdit);
-  m_height = AddEditRow(this, *dielectric, "&Upper surface", kHeightEdit);
   m_unit = CreateUnitChoice(this, m_values.unitIndex);
-  dielectric->AddSpacer(0);
-  dielectric->Add(m_unit, 0, wxEXPAND);
-  dielectric->AddSpacer(0);
+  m_height = AddEditRow(this, *dielectric, "&Upper surface", kHeightEdit, *m_unit);
 
   wxFlexGridSizer* layer = CreateFieldGrid();
   m_name = AddEditRow(this, *layer, "&Name", kNameEdit);

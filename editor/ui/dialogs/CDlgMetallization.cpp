@@ -15,8 +15,14 @@ constexpr int kLeftButton = 1029;
 constexpr int kRightButton = 1030;
 constexpr int kBottomButton = 1031;
 
+// The pictures are shown at twice their size, each pixel a 2 by 2 block.
+constexpr int kIconScale = 2;
+
 wxBitmapToggleButton* SideButton(wxWindow* parent, int id, int iconId, bool pressed) {
-  auto* button = new wxBitmapToggleButton(parent, id, wxBitmap(PixelArtImage(FindMetallizationArt(iconId))));
+  constexpr int kShown = kMetallizationIconSize * kIconScale;
+  const wxImage icon =
+      PixelArtImage(FindMetallizationArt(iconId)).Scale(kShown, kShown, wxIMAGE_QUALITY_NEAREST);
+  auto* button = new wxBitmapToggleButton(parent, id, wxBitmap(icon));
   button->SetValue(pressed);
   return button;
 }

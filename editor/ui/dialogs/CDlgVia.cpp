@@ -19,6 +19,9 @@ using namespace via_dialog;
 
 namespace {
 
+// Room for a layer's name, height and unit beside its swatch.
+constexpr int kLayerListWidth = 200;
+
 // Fills a layer list from the structure.
 class LayerComboFill : public LayerComboControl {
  public:
@@ -73,6 +76,7 @@ CDlgVia::CDlgVia(wxWindow* parent, const ViaDialogValues& values, DialogMessages
 LayerComboBox* CDlgVia::CreateLayerCombo(int id, const CLayer* layer, int itemHeight) {
   auto itemText = [unit = m_values.unitName](const CLayer& item) { return LayerComboText(item, unit); };
   auto* combo = new LayerComboBox(this, id, itemText, itemHeight);
+  combo->SetMinSize(wxSize(FromDIP(kLayerListWidth), -1));
   LayerComboFill fill(*combo);
   if (m_values.structure != nullptr) m_values.structure->FillLayerCombo(fill, layer ? layer->GetZ() : 0.0);
   return combo;

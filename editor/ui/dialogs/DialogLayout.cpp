@@ -43,6 +43,15 @@ wxTextCtrl* AddEditRow(wxWindow* parent, wxFlexGridSizer& grid, const wxString& 
   return edit;
 }
 
+wxTextCtrl* AddEditRow(wxWindow* parent, wxFlexGridSizer& grid, const wxString& label, int editId,
+                       wxWindow& unitControl) {
+  auto* edit = new wxTextCtrl(parent, editId, wxString(), wxDefaultPosition, wxSize(kEditWidth, -1));
+  grid.Add(new wxStaticText(parent, wxID_ANY, label), 0, wxALIGN_CENTER_VERTICAL);
+  grid.Add(edit, 1, wxEXPAND);
+  grid.Add(&unitControl, 0, wxALIGN_CENTER_VERTICAL);
+  return edit;
+}
+
 void SetUnitLabel(wxWindow& parent, int unitLabelId, const wxString& unitName) {
   if (auto* label = dynamic_cast<wxStaticText*>(parent.FindWindow(unitLabelId))) label->SetLabel(unitName);
 }

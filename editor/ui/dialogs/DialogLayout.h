@@ -18,6 +18,9 @@ wxFlexGridSizer* CreateFieldGrid();
 // Adds a row; without a unit label id the unit column stays empty.
 wxTextCtrl* AddEditRow(wxWindow* parent, wxFlexGridSizer& grid, const wxString& label, int editId,
                        int unitLabelId = 0);
+// Adds a row whose unit column holds a control of the caller's.
+wxTextCtrl* AddEditRow(wxWindow* parent, wxFlexGridSizer& grid, const wxString& label, int editId,
+                       wxWindow& unitControl);
 
 // Adds a row for another control, made by the caller with `parent` as its parent.
 void AddControlRow(wxWindow* parent, wxFlexGridSizer& grid, const wxString& label, wxWindow* control,

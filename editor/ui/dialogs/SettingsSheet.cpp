@@ -10,6 +10,12 @@
 
 namespace quor {
 
+namespace {
+
+constexpr int kSheetWidth = 460;
+
+}  // namespace
+
 SettingsSheet::SettingsSheet(wxWindow* parent, DialogMessages& messages, const SettingsPages& values)
     : wxPropertySheetDialog(parent, wxID_ANY, "Settings") {
   CreateButtons(wxOK | wxCANCEL);
@@ -24,6 +30,8 @@ SettingsSheet::SettingsSheet(wxWindow* parent, DialogMessages& messages, const S
   AddPage(m_segmentation, "Segmentation");
   AddPage(m_editor, "Editor");
   AddPage(m_output, "Output");
+  // Wide enough for all five tabs side by side.
+  book->SetMinSize(wxSize(FromDIP(kSheetWidth), -1));
   LayoutDialog();
 
   book->Bind(wxEVT_BOOKCTRL_PAGE_CHANGING, &SettingsSheet::OnPageChanging, this);
