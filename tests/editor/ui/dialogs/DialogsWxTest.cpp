@@ -22,6 +22,8 @@
 #include "editor/ui/CMainFrame.h"
 #include "editor/ui/CommandIds.h"
 #include "editor/ui/bars/LayerComboBox.h"
+#include "editor/ui/dialogs/CDlgConductorIndex.h"
+#include "editor/ui/dialogs/ConductorIndexValue.h"
 #include "editor/ui/dialogs/EditorPageValues.h"
 #include "editor/ui/dialogs/LayerPropertiesValues.h"
 #include "editor/ui/dialogs/ProjectValues.h"
@@ -238,6 +240,20 @@ TEST_F(DialogsWxTest, MetallizationTakesTheSidesOfThePressedButtons) {
   EXPECT_EQ(newLeft, left);
   EXPECT_EQ(newBottom, bottom);
   EXPECT_EQ(newRight, right);
+}
+
+TEST_F(DialogsWxTest, ConductorIndexRefusesANegativeIndexAndReadsTextAsZero) {
+  script.Then([](wxDialog& dialog) {
+    EXPECT_EQ(EditOf(dialog, conductor_index_dialog::kIndexEdit)->GetValue(), "3");
+    Type(dialog, conductor_index_dialog::kIndexEdit, "-1");
+    PressOkRefused(dialog);
+    Type(dialog, conductor_index_dialog::kIndexEdit, "abc");
+    PressOk(dialog);
+  });
+  CDlgConductorIndex dialog(frame, "3", dialogMessages);
+  EXPECT_EQ(dialog.ShowModal(), wxID_OK);
+  EXPECT_EQ(dialog.Index(), 0);
+  EXPECT_EQ(messages.shown, std::vector<std::string>{"Please enter a positive integer"});
 }
 
 }  // namespace
