@@ -12,6 +12,7 @@
 #include "editor/ui/ProjectDropTarget.h"
 #include "editor/ui/UnbuiltCommands.h"
 #include "editor/ui/WindowPlacement.h"
+#include "editor/ui/dxfimport/FileImport.h"
 #include "platform/profile/ProfileStore.h"
 
 namespace quor {
@@ -48,6 +49,7 @@ wxEND_EVENT_TABLE()
   Bind(wxEVT_SIZE, &CMainFrame::OnSizeOrMove, this);
   Bind(wxEVT_MOVE, &CMainFrame::OnSizeOrMove, this);
   Bind(wxEVT_IDLE, &CMainFrame::OnIdle, this);
+  BindFileImport(*this);
 }
 
 CMainFrame::~CMainFrame() {
