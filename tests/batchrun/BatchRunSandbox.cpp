@@ -4,10 +4,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
-#include <stdexcept>
 #include <string_view>
 
 extern char** environ;
@@ -17,12 +13,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kNobody = "65534";
-
-fs::path MakeTemporaryRoot() {
-  std::string pattern = (fs::temp_directory_path() / "batchrun-test-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  return pattern;
-}
 
 bool IsVariable(std::string_view entry, std::string_view name) {
   return entry.size() > name.size() && entry.substr(0, name.size()) == name && entry[name.size()] == '=';
@@ -50,33 +40,27 @@ std::vector<char*> PointersTo(std::vector<std::string>& texts) {
 }  // namespace
 
 BatchRunSandbox::BatchRunSandbox()
-    : m_root(MakeTemporaryRoot()),
-      m_program(m_root / "program"),
-      m_data(m_root / "data"),
-      m_state(m_root / "state"),
-      m_home(m_root / "home") {
+    : m_program(m_root.Path() / "program"),
+      m_data(m_root.Path() / "data"),
+      m_state(m_root.Path() / "state"),
+      m_home(m_root.Path() / "home") {
   for (const auto& directory : {m_program, m_data, m_state, m_home}) fs::create_directory(directory);
   fs::copy_file(fs::path(QUOR_BIN_DIR) / "batchrun", m_program / "batchrun");
   // An unprivileged run must reach the program and the data and create its
   // state folder.
-  fs::permissions(m_root, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                              fs::perms::others_read | fs::perms::others_exec);
+  fs::permissions(m_root.Path(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                     fs::perms::others_read | fs::perms::others_exec);
   fs::permissions(m_state, fs::perms::all);
 }
 
 BatchRunSandbox::~BatchRunSandbox() {
+  // The folder goes with m_root, which must be allowed to empty it.
   std::error_code ignored;
   fs::permissions(m_program, fs::perms::owner_write, fs::perm_options::add, ignored);
-  fs::remove_all(m_root, ignored);
 }
 
 void BatchRunSandbox::InstallLibrary(const fs::path& library) const {
   fs::copy_file(library, m_program / "libTessmor.so", fs::copy_options::overwrite_existing);
-}
-
-fs::path BatchRunSandbox::WriteFile(const fs::path& path, const std::string& content) const {
-  std::ofstream(path, std::ios::binary) << content;
-  return path;
 }
 
 void BatchRunSandbox::MakeProgramDirectoryReadOnly() const {
@@ -106,10 +90,4 @@ int BatchRunSandbox::Run(const std::vector<std::string>& arguments, bool unprivi
   int status = 0;
   if (waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
   return WEXITSTATUS(status);
-}
-
-std::optional<std::string> BatchRunSandbox::ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }

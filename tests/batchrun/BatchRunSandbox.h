@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "support/TempDir.h"
+#include "support/TestFiles.h"
+
 class BatchRunSandbox {
  public:
   BatchRunSandbox();
@@ -21,7 +24,10 @@ class BatchRunSandbox {
 
   // Puts this file beside the program as libTessmor.so.
   void InstallLibrary(const std::filesystem::path& library) const;
-  std::filesystem::path WriteFile(const std::filesystem::path& path, const std::string& content) const;
+  std::filesystem::path WriteFile(const std::filesystem::path& path, const std::string& content) const {
+    quor::test::WriteFile(path, content);
+    return path;
+  }
   // Takes away the right to write beside the program from the user the
   // program runs as (see Run).
   void MakeProgramDirectoryReadOnly() const;
@@ -32,15 +38,13 @@ class BatchRunSandbox {
   // runs as "nobody", for whom permissions hold.
   int Run(const std::vector<std::string>& arguments, bool unprivileged = false) const;
 
-  // The whole content of a file, or nothing without one.
-  static std::optional<std::string> ReadFile(const std::filesystem::path& path);
-  // The content of kernel.log in this folder.
+  // The content of kernel.log in this folder, or nothing without one.
   static std::optional<std::string> ReadLog(const std::filesystem::path& directory) {
-    return ReadFile(directory / "kernel.log");
+    return quor::test::ReadFileIfExists(directory / "kernel.log");
   }
 
  private:
-  std::filesystem::path m_root;
+  quor::test::TempDir m_root{"batchrun-test-"};
   std::filesystem::path m_program;
   std::filesystem::path m_data;
   std::filesystem::path m_state;

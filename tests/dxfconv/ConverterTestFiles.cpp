@@ -1,39 +1,13 @@
 #include "dxfconv/ConverterTestFiles.h"
 
 #include <stdio.h>
-#include <stdlib.h>
 #include <sys/wait.h>
 
 #include <array>
-#include <fstream>
 #include <memory>
 #include <sstream>
-#include <stdexcept>
 
 namespace quor::dxfconv::test {
-
-TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "dxfconv-test.XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  m_path = pattern;
-}
-
-TempDir::~TempDir() {
-  std::error_code ignored;
-  std::filesystem::remove_all(m_path, ignored);
-}
-
-void WriteFile(const std::filesystem::path& path, std::string_view text) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << text;
-}
-
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 std::filesystem::path TemplateSource() {
   return std::filesystem::path(QUOR_SOURCE_DIR) / "dxfconv" / "templates";

@@ -8,24 +8,14 @@
 #include <utility>
 #include <vector>
 
+#include "support/TempDir.h"
+#include "support/TestFiles.h"
+
 namespace quor::dxfconv::test {
 
-// A fresh folder under the temporary directory, removed with its content.
-class TempDir {
- public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-
-  const std::filesystem::path& Path() const { return m_path; }
-
- private:
-  std::filesystem::path m_path;
-};
-
-void WriteFile(const std::filesystem::path& path, std::string_view text);
-std::string ReadFile(const std::filesystem::path& path);
+using quor::test::ReadFile;
+using quor::test::TempDir;
+using quor::test::WriteFile;
 
 std::filesystem::path TemplateSource();
 

@@ -1,12 +1,10 @@
 #include "dxfconv/QuorDxfConvMain.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
-
-#include <optional>
 
 #include "dxfconv/ConverterTestFiles.h"
 #include "dxfconv/ModelText.h"
+#include "support/ScopedEnvironmentVariable.h"
 
 namespace quor::dxfconv {
 namespace {
@@ -22,24 +20,6 @@ std::string Padded(std::string message) {
   message.resize(80, ' ');
   return " " + message;
 }
-
-// Points the temporary directory elsewhere for as long as it lives.
-class TmpDirOverride {
- public:
-  explicit TmpDirOverride(const std::string& value) {
-    if (const char* old = ::getenv("TMPDIR")) m_old = old;
-    ::setenv("TMPDIR", value.c_str(), 1);
-  }
-  ~TmpDirOverride() {
-    if (m_old)
-      ::setenv("TMPDIR", m_old->c_str(), 1);
-    else
-      ::unsetenv("TMPDIR");
-  }
-
- private:
-  std::optional<std::string> m_old;
-};
 
 // A folder with the templates and the sample model, as the editor leaves it.
 struct Workplace {
@@ -128,7 +108,7 @@ TEST(QuorDxfConvMain, MissingModelTextLeavesAnEarlierDrawingAlone) {
 
 TEST(QuorDxfConvMain, ScratchFileThatCannotBeMadeIsReported) {
   Workplace w;
-  const TmpDirOverride noTmp((w.Path() / "missing").string());
+  const quor::test::ScopedEnvironmentVariable noTmp("TMPDIR", (w.Path() / "missing").string());
   EXPECT_EQ(w.Run(), std::vector<std::string>{" Cannot open scratch file"});
 }
 

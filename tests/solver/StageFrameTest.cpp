@@ -6,14 +6,13 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <new>
 #include <string>
 #include <thread>
 
+#include "support/TempDir.h"
+#include "support/TestFiles.h"
 #include "tessmor/PatchError.h"
-
-#include <unistd.h>
 
 namespace {
 
@@ -62,8 +61,8 @@ TEST(StageFrameTest, SegmentStoresTheCountItsBodyReturns) {
 // A poller on another thread, like the editor's progress dialog, that sees
 // DoneFlag must find the outcome stored and the stage's files complete.
 TEST(StageFrameTest, PollerThatSeesDoneFindsOutcomeAndClosedFiles) {
-  const std::filesystem::path file =
-      std::filesystem::temp_directory_path() / ("quor_stage_frame_" + std::to_string(::getpid()) + ".txt");
+  const quor::test::TempDir scratch("quor-stage-frame-");
+  const std::filesystem::path file = scratch.Path() / "stage.txt";
   const std::string content(1 << 16, 'x');
   for (int round = 0; round < 50; ++round) {
     const bool fail = round % 2 == 1;
@@ -76,8 +75,7 @@ TEST(StageFrameTest, PollerThatSeesDoneFindsOutcomeAndClosedFiles) {
       while (job.DoneFlag.load(std::memory_order_acquire) == 0) std::this_thread::yield();
       seenError = job.Error;
       seenUnknowns = job.NumberOfUnknowns;
-      std::ifstream in(file, std::ios::binary);
-      seenContent.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+      seenContent = quor::test::ReadFileIfExists(file).value_or("");
     });
     RunStage(&job, StageKind::Segment, [&](ComputeJob&) {
       std::ofstream out(file, std::ios::binary | std::ios::trunc);
@@ -90,7 +88,6 @@ TEST(StageFrameTest, PollerThatSeesDoneFindsOutcomeAndClosedFiles) {
     EXPECT_EQ(seenUnknowns, fail ? 0 : round + 1);
     EXPECT_EQ(seenContent.size(), content.size());
   }
-  std::filesystem::remove(file);
 }
 
 }  // namespace

@@ -5,9 +5,7 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
-#include <fstream>
-#include <sstream>
-
+#include "support/TestFiles.h"
 #include "support/WxTestPump.h"
 
 extern char** environ;
@@ -63,10 +61,7 @@ std::optional<int> ChildProcess::Wait(std::chrono::milliseconds limit) {
 }
 
 std::string ChildProcess::StandardError() const {
-  std::ifstream in(m_standardError);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
+  return quor::test::ReadFileIfExists(m_standardError).value_or("");
 }
 
 }  // namespace quor::viewer::test

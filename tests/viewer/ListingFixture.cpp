@@ -1,9 +1,6 @@
 #include "viewer/ListingFixture.h"
 
-#include <unistd.h>
-
 #include <cstdio>
-#include <fstream>
 #include <sstream>
 
 namespace quor::viewer::test {
@@ -36,20 +33,8 @@ std::string ListingText(const FixtureGroups& groups) {
   return out.str();
 }
 
-void WriteText(const std::filesystem::path& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-}
-
 FixtureGroups RaisedSquare() {
   return {{Square(0, 0, 100, 10)}, {Square(0, 0, 10, 0)}};
-}
-
-std::filesystem::path FreshDirectory(const std::string& name) {
-  const std::filesystem::path dir =
-      std::filesystem::temp_directory_path() / ("quor-viewer-" + name + "-" + std::to_string(getpid()));
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
-  return dir;
 }
 
 }  // namespace quor::viewer::test

@@ -12,16 +12,14 @@ using test::FixturePlate;
 
 class ListingReaderTest : public ::testing::Test {
  protected:
-  void SetUp() override { m_dir = test::FreshDirectory("reader"); }
-  void TearDown() override { std::filesystem::remove_all(m_dir); }
-
   ListingStatus Read(const std::string& text) {
     const auto path = m_dir / "plates.lst";
-    test::WriteText(path, text);
+    test::WriteFile(path, text);
     return read_plate_list(path.string(), m_store);
   }
 
-  std::filesystem::path m_dir;
+  const test::TempDir m_scratch{"quor-viewer-reader-"};
+  const std::filesystem::path m_dir = m_scratch.Path();
   PlateStore m_store;
 };
 

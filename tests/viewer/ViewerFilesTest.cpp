@@ -1,9 +1,6 @@
 // The single-instance lock and the kept window rectangle.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "viewer/ListingFixture.h"
 #include "viewer/ViewerLock.h"
 #include "viewer/WindowPlacement.h"
@@ -13,9 +10,8 @@ namespace {
 
 class ViewerFilesTest : public ::testing::Test {
  protected:
-  void SetUp() override { m_dir = test::FreshDirectory("files"); }
-  void TearDown() override { std::filesystem::remove_all(m_dir); }
-  std::filesystem::path m_dir;
+  const test::TempDir m_scratch{"quor-viewer-files-"};
+  const std::filesystem::path m_dir = m_scratch.Path();
 };
 
 TEST_F(ViewerFilesTest, SecondLockIsRefusedUntilTheFirstIsReleased) {
@@ -33,15 +29,12 @@ TEST_F(ViewerFilesTest, SecondLockIsRefusedUntilTheFirstIsReleased) {
 TEST_F(ViewerFilesTest, WindowRectRoundTripsAndKeepsDefaultsForWhatIsMissing) {
   const std::string ini = (m_dir / "QUORView.ini").string();
   ASSERT_TRUE(WriteWindowRect(ini, 10, 20, 640, 480));
-  std::ifstream in(ini);
-  std::stringstream text;
-  text << in.rdbuf();
-  EXPECT_EQ(text.str(), "10\n20\n640\n480\n");
+  EXPECT_EQ(quor::test::ReadFile(ini), "10\n20\n640\n480\n");
   const WindowRect rect = ReadWindowRect(ini);
   EXPECT_EQ(rect.x, 10.0);
   EXPECT_EQ(rect.height, 480.0);
 
-  test::WriteText(ini, "15.5 25\nnan\n400\n");
+  test::WriteFile(ini, "15.5 25\nnan\n400\n");
   const WindowRect partial = ReadWindowRect(ini);
   EXPECT_EQ(partial.x, 15.5);
   EXPECT_EQ(partial.y, 25.0);

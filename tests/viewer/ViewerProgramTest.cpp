@@ -36,16 +36,12 @@ bool Near(const wxImage& image, int x, int y, const Colour& c) {
 class ViewerProgramTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    m_dir = test::FreshDirectory("program");
     m_listing = m_dir / "raised.lst";
-    test::WriteText(m_listing, test::ListingText(test::RaisedSquare()));
+    test::WriteFile(m_listing, test::ListingText(test::RaisedSquare()));
     std::filesystem::remove(kBin / "QUORView.ini");
     ASSERT_TRUE(m_screen.Connected());
   }
-  void TearDown() override {
-    std::filesystem::remove(kBin / "QUORView.ini");
-    std::filesystem::remove_all(m_dir);
-  }
+  void TearDown() override { std::filesystem::remove(kBin / "QUORView.ini"); }
 
   std::unique_ptr<ChildProcess> Start(std::vector<std::string> arguments, const std::string& log) {
     arguments.insert(arguments.begin(), (kBin / "quorview").string());
@@ -70,7 +66,8 @@ class ViewerProgramTest : public ::testing::Test {
     quor::test::PumpEvents(50ms);
   }
 
-  std::filesystem::path m_dir;
+  const test::TempDir m_scratch{"quor-viewer-program-"};
+  const std::filesystem::path m_dir = m_scratch.Path();
   std::filesystem::path m_listing;
   test::XScreenProbe m_screen;
 };
@@ -94,7 +91,7 @@ TEST_F(ViewerProgramTest, DisplayWithoutOpenGlEndsTheProgram) {
 }
 
 TEST_F(ViewerProgramTest, CommandsSecondStartCopyAndExit) {
-  test::WriteText(kBin / "QUORView.ini", "100\n100\n640\n480\n");
+  test::WriteFile(kBin / "QUORView.ini", "100\n100\n640\n480\n");
   auto viewer = Start({m_listing.string()}, "first.err");
   ASSERT_TRUE(quor::test::PumpUntil([&] { return m_screen.FindWindow(kTitle).has_value(); }, 20s));
   const test::ScreenRect rect = *m_screen.FindWindow(kTitle);

@@ -23,12 +23,11 @@ class ViewerSceneRenderTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_EQ(m_gl.Error(), "");
-    const auto dir = test::FreshDirectory("render");
-    const auto path = dir / "raised.lst";
-    test::WriteText(path, test::ListingText(test::RaisedSquare()));
+    const test::TempDir dir("quor-viewer-render-");
+    const auto path = dir.Path() / "raised.lst";
+    test::WriteFile(path, test::ListingText(test::RaisedSquare()));
     PlateStore plates;
     ASSERT_EQ(read_plate_list(path.string(), plates), ListingStatus::Read);
-    std::filesystem::remove_all(dir);
     m_scene = std::make_unique<ViewerScene>(std::move(plates), [this] { ++m_frames; });
     m_scene->init_gl_scene();
     m_scene->reset_view();

@@ -13,6 +13,8 @@
 #include "editor/document/SettingsProfile.h"
 #include "editor/document/UpdateHintObject.h"
 #include "editor/model/CStructure.h"
+#include "support/TempDir.h"
+#include "support/TestFiles.h"
 
 namespace quor::test {
 
@@ -45,28 +47,24 @@ class CCrtanjeDocTest : public ::testing::Test {
     services.profile.WriteProfileInt(kSettingsSection, "FootprintPromptOnStartup", 0);
     manager = std::make_unique<wxDocManager>();
     new CCrtanjeDocTemplate(manager.get(), wxCLASSINFO(RecordingDocView), services.services);
-    directory = std::filesystem::path(testing::TempDir()) / "quor-doc-test";
-    std::filesystem::remove_all(directory);
-    std::filesystem::create_directories(directory);
   }
 
   void TearDown() override {
     // Closing a modified project would ask whether to save it.
     for (wxDocument* document : manager->GetDocumentsVector()) document->Modify(false);
     manager.reset();
-    std::filesystem::remove_all(directory);
   }
 
   CCrtanjeDoc* New() { return dynamic_cast<CCrtanjeDoc*>(manager->CreateDocument("", wxDOC_NEW)); }
   CCrtanjeDoc* Open(const std::filesystem::path& path) {
     return dynamic_cast<CCrtanjeDoc*>(manager->CreateDocument(path.string(), wxDOC_SILENT));
   }
-  std::string Path(const char* name) const { return (directory / name).string(); }
+  std::string Path(const char* name) const { return (directory.Path() / name).string(); }
   static void Touch(const std::string& path) { std::ofstream(path) << "result"; }
 
   FakeServices services;
   std::unique_ptr<wxDocManager> manager;
-  std::filesystem::path directory;
+  TempDir directory{"quor-doc-test-"};
 };
 
 TEST_F(CCrtanjeDocTest, TheEleventhProjectIsRefusedUntilOneCloses) {
@@ -91,8 +89,7 @@ TEST_F(CCrtanjeDocTest, ANewProjectSavesAsA189ByteFileWithTheDefaultHeader) {
   CCrtanjeDoc* document = New();
   ASSERT_NE(document, nullptr);
   ASSERT_TRUE(document->OnSaveDocument(Path("new.qlx")));
-  std::ifstream file(Path("new.qlx"), std::ios::binary);
-  const std::vector<char> bytes{std::istreambuf_iterator<char>(file), {}};
+  const std::string bytes = ReadFile(Path("new.qlx"));
   ASSERT_EQ(bytes.size(), 189u);
   EXPECT_EQ(std::string(bytes.data(), 8), std::string("QUOR\x01\x00\x06\x00", 8));
   const auto f64At = [&](std::size_t offset) {

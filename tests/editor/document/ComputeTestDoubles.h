@@ -14,7 +14,7 @@
 #include "editor/document/CSolverLibrary.h"
 #include "editor/document/ComputeServices.h"
 #include "editor/document/ComputeWindows.h"
-#include "platform/paths/TemporaryDirectory.h"
+#include "support/TempDir.h"
 
 namespace quor::test {
 
@@ -50,7 +50,7 @@ struct ComputeFixture {
   FakeServices services;
   FakeComputeWindows windows;
   CSolverLibrary library;
-  TemporaryDirectory scratch{"quor-compute-test-"};
+  TempDir scratch{"quor-compute-test-"};
   ComputeServices compute;
   RecordingEditingView view;
 };

@@ -8,6 +8,7 @@
 #include "editor/document/ResultFiles.h"
 #include "editor/document/RoundToInt.h"
 #include "platform/draw/RecordingDrawContext.h"
+#include "support/TempDir.h"
 
 namespace quor::test {
 namespace {
@@ -47,9 +48,8 @@ TEST(DocumentHelpersTest, TheBasePathCutsOnlyTheFileNamesExtension) {
 }
 
 TEST(DocumentHelpersTest, DeletingResultsRemovesEveryTouchstoneNameUpToTwentyPorts) {
-  const auto directory = std::filesystem::path(testing::TempDir()) / "quor-results";
-  std::filesystem::create_directories(directory);
-  const std::string base = (directory / "board").string();
+  const TempDir directory("quor-results-");
+  const std::string base = (directory.Path() / "board").string();
   for (const char* extension : {".lst", ".dat", ".ckt", ".y1p", ".y20", ".qlx"}) {
     std::ofstream(base + extension) << "x";
   }
@@ -60,7 +60,6 @@ TEST(DocumentHelpersTest, DeletingResultsRemovesEveryTouchstoneNameUpToTwentyPor
   EXPECT_TRUE(FileExists(base + ".qlx"));
   DeleteResultFilesAt(base, true, false);
   EXPECT_FALSE(FileExists(base + ".lst"));
-  std::filesystem::remove_all(directory);
 }
 
 }  // namespace

@@ -5,22 +5,17 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <iterator>
 #include <sstream>
 
 #include "ComputeTestDoubles.h"
 #include "editor/document/DxfExport.h"
 #include "editor/model/CStructure.h"
+#include "support/TestFiles.h"
 
 namespace quor::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Contents(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 class DxfExportTest : public ::testing::Test {
  protected:
@@ -46,8 +41,8 @@ TEST_F(DxfExportTest, TheConverterOfTheBuildWritesADrawingThatAReaderAccepts) {
   EXPECT_EQ(fixture.services.messages.shown, std::vector<std::string>{"Completed"});
   const std::string audit =
       "/usr/bin/ezdxf audit '" + target + "' > '" + fixture.Scratch("audit.txt") + "' 2>&1";
-  EXPECT_EQ(std::system(audit.c_str()), 0) << Contents(fixture.Scratch("audit.txt"));
-  EXPECT_NE(Contents(fixture.Scratch("audit.txt")).find("No errors found"), std::string::npos);
+  EXPECT_EQ(std::system(audit.c_str()), 0) << ReadFile(fixture.Scratch("audit.txt"));
+  EXPECT_NE(ReadFile(fixture.Scratch("audit.txt")).find("No errors found"), std::string::npos);
 }
 
 TEST_F(DxfExportTest, TheTargetIsReplacedOnlyByADrawingOfThisExport) {
@@ -72,7 +67,7 @@ TEST_F(DxfExportTest, TheTargetIsReplacedOnlyByADrawingOfThisExport) {
     EXPECT_EQ(DxfExport(FakeConverter(c.script), std::chrono::milliseconds(300))
                   .Run(document->GetModel(), document->GetSettings(), target),
               c.message);
-    EXPECT_EQ(Contents(target), "the user's drawing");
+    EXPECT_EQ(ReadFile(target), "the user's drawing");
   }
   EXPECT_EQ(DxfExport("/nonexistent/").Run(document->GetModel(), document->GetSettings(), target),
             "Starting quor_dxf_conv failed");
@@ -94,7 +89,7 @@ TEST_F(DxfExportTest, AConverterThatCompletesHandsOverItsDrawing) {
     if (!fs::exists(fs::path(path).parent_path())) continue;
     std::ofstream(path) << "the user's drawing";
     EXPECT_EQ(DxfExport(directory).Run(document->GetModel(), document->GetSettings(), path), "Completed");
-    EXPECT_EQ(Contents(path), modelText.str()) << path;
+    EXPECT_EQ(ReadFile(path), modelText.str()) << path;
   }
   fs::remove(elsewhere);
 }

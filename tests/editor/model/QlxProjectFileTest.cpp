@@ -15,6 +15,7 @@
 #include "platform/archive/ArchiveException.h"
 #include "platform/archive/ArchiveFile.h"
 #include "platform/error/TextError.h"
+#include "support/TempDir.h"
 
 namespace quor {
 namespace {
@@ -231,7 +232,8 @@ TEST(QlxProjectFileTest, UnknownMultiplierKeepsTheFrequencyUnit) {
 TEST(QlxProjectFileTest, ViaOnAMissingHeightFailsTheLoadAndLeavesNothing) {
   CStructure structure;
   MakeRichProject(structure);
-  const auto path = std::filesystem::temp_directory_path() / "quor_missing_layer.qlx";
+  const test::TempDir scratch("quor-missing-layer-");
+  const auto path = scratch.Path() / "missing_layer.qlx";
   SaveQlxProjectFile(path, DocumentSettings{}, structure);
   Bytes bytes = ReadArchiveFile(path);
   // The last via record's bottom height sits 12 + 1 + 8 bytes from the end.

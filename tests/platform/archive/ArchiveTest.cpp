@@ -7,6 +7,7 @@
 
 #include "platform/archive/ArchiveException.h"
 #include "platform/archive/ArchiveFile.h"
+#include "support/TempDir.h"
 
 namespace quor {
 namespace {
@@ -86,7 +87,8 @@ TEST(ArchiveTest, CountsBeyondTheRemainingDataAreRefused) {
 }
 
 TEST(ArchiveTest, FileRoundTripAndMissingFile) {
-  const auto path = std::filesystem::temp_directory_path() / "quor_archive_test.bin";
+  const test::TempDir scratch("quor-archive-test-");
+  const auto path = scratch.Path() / "archive.bin";
   const Bytes bytes{0, 1, 2, 0xFF, 0x1A, 0x0D, 0x0A};
   WriteArchiveFile(path, bytes);
   EXPECT_EQ(ReadArchiveFile(path), bytes);

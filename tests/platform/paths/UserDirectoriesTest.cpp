@@ -5,46 +5,31 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <array>
 #include <optional>
 #include <string>
 
-#include "platform/paths/TemporaryDirectory.h"
+#include "support/ScopedEnvironmentVariable.h"
+#include "support/TempDir.h"
 
 namespace quor {
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::array<const char*, 4> kVariables = {"HOME", "XDG_CONFIG_HOME", "XDG_STATE_HOME",
-                                                   "XDG_RUNTIME_DIR"};
-
-// Each case sets the variables it needs; the rest of the run sees them as they were.
 class UserDirectoriesTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    for (std::size_t i = 0; i < kVariables.size(); ++i) {
-      if (const char* value = getenv(kVariables[i])) m_saved[i] = value;
-    }
-    ASSERT_FALSE(m_work.Path().empty());
-    fs::create_directory(Home());
-    setenv("HOME", Home().c_str(), 1);
-  }
-  void TearDown() override {
-    for (std::size_t i = 0; i < kVariables.size(); ++i) {
-      if (m_saved[i])
-        setenv(kVariables[i], m_saved[i]->c_str(), 1);
-      else
-        unsetenv(kVariables[i]);
-    }
-  }
+  void SetUp() override { fs::create_directory(Home()); }
 
   fs::path Home() const { return m_work.Path() / "home"; }
   const fs::path& Work() const { return m_work.Path(); }
 
  private:
-  TemporaryDirectory m_work{"quor-paths-test-"};
-  std::array<std::optional<std::string>, kVariables.size()> m_saved;
+  const test::TempDir m_work{"quor-paths-test-"};
+  // Whatever a case sets, the rest of the run sees these as they were.
+  const test::ScopedEnvironmentVariable m_home{"HOME", Home().string()};
+  const test::ScopedEnvironmentVariable m_config{"XDG_CONFIG_HOME", std::nullopt};
+  const test::ScopedEnvironmentVariable m_state{"XDG_STATE_HOME", std::nullopt};
+  const test::ScopedEnvironmentVariable m_runtime{"XDG_RUNTIME_DIR", std::nullopt};
 };
 
 unsigned Mode(const fs::path& directory) {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/paths/TemporaryDirectory.h"
+#include "support/TempDir.h"
 
 namespace quor {
 namespace {
@@ -10,7 +10,7 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(WritableDirectory, TheDirectoryWhileItCanBeWrittenElseTheFallbackMade) {
-  const TemporaryDirectory work("quor-paths-test-");
+  const test::TempDir work("quor-paths-test-");
   const fs::path unused = work.Path() / "unused";
   EXPECT_EQ(WritableDirectory(work.Path(), unused), work.Path());
   EXPECT_FALSE(fs::exists(unused)) << "the fallback is made only when it is taken";

@@ -3,26 +3,22 @@
 #include <gtest/gtest.h>
 #include <wx/init.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "platform/profile/FileProfile.h"
 #include "platform/profile/ProfilePath.h"
+#include "support/ScopedEnvironmentVariable.h"
+#include "support/TempDir.h"
 
 namespace quor::test {
 namespace {
 
 class FileProfileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    home = std::filesystem::path(testing::TempDir()) / "quor-profile-test";
-    std::filesystem::remove_all(home);
-    setenv("XDG_CONFIG_HOME", home.c_str(), 1);
-  }
-  void TearDown() override { std::filesystem::remove_all(home); }
-
   wxInitializer wx;
-  std::filesystem::path home;
+  const TempDir scratch{"quor-profile-test-"};
+  const std::filesystem::path home = scratch.Path();
+  const ScopedEnvironmentVariable configHome{"XDG_CONFIG_HOME", home.string()};
 };
 
 TEST_F(FileProfileTest, TheFileLivesUnderXdgConfigHome) {

@@ -1,12 +1,11 @@
 #include "solver/checker/CheckerFixture.h"
 
-#include <cstdlib>
-#include <fstream>
 #include <sstream>
 
 #include "solver/CheckerStage.h"
 #include "solver/StageFrame.h"
 #include "solver/TextNumbers.h"
+#include "support/TestFiles.h"
 
 Sg1Contents ParseSg1(const std::string& text) {
   std::istringstream in(text);
@@ -28,25 +27,12 @@ Sg1Contents ParseSg1(const std::string& text) {
   return contents;
 }
 
-void CheckerFixture::SetUp() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "quor-checker-XXXXXX").string();
-  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-  m_folder = pattern;
-  m_base = m_folder / "project";
-}
-
-void CheckerFixture::TearDown() {
-  std::filesystem::remove_all(m_folder);
-}
-
 std::int32_t CheckerFixture::Check(const TestProject& project) {
   return CheckBytes(QlxBytes(project));
 }
 
 std::int32_t CheckerFixture::CheckBytes(const std::string& bytes) {
-  std::ofstream out(m_base.string() + ".qlx", std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.close();
+  quor::test::WriteFile(m_base.string() + ".qlx", bytes);
   return CheckPath(m_base);
 }
 
@@ -68,11 +54,7 @@ std::int32_t CheckerFixture::CheckPath(const std::filesystem::path& base) {
 }
 
 std::string CheckerFixture::PlateFileText() const {
-  std::ifstream in(m_base.string() + ".sg1");
-  EXPECT_TRUE(in.is_open()) << "no plate file";
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+  return quor::test::ReadFile(m_base.string() + ".sg1");
 }
 
 Sg1Contents CheckerFixture::PlateFile() const {

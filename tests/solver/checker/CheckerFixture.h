@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "solver/checker/QlxTestProject.h"
+#include "support/TempDir.h"
 #include "tessmor/ComputeJob.h"
 #include "tessmor/Polygon.h"
 
@@ -34,9 +35,6 @@ class CheckerFixture : public ::testing::Test {
   // the run wrote.
   static constexpr std::int32_t kUntouched = -7;
 
-  void SetUp() override;
-  void TearDown() override;
-
   // Writes the project, runs the checker on it and returns job.Error.
   std::int32_t Check(const TestProject& project);
   std::int32_t CheckBytes(const std::string& bytes);
@@ -46,8 +44,9 @@ class CheckerFixture : public ::testing::Test {
   std::string PlateFileText() const;
   Sg1Contents PlateFile() const;
 
-  std::filesystem::path m_folder;
-  std::filesystem::path m_base;
+  quor::test::TempDir m_scratch{"quor-checker-"};
+  const std::filesystem::path m_folder = m_scratch.Path();
+  std::filesystem::path m_base = m_folder / "project";
   ComputeJob job;
 
  private:

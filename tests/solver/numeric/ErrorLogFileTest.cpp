@@ -3,26 +3,17 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+
+#include "support/TempDir.h"
+#include "support/TestFiles.h"
 
 namespace quor::numeric {
 namespace {
 
-std::string ReadAll(const std::filesystem::path& path) {
-  std::ifstream in(path);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 TEST(ErrorLogFileTest, CreatedOnFirstMessageAndAppended) {
-  const std::filesystem::path dir =
-      std::filesystem::temp_directory_path() / ("quor-errorlog-" + std::to_string(::getpid()));
-  std::filesystem::create_directories(dir);
-  const std::filesystem::path path = dir / "error.log";
+  const test::TempDir dir("quor-errorlog-");
+  const std::filesystem::path path = dir.Path() / "error.log";
   { ErrorLogFile quiet(path); }
   EXPECT_FALSE(std::filesystem::exists(path));
   {
@@ -31,8 +22,7 @@ TEST(ErrorLogFileTest, CreatedOnFirstMessageAndAppended) {
     log.Report("second");
   }
   ErrorLogFile(path).Report("third");
-  EXPECT_EQ(ReadAll(path), "first\nsecond\nthird\n");
-  std::filesystem::remove_all(dir);
+  EXPECT_EQ(test::ReadFile(path), "first\nsecond\nthird\n");
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "solver/segment/SegmentRun.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -9,6 +8,7 @@
 #include "solver/StageFrame.h"
 #include "solver/TextNumbers.h"
 #include "solver/checker/Sg1File.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -61,18 +61,10 @@ Polygon Rectangle(double left, double bottom, double right, double top, double z
 }
 
 void SegmentRun::SetUp() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "quor-segment-XXXXXX").string();
-  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-  m_folder = pattern;
-  m_base = m_folder / "project";
   job.MinFeatureDistance = 100.0;
   job.Resolution = 1.0;
   job.Refine = 1.0;
   job.RunFlag = 1;
-}
-
-void SegmentRun::TearDown() {
-  std::filesystem::remove_all(m_folder);
 }
 
 std::int32_t SegmentRun::Segment(std::int32_t conductorCount, const std::vector<Plate>& plates) {
@@ -95,13 +87,10 @@ std::int32_t SegmentRun::SegmentPath(const std::filesystem::path& base) {
 }
 
 Listing SegmentRun::ReadListing() const {
-  std::ifstream file(ListingPath());
-  EXPECT_TRUE(file.is_open()) << "no listing";
-  std::ostringstream text;
-  text << file.rdbuf();
-  ExpectLineLengths(text.str());
+  const std::string text = quor::test::ReadFile(ListingPath());
+  ExpectLineLengths(text);
 
-  std::istringstream in(text.str());
+  std::istringstream in(text);
   Listing listing;
   EXPECT_TRUE(ReadInteger(in, listing.conductorCount));
   std::vector<std::int32_t> counts(static_cast<std::size_t>(std::max(listing.conductorCount + 1, 0)));

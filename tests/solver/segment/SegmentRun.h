@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "solver/Plate.h"
+#include "support/TempDir.h"
 #include "tessmor/ComputeJob.h"
 
 struct ListedPatch {
@@ -33,7 +34,6 @@ Polygon Rectangle(double left, double bottom, double right, double top, double z
 class SegmentRun : public ::testing::Test {
  protected:
   void SetUp() override;
-  void TearDown() override;
 
   // Writes the plate file and runs the segmentation on it; returns job.Error.
   std::int32_t Segment(std::int32_t conductorCount, const std::vector<Plate>& plates);
@@ -44,8 +44,9 @@ class SegmentRun : public ::testing::Test {
   // Fails the test on a listing that does not follow the format.
   Listing ReadListing() const;
 
-  std::filesystem::path m_folder;
-  std::filesystem::path m_base;
+  quor::test::TempDir m_scratch{"quor-segment-"};
+  const std::filesystem::path m_folder = m_scratch.Path();
+  std::filesystem::path m_base = m_folder / "project";
   ComputeJob job;
 
  private:

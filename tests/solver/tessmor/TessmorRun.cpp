@@ -2,14 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <fstream>
 #include <iterator>
 #include <sstream>
 #include <thread>
 
 #include "solver/StageFrame.h"
 #include "solver/TessmorStage.h"
+#include "support/TestFiles.h"
 
 std::vector<TestPatch> TiledRectangle(std::int32_t group, double x0, double y0, double width, double height,
                                       double z, int columns, int rows) {
@@ -46,9 +45,6 @@ std::string ListingText(std::int32_t conductorCount, const std::vector<TestPatch
 }
 
 void TessmorRun::SetUp() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "tessmor-test-XXXXXX").string();
-  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-  m_folder = pattern;
   UseBasePath(m_folder / "board");
   job.FrequencyStart = 1.0;
   job.FrequencyStop = 1.0;
@@ -58,18 +54,13 @@ void TessmorRun::SetUp() {
   job.LengthUnitMetres = 1e-5;
 }
 
-void TessmorRun::TearDown() {
-  std::error_code ignored;
-  std::filesystem::remove_all(m_folder, ignored);
-}
-
 void TessmorRun::UseBasePath(const std::filesystem::path& base) {
   m_basePath = base.string();
   job.BasePath = m_basePath.c_str();
 }
 
 void TessmorRun::WriteListing(const std::string& text) const {
-  std::ofstream(m_basePath + ".lst", std::ios::binary) << text;
+  quor::test::WriteFile(m_basePath + ".lst", text);
 }
 
 std::int32_t TessmorRun::Run() {
@@ -99,11 +90,7 @@ std::filesystem::path TessmorRun::Result(const std::string& extension) const {
 }
 
 std::optional<std::string> TessmorRun::ReadResult(const std::string& extension) const {
-  std::ifstream in(Result(extension), std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+  return quor::test::ReadFileIfExists(Result(extension));
 }
 
 std::vector<std::string> TessmorRun::FolderContents() const {

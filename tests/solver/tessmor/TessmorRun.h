@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "support/TempDir.h"
 #include "tessmor/ComputeJob.h"
 #include "tessmor/Point3.h"
 
@@ -35,7 +36,6 @@ using Matrix = std::vector<std::vector<double>>;
 class TessmorRun : public ::testing::Test {
  protected:
   void SetUp() override;
-  void TearDown() override;
 
   // Uses this folder for the listing and the results instead of the fixture's own.
   void UseBasePath(const std::filesystem::path& base);
@@ -53,7 +53,8 @@ class TessmorRun : public ::testing::Test {
   // The "B matrix [F]" block of the .dat file.
   Matrix ReadMaxwellMatrix() const;
 
-  std::filesystem::path m_folder;
+  quor::test::TempDir m_scratch{"tessmor-test-"};
+  const std::filesystem::path m_folder = m_scratch.Path();
   ComputeJob job;
 
  private:

@@ -3,7 +3,6 @@
 // layers and ten vias that fills every table.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -11,6 +10,7 @@
 #include "solver/CheckerStage.h"
 #include "solver/StageFrame.h"
 #include "solver/checker/QlxTestProject.h"
+#include "support/TempDir.h"
 #include "tessmor/ComputeJob.h"
 
 namespace {
@@ -31,9 +31,8 @@ void RunChecker(benchmark::State& state, const std::string& basePath) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string pattern = (std::filesystem::temp_directory_path() / "quor-checker-bench-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) return 1;
-  const std::filesystem::path folder = pattern;
+  const quor::test::TempDir scratch("quor-checker-bench-");
+  const std::filesystem::path& folder = scratch.Path();
   const std::filesystem::path examples = std::filesystem::path(QUOR_SOURCE_DIR) / "examples";
   std::vector<std::string> bases;
   if (std::filesystem::is_directory(examples)) {
@@ -53,6 +52,5 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
-  std::filesystem::remove_all(folder);
   return 0;
 }

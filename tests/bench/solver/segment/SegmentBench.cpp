@@ -4,7 +4,6 @@
 // and two vias whose small via walls make for a fine grid on large plates.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -12,6 +11,7 @@
 #include "solver/SegmentStage.h"
 #include "solver/StageFrame.h"
 #include "solver/checker/QlxTestProject.h"
+#include "support/TempDir.h"
 #include "tessmor/ComputeJob.h"
 
 namespace {
@@ -70,9 +70,8 @@ TestProject Board() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string pattern = (std::filesystem::temp_directory_path() / "quor-segment-bench-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) return 1;
-  const std::filesystem::path folder = pattern;
+  const quor::test::TempDir scratch("quor-segment-bench-");
+  const std::filesystem::path& folder = scratch.Path();
   const std::filesystem::path sample =
       std::filesystem::path(QUOR_SOURCE_DIR) / "examples" / "coupled_lines.qlx";
   std::filesystem::copy_file(sample, folder / "coupled_lines.qlx");
@@ -86,6 +85,5 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
-  std::filesystem::remove_all(folder);
   return 0;
 }

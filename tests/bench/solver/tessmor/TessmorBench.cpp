@@ -19,8 +19,6 @@
 #include <thread>
 #include <vector>
 
-#include <unistd.h>
-
 #include "solver/CheckerStage.h"
 #include "solver/SegmentStage.h"
 #include "solver/StageFrame.h"
@@ -29,6 +27,7 @@
 #include "solver/numeric/ErrorLogFile.h"
 #include "solver/tessmor/MomentSystem.h"
 #include "solver/tessmor/TessmorListing.h"
+#include "support/TempDir.h"
 #include "tessmor/ComputeJob.h"
 
 extern "C" void sgesv_(const std::int32_t* n, const std::int32_t* nrhs, float* a, const std::int32_t* lda,
@@ -175,10 +174,8 @@ void RunCase(const Case& run, int repetitions) {
 
 int main(int argc, char** argv) {
   const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
-  const fs::path folder = fs::temp_directory_path() / ("tessmor-bench-" + std::to_string(::getpid()));
-  fs::create_directories(folder);
-  RunCase(SampleCase(folder), repetitions);
-  RunCase(PlateCase(folder), repetitions);
-  fs::remove_all(folder);
+  const quor::test::TempDir folder("tessmor-bench-");
+  RunCase(SampleCase(folder.Path()), repetitions);
+  RunCase(PlateCase(folder.Path()), repetitions);
   return 0;
 }
