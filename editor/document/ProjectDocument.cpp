@@ -162,6 +162,11 @@ void ProjectDocument::SetModifiedAndUpdate(UpdateHint hint) {
   UpdateProjectViews(hint, nullptr);
 }
 
+void ProjectDocument::FinishDialogChange(UpdateHint hint) {
+  SetModifiedAndUpdate(hint);
+  CommitChange(false);
+}
+
 void ProjectDocument::BeginChange() {
   m_undo.SetPending(StoreModelSnapshot(*m_model));
 }

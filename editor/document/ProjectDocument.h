@@ -107,6 +107,11 @@ class ProjectDocument {
   // that throws leaves its snapshot pending, commits nothing and sends no hint.
   void ChangeModel(UpdateHint hint, Snapshot snapshot, Delivery delivery,
                    const std::function<const void*()>& change);
+  // A change that a dialog makes live while it is open: the snapshot when it
+  // opens, and on OK the modified flag, the hint to the views and the undo
+  // step. A change never finished leaves its snapshot pending, unfiled.
+  void BeginDialogChange() { BeginChange(); }
+  void FinishDialogChange(UpdateHint hint);
 
   // Edit operations. Refusals of the model throw TextError.
   CVia& AddObjectCopy(const CVia& via);
