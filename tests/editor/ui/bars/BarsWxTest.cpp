@@ -134,6 +134,80 @@ TEST_F(BarsWxTest, ASampleProjectInEveryBarFollowingTheActiveLayer) {
   EXPECT_EQ(tree.GetChildrenCount(tree.GetRootItem()), 0u);
 }
 
+TEST_F(BarsWxTest, TheLayersWindowReopensWhereItWasAndTheInfoBarSetsTheActiveLayer) {
+  layers->SetSize(420, 90, 260, 180);
+  PumpEvents();
+  const wxRect before = layers->GetRect();
+  layers->Destroy();
+  PumpEvents();
+  layers = new CDlgLayers(frame, services.profile, wxID_CLOSE);
+  EXPECT_EQ(layers->GetRect(), before);
+
+  view.activeZ = document.GetModel().GetLayers().front()->GetZ();
+  Broadcast(UpdateHint::HintViewActivated, static_cast<wxView*>(&view));
+  LayerComboBox& combo = info->GetLayerList();
+  const CLayer& top = *document.GetModel().GetLayers().back();
+  combo.SetSelection(static_cast<int>(combo.GetCount()) - 1);
+  wxCommandEvent picked(wxEVT_COMBOBOX, combo.GetId());
+  picked.SetInt(combo.GetSelection());
+  picked.SetEventObject(&combo);
+  combo.GetEventHandler()->ProcessEvent(picked);
+  EXPECT_EQ(view.activeLayerCalls, std::vector<double>{top.GetZ()});
+}
+
+wxPoint Centre(const wxTreeCtrl& tree, const wxTreeItemId& item) {
+  wxRect rect;
+  tree.GetBoundingRect(item, rect, true);
+  return rect.GetPosition() + rect.GetSize() / 2;
+}
+
+wxTreeItemId FindText(const wxTreeCtrl& tree, const wxTreeItemId& parent, const std::string& text) {
+  wxTreeItemIdValue cookie;
+  for (wxTreeItemId child = tree.GetFirstChild(parent, cookie); child.IsOk();
+       child = tree.GetNextChild(parent, cookie)) {
+    if (tree.GetItemText(child).utf8_string() == text) return child;
+    if (const wxTreeItemId found = FindText(tree, child, text); found.IsOk()) return found;
+  }
+  return wxTreeItemId();
+}
+
+TEST_F(BarsWxTest, DraggingAPolygonOntoAnotherLayerMovesIt) {
+  services.log.inspect = [this](const HintRecord& record) {
+    if (record.to == HintRecord::To::Frame) Broadcast(record.hint, record.payload);
+  };
+  Broadcast(UpdateHint::HintViewActivated, static_cast<wxView*>(&view));
+  wxTreeCtrl& tree = projectBar->GetTree().GetTree();
+  tree.ExpandAll();
+  PumpEvents();
+  const CLayer& bottom = *document.GetModel().GetLayers().front();
+  const CLayer& top = *document.GetModel().GetLayers().back();
+  const std::string dragged = "Polygon " + std::to_string(top.GetShapes().front()->id);
+  const wxTreeItemId item = FindText(tree, tree.GetRootItem(), dragged);
+  ASSERT_TRUE(item.IsOk());
+  const int topCount = top.GetShapeCount();
+
+  wxTreeEvent begin(wxEVT_TREE_BEGIN_DRAG, &tree, item);
+  begin.SetPoint(Centre(tree, item));
+  tree.GetEventHandler()->ProcessEvent(begin);
+  const auto mouse = [&tree](wxEventType type, const wxPoint& at) {
+    wxMouseEvent event(type);
+    event.SetPosition(at);
+    event.SetEventObject(&tree);
+    tree.GetEventHandler()->ProcessEvent(event);
+  };
+  // Over its own layer: no target, the "no" cursor.
+  mouse(wxEVT_MOTION, Centre(tree, FindText(tree, tree.GetRootItem(), top.GetName())));
+  EXPECT_TRUE(tree.GetCursor().IsOk());
+  // Over the other layer: highlighted; the drop moves the polygon there.
+  const wxTreeItemId target = FindText(tree, tree.GetRootItem(), bottom.GetName());
+  mouse(wxEVT_MOTION, Centre(tree, target));
+  EXPECT_FALSE(tree.GetCursor().IsOk());
+  mouse(wxEVT_LEFT_UP, Centre(tree, target));
+  EXPECT_EQ(top.GetShapeCount(), topCount - 1);
+  EXPECT_EQ(tree.GetItemParent(FindText(tree, tree.GetRootItem(), dragged)), target);
+  EXPECT_FALSE(tree.HasCapture());
+}
+
 TEST_F(BarsWxTest, OnlyAViewThatIsABarViewReachesTheBars) {
   PlainWxView plain;
   EXPECT_EQ(BarPayload(UpdateHint::HintViewActivated, static_cast<wxView*>(&plain)), nullptr);
