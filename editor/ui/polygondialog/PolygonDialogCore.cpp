@@ -185,6 +185,7 @@ std::optional<std::string> PolygonDialogCore::Ok(int conductorIndex, std::option
 
 void PolygonDialogCore::Cancel() {
   m_Polygon = m_Backup;
+  Repaint();
 }
 
 }  // namespace quor

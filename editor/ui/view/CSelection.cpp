@@ -141,6 +141,13 @@ CShape* CSelection::HitTestHandle(const Point3& point, int& handle, double toler
   return object;
 }
 
+void CSelection::EditPolygonProperties(
+    const std::function<void(CConductorPolygon& polygon, double z)>& dialog) const {
+  if (m_objects.empty() || m_objects.front()->GetType() != CShape::kConductorPolygon) return;
+  CShape& first = *m_objects.front();
+  dialog(static_cast<CConductorPolygon&>(first), first.GetZ());
+}
+
 void CSelection::RecalcBounds() {
   for (CShape* object : m_objects) {
     if (auto* polyline = dynamic_cast<CPolyline*>(object)) polyline->RecalcBounds();

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -14,6 +15,7 @@
 
 namespace quor {
 
+class CConductorPolygon;
 class CShape;
 class ProjectDocument;
 class ViewMapping;
@@ -65,6 +67,8 @@ class CSelection {
   CShape* HitTestHandle(const Point3& point, int& handle, double tolerance, double distance) const;
   // Every selected polygon recomputes its box from its nodes.
   void RecalcBounds();
+  // With a polygon selected first: the polygon dialog on it, at its height.
+  void EditPolygonProperties(const std::function<void(CConductorPolygon& polygon, double z)>& dialog) const;
 
   int GetCount() const { return static_cast<int>(m_objects.size()); }
   bool IsEmpty() const { return m_objects.empty(); }

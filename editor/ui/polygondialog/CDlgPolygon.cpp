@@ -1,0 +1,155 @@
+#include "editor/ui/polygondialog/CDlgPolygon.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/menu.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include <charconv>
+
+#include "editor/document/MessageBoxes.h"
+#include "editor/document/ProjectDocument.h"
+#include "editor/grid/GridHost.h"
+#include "editor/grid/GridMessages.h"
+#include "editor/model/CStructure.h"
+#include "editor/model/NumberFormat.h"
+
+namespace quor {
+
+namespace {
+
+// The whole text must be a whole number, as the dialog's integer exchange wants.
+std::optional<int> ReadInteger(const wxString& text) {
+  std::string digits = text.utf8_string();
+  digits.erase(0, digits.find_first_not_of(' '));
+  digits.erase(digits.find_last_not_of(' ') + 1);
+  int value = 0;
+  const char* first = digits.data() + (digits.starts_with('+') ? 1 : 0);
+  const auto result = std::from_chars(first, digits.data() + digits.size(), value);
+  if (digits.empty() || result.ec != std::errc{} || result.ptr != digits.data() + digits.size()) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+}  // namespace
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(CDlgPolygon, wxDialog)
+  EVT_CHECKBOX(CDlgPolygon::kClosedCheck, CDlgPolygon::OnClosed)
+  EVT_MENU(CDlgPolygon::kInsertBefore, CDlgPolygon::OnInsertBefore)
+  EVT_MENU(CDlgPolygon::kDeleteNode, CDlgPolygon::OnDeleteNode)
+  EVT_BUTTON(wxID_OK, CDlgPolygon::OnOK)
+  EVT_BUTTON(wxID_CANCEL, CDlgPolygon::OnCancel)
+  EVT_COMMAND(CDlgPolygon::kNodeGrid, QUOR_EVT_GRID_NOTIFY, CDlgPolygon::OnGridNotify)
+wxEND_EVENT_TABLE()
+    // clang-format on
+
+    CDlgPolygon::CDlgPolygon(wxWindow* parent, ProjectDocument& document, CConductorPolygon& polygon,
+                             double layerZ, bool newPolygon, PolygonDialogCore::ViewHooks view,
+                             MessageBoxes& messages)
+    : wxDialog(parent, wxID_ANY, "Polygon"), m_messages(messages), m_Document(document) {
+  auto* top = new wxBoxSizer(wxVERTICAL);
+  auto* fields = new wxFlexGridSizer(2, 4, 8);
+  fields->Add(new wxStaticText(this, wxID_ANY, "Conductor &index:"), 0, wxALIGN_CENTER_VERTICAL);
+  m_indexEdit = new wxTextCtrl(this, kIndexEdit);
+  fields->Add(m_indexEdit, 0, wxEXPAND);
+  fields->Add(new wxStaticText(this, wxID_ANY, "&Layer:"), 0, wxALIGN_CENTER_VERTICAL);
+  m_LayerCombo = new wxChoice(this, kLayerCombo);
+  fields->Add(m_LayerCombo, 0, wxEXPAND);
+  top->Add(fields, 0, wxEXPAND | wxALL, 8);
+  top->Add(new wxStaticText(this, wxID_ANY, "&Nodes:"), 0, wxLEFT | wxRIGHT, 8);
+  m_Grid = new grid::GridHost(this, kNodeGrid, wxDefaultPosition, wxSize(300, 220));
+  top->Add(m_Grid, 1, wxEXPAND | wxALL, 8);
+  m_ClosedCheck = new wxCheckBox(this, kClosedCheck, "&Closed");
+  top->Add(m_ClosedCheck, 0, wxLEFT | wxRIGHT, 8);
+  top->Add(CreateButtonSizer(wxOK | wxCANCEL), 0, wxEXPAND | wxALL, 8);
+  SetSizerAndFit(top);
+  m_OkButton = FindWindow(wxID_OK);
+
+  m_core = std::make_unique<PolygonDialogCore>(
+      document, polygon, layerZ, newPolygon,
+      [this](win::UINT message, win::WPARAM wParam, win::LPARAM lParam) {
+        return m_Grid->Send(message, wParam, lParam);
+      },
+      std::move(view));
+  m_core->Init(m_Grid->GetClientSize().x);
+  m_ClosedCheck->SetValue(m_core->IsClosedChecked());
+  EnableByNodeCount();
+
+  for (const auto& layer : document.GetModel().GetLayers()) {
+    m_LayerCombo->Append(wxString::FromUTF8(layer->GetName() + " - " +
+                                            FormatDouble(document.ToDisplayUnits(layer->GetZ()), 3) + " " +
+                                            document.GetUnitName()));
+    if (layer->GetZ() == layerZ) m_LayerCombo->SetSelection(static_cast<int>(m_layerHeights.size()));
+    m_layerHeights.push_back(layer->GetZ());
+  }
+  m_indexEdit->ChangeValue(std::to_string(newPolygon ? 0 : m_core->GetConductorIndex()));
+}
+
+CDlgPolygon::~CDlgPolygon() = default;
+
+void CDlgPolygon::EnableByNodeCount() {
+  m_ClosedCheck->Enable(m_core->IsClosedEnabled());
+  m_OkButton->Enable(m_core->IsOkEnabled());
+}
+
+void CDlgPolygon::OnGridNotify(wxCommandEvent& event) {
+  const auto lParam = static_cast<win::LPARAM>(event.GetExtraLong());
+  const int code = event.GetInt();
+  const int row = win::LOWORD(lParam);
+  if (code == grid::GRN_CELLDOUBLECLICK) {
+    wxMenu menu;
+    menu.Append(kInsertBefore, "&Insert before");
+    menu.Append(kDeleteNode, "&Delete node");
+    const bool onNode = m_core->IsCursorOnNode();
+    menu.Enable(kInsertBefore, onNode);
+    menu.Enable(kDeleteNode, onNode);
+    PopupMenu(&menu);
+    return;
+  }
+  m_core->OnGridNotify(code, row, win::HIWORD(lParam));
+  EnableByNodeCount();
+}
+
+void CDlgPolygon::OnClosed(wxCommandEvent&) {
+  m_core->SetClosed(m_ClosedCheck->GetValue());
+}
+
+void CDlgPolygon::OnInsertBefore(wxCommandEvent&) {
+  m_core->InsertBefore();
+  EnableByNodeCount();
+}
+
+void CDlgPolygon::OnDeleteNode(wxCommandEvent&) {
+  m_core->DeleteNode();
+  EnableByNodeCount();
+}
+
+void CDlgPolygon::OnOK(wxCommandEvent&) {
+  const std::optional<int> index = ReadInteger(m_indexEdit->GetValue());
+  if (!index) {
+    m_messages.ShowMessage("Please enter an integer.");
+    m_indexEdit->SetFocus();
+    return;
+  }
+  const int selected = m_LayerCombo->GetSelection();
+  const std::optional<double> layerZ =
+      selected == wxNOT_FOUND ? std::nullopt : std::optional<double>(m_layerHeights[selected]);
+  if (const auto failure = m_core->Ok(*index, layerZ)) {
+    m_messages.ShowMessage(*failure);
+    m_LayerCombo->SetFocus();
+    return;
+  }
+  EndModal(wxID_OK);
+}
+
+void CDlgPolygon::OnCancel(wxCommandEvent&) {
+  m_core->Cancel();
+  EndModal(wxID_CANCEL);
+}
+
+}  // namespace quor

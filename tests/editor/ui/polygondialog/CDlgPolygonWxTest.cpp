@@ -1,0 +1,130 @@
+// The Polygon dialog on wx, driven as the grid and a user would drive it:
+// a node edited live, OK filing one undo step, Cancel putting it back.
+#include <gtest/gtest.h>
+
+#include <wx/app.h>
+#include <wx/textctrl.h>
+
+#include <functional>
+
+#include "DocumentBuilders.h"
+#include "editor/grid/GridCellRef.h"
+#include "editor/grid/GridHost.h"
+#include "editor/grid/GridMessages.h"
+#include "editor/grid/GridWndProc.h"
+#include "editor/model/CStructure.h"
+#include "editor/ui/polygondialog/CDlgPolygon.h"
+#include "platform/win/WindowSystem.h"
+#include "support/WxTestPump.h"
+
+namespace quor::test {
+namespace {
+
+CDlgPolygon* OpenPolygonDialog() {
+  for (wxWindow* window : wxTopLevelWindows) {
+    if (auto* dialog = dynamic_cast<CDlgPolygon*>(window); dialog && dialog->IsModal()) return dialog;
+  }
+  return nullptr;
+}
+
+void WhenDialogShows(std::function<void(CDlgPolygon&)> act, int triesLeft = 200) {
+  wxTheApp->CallAfter([act = std::move(act), triesLeft]() mutable {
+    if (CDlgPolygon* dialog = OpenPolygonDialog()) {
+      act(*dialog);
+    } else if (triesLeft > 0) {
+      wxMilliSleep(10);
+      WhenDialogShows(std::move(act), triesLeft - 1);
+    }
+  });
+}
+
+// Types into a cell and ends the edit, as the grid reports it.
+void EditCell(CDlgPolygon& dialog, int row, int column, const char* text) {
+  grid::GridCellRef ref;
+  grid::SetGridCellRef(ref, row, column);
+  dialog.Grid().Send(grid::GRM_SETCELLTEXT, reinterpret_cast<win::WPARAM>(&ref),
+                     reinterpret_cast<win::LPARAM>(text));
+  wxCommandEvent finished(QUOR_EVT_GRID_NOTIFY, CDlgPolygon::kNodeGrid);
+  finished.SetInt(grid::GRN_EDITFINISHED);
+  finished.SetExtraLong(win::MAKELPARAM(static_cast<win::WORD>(row), static_cast<win::WORD>(column)));
+  dialog.GetEventHandler()->ProcessEvent(finished);
+}
+
+void Press(CDlgPolygon& dialog, int id) {
+  wxCommandEvent event(wxEVT_BUTTON, id);
+  dialog.GetEventHandler()->ProcessEvent(event);
+}
+
+class CDlgPolygonWxTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { grid::RegisterGridClass(win::ThreadWindowSystem()); }
+
+  CConductorPolygon& AddTriangle() {
+    CConductorPolygon triangle;
+    for (const auto& [x, y] : {std::pair{0.0, 0.0}, {254.0, 0.0}, {254.0, 508.0}})
+      triangle.AddNode({x, y, 0.0});
+    triangle.SetClosed(true);
+    return document->AddObjectCopyAt(0.0, triangle);
+  }
+
+  int Run(CConductorPolygon& polygon) {
+    CDlgPolygon dialog(
+        nullptr, *document, polygon, 0.0, false,
+        PolygonDialogCore::ViewHooks{[this](int node) { highlighted = node; }, [this] { ++repaints; }},
+        services.messages);
+    return dialog.ShowModal();
+  }
+
+  FakeServices services;
+  std::unique_ptr<FakeProjectDocument> document = NewProject(services);
+  int highlighted = -2;
+  int repaints = 0;
+};
+
+TEST_F(CDlgPolygonWxTest, EditingANodeIsOneUndoStep) {
+  CConductorPolygon& triangle = AddTriangle();
+  const std::size_t undoSteps = document->UndoCount();
+  double liveX = -1;
+  WhenDialogShows([&](CDlgPolygon& dialog) {
+    EditCell(dialog, 1, 1, "50");
+    liveX = triangle.GetNodes().GetAt(0)->x;
+    auto* index = dynamic_cast<wxTextCtrl*>(dialog.FindWindow(CDlgPolygon::kIndexEdit));
+    index->SetValue("1.5");
+    Press(dialog, wxID_OK);
+    index->SetValue("4");
+    Press(dialog, wxID_OK);
+  });
+  services.hints.clear();
+  EXPECT_EQ(Run(triangle), wxID_OK);
+
+  EXPECT_DOUBLE_EQ(liveX, 50 * 2.54);
+  EXPECT_GT(repaints, 0);
+  EXPECT_EQ(services.messages.shown, std::vector<std::string>{"Please enter an integer."});
+  EXPECT_EQ(triangle.conductorIndex, 4u);
+  EXPECT_TRUE(triangle.IsClosed());
+  EXPECT_EQ(document->UndoCount(), undoSteps + 1);
+  ASSERT_FALSE(services.hints.empty());
+  EXPECT_EQ(services.hints.back().hint, UpdateHint::HintPolygonEdited);
+
+  document->Undo();
+  const CConductorPolygon& restored = *document->GetModel().GetLayerByIndex(0).GetShapes().back();
+  EXPECT_DOUBLE_EQ(restored.GetNodes().GetAt(0)->x, 0);
+  EXPECT_EQ(restored.conductorIndex, 0u);
+}
+
+TEST_F(CDlgPolygonWxTest, CancelPutsThePolygonBack) {
+  CConductorPolygon& triangle = AddTriangle();
+  const std::size_t undoSteps = document->UndoCount();
+  WhenDialogShows([&](CDlgPolygon& dialog) {
+    EditCell(dialog, 4, 2, "7");
+    EXPECT_EQ(triangle.GetNodes().GetCount(), 4);
+    Press(dialog, wxID_CANCEL);
+  });
+  EXPECT_EQ(Run(triangle), wxID_CANCEL);
+  EXPECT_EQ(triangle.GetNodes().GetCount(), 3);
+  EXPECT_TRUE(triangle.IsClosed());
+  EXPECT_EQ(document->UndoCount(), undoSteps);
+}
+
+}  // namespace
+}  // namespace quor::test
