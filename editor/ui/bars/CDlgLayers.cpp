@@ -24,7 +24,15 @@ struct Column {
   const char* title;
   int width;
 };
-constexpr Column kColumns[] = {{"", 18}, {"", 18}, {"", 18}, {"Layer", 80}, {"Er", 40}, {"Z", 40}};
+// The icon columns are 18 pixels plus the margins the list keeps inside each
+// cell, so that their 16-pixel pictures show whole.
+constexpr int kCellMargins = 8;
+constexpr Column kColumns[] = {{"", 18 + kCellMargins},
+                               {"", 18 + kCellMargins},
+                               {"", 18 + kCellMargins},
+                               {"Layer", 80},
+                               {"Er", 40},
+                               {"Z", 40}};
 
 wxColour ToColour(COLORREF colour) {
   return wxColour(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
