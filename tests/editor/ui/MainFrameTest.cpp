@@ -13,6 +13,8 @@
 #include "editor/ui/CMainFrame.h"
 #include "editor/ui/CommandIds.h"
 #include "editor/ui/WindowPlacement.h"
+#include "editor/ui/bars/CInfoBar.h"
+#include "editor/ui/bars/CProjectBar.h"
 #include "platform/profile/FileProfile.h"
 #include "support/WxTestPump.h"
 
@@ -96,6 +98,35 @@ TEST_F(MainFrameTest, BarsHearHintsInTheirOrderAndTheLayersWindowOnlyWhileShown)
   EXPECT_EQ(log[0].bar, "info");
   frame->SetHintReceiver(CMainFrame::HintSlot::LayersWindow, nullptr);
   frame->SetHintReceiver(CMainFrame::HintSlot::InfoBar, nullptr);
+}
+
+TEST_F(MainFrameTest, TheViewCommandsShowAndHideTheBars) {
+  CreateMainFrame();
+  const auto command = [this](int id) {
+    wxCommandEvent event(wxEVT_MENU, id);
+    frame->GetEventHandler()->ProcessEvent(event);
+  };
+  ASSERT_NE(frame->GetLayersWindow(), nullptr);
+  command(cmd::kViewLayers);
+  EXPECT_FALSE(frame->IsShowLayers());
+  EXPECT_EQ(frame->GetLayersWindow(), nullptr);
+  command(cmd::kViewLayers);
+  EXPECT_NE(frame->GetLayersWindow(), nullptr);
+
+  ASSERT_TRUE(frame->IsShowProjectBar());
+  command(cmd::kViewProjectBar);
+  EXPECT_FALSE(frame->IsShowProjectBar());
+  EXPECT_FALSE(frame->GetProjectBar()->IsShown());
+  command(cmd::kViewProjectBar);
+  EXPECT_TRUE(frame->GetProjectBar()->IsShown());
+  command(cmd::kProjectBarClose);
+  EXPECT_FALSE(frame->IsShowProjectBar());
+
+  command(cmd::kViewInfoBar);
+  EXPECT_FALSE(frame->GetInfoBar()->IsShown());
+  DestroyMainFrame();
+  EXPECT_EQ(profile->GetProfileInt("Settings", "ShowProjectBar", 1), 0);
+  EXPECT_EQ(profile->GetProfileInt("Settings", "ShowLayers", 0), 1);
 }
 
 TEST_F(MainFrameTest, ClipboardOutlivesItsProjectAndPastesIntoAnother) {
