@@ -8,6 +8,7 @@
 #include "editor/document/CSolverLibrary.h"
 #include "editor/document/ComputeServices.h"
 #include "editor/document/DocumentServices.h"
+#include "editor/document/EditSettings.h"
 #include "editor/document/ProgramDirectory.h"
 #include "editor/grid/GridWndProc.h"
 #include "editor/ui/CAboutDlg.h"
@@ -40,6 +41,7 @@ void ShowStartupMessage(const char* text) {
 wxBEGIN_EVENT_TABLE(CCrtanjeApp, wxApp)
   EVT_MENU(cmd::kAppAbout, CCrtanjeApp::OnAppAbout)
   EVT_MENU(cmd::kHelpContents, CCrtanjeApp::OnHelpContents)
+  EVT_MENU(cmd::kProjectSettings, CCrtanjeApp::OnSettings)
 wxEND_EVENT_TABLE()
     // clang-format on
 
@@ -138,6 +140,10 @@ void CCrtanjeApp::OnAppAbout(wxCommandEvent&) {
 void CCrtanjeApp::OnHelpContents(wxCommandEvent&) {
   wxMessageBox("No help is available for QUOR on this system.", kTitle, wxOK | wxICON_INFORMATION,
                GetTopWindow());
+}
+
+void CCrtanjeApp::OnSettings(wxCommandEvent&) {
+  EditSettings(nullptr, m_dialogs, *m_profile);
 }
 
 }  // namespace quor

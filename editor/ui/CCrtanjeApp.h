@@ -10,7 +10,8 @@
 
 #include "editor/document/WxComputeWindows.h"
 #include "editor/document/WxMessageBoxes.h"
-#include "editor/ui/PendingDocumentDialogs.h"
+#include "editor/ui/dialogs/WxDialogMessages.h"
+#include "editor/ui/dialogs/WxDocumentDialogs.h"
 
 class wxCmdLineParser;
 class wxDocManager;
@@ -39,12 +40,15 @@ class CCrtanjeApp : public wxApp {
   bool CreateMainFrame();
   void OnAppAbout(wxCommandEvent& event);
   void OnHelpContents(wxCommandEvent& event);
+  // Settings with no project open: only the profile's defaults change.
+  void OnSettings(wxCommandEvent& event);
 
   wxString m_fileToOpen;
   std::unique_ptr<SingleInstance> m_instance;
   std::unique_ptr<FileProfile> m_profile;
   WxMessageBoxes m_messages;
-  PendingDocumentDialogs m_dialogs{m_messages};
+  WxDialogMessages m_dialogMessages{m_messages};
+  WxDocumentDialogs m_dialogs{m_dialogMessages};
   WxComputeWindows m_computeWindows;
   std::unique_ptr<ComputeServices> m_compute;
   std::unique_ptr<DocumentServices> m_services;

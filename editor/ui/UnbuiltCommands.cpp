@@ -18,8 +18,6 @@ constexpr int kUnbuilt[] = {
     cmd::kProjectNewLayer, cmd::kProjectNewPolygon, cmd::kProjectNewVia, cmd::kProjectFootprint,
     cmd::kObjectIndex,
     cmd::kPolygonProperties, cmd::kViaProperties,
-    // The document handles these, but the dialogs they open are not built yet.
-    cmd::kProjectMetallization, cmd::kProjectSettings,
     // Project windows are tabs here: there is nothing to cascade, tile or arrange.
     cmd::kWindowCascade, cmd::kWindowTile, cmd::kWindowArrange,
 };

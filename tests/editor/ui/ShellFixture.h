@@ -16,7 +16,8 @@
 #include "editor/document/DocumentServices.h"
 #include "editor/document/MessageBoxes.h"
 #include "editor/ui/BarHintReceiver.h"
-#include "editor/ui/PendingDocumentDialogs.h"
+#include "editor/ui/dialogs/WxDialogMessages.h"
+#include "editor/ui/dialogs/WxDocumentDialogs.h"
 #include "platform/profile/FileProfile.h"
 
 class wxDocument;
@@ -77,7 +78,8 @@ class ShellFixture : public ::testing::Test {
   std::filesystem::path directory;
   std::unique_ptr<FileProfile> profile;
   RecordingMessages messages;
-  PendingDocumentDialogs dialogs{messages};
+  WxDialogMessages dialogMessages{messages};
+  WxDocumentDialogs dialogs{dialogMessages};
   std::unique_ptr<DocumentServices> services;
   std::unique_ptr<wxDocManager> manager;
   CMainFrame* frame = nullptr;
