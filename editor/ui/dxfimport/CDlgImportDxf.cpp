@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "editor/document/MessageBoxes.h"
-#include "editor/grid/GridCellRef.h"
 #include "editor/grid/GridHost.h"
 #include "editor/grid/GridMessages.h"
 #include "editor/ui/dxfimport/ImportDxfRows.h"
+#include "editor/ui/polygondialog/GridCellAccess.h"
 
 namespace quor {
 
@@ -29,11 +29,6 @@ constexpr int kZWidth = 60;
 // The name column takes what the other three leave of the grid's width.
 constexpr int kFixedColumnsWidth = 140;
 constexpr int kRowHeight = 18;
-
-win::WPARAM Cell(GridCellRef& ref, int row, int column) {
-  SetGridCellRef(ref, row, column);
-  return reinterpret_cast<win::WPARAM>(&ref);
-}
 
 }  // namespace
 
@@ -82,31 +77,26 @@ bool CDlgImportDxf::TransferDataToWindow() {
   m_Grid->Send(GRM_SETCOLUMNWIDTH, kErColumn, kErWidth);
   m_Grid->Send(GRM_SETCOLUMNWIDTH, kZColumn, kZWidth);
   m_Grid->Send(GRM_SETCOLUMNWIDTH, kNameColumn, std::max(0, m_Grid->GetClientSize().x - kFixedColumnsWidth));
-  GridCellRef ref;
-  m_Grid->Send(GRM_SETCELLTEXT, Cell(ref, 0, kNameColumn), reinterpret_cast<win::LPARAM>("Layer name"));
-  m_Grid->Send(GRM_SETCELLTEXT, Cell(ref, 0, kErColumn), reinterpret_cast<win::LPARAM>("Er"));
+  SetGridCellText(Sender(), 0, kNameColumn, "Layer name");
+  SetGridCellText(Sender(), 0, kErColumn, "Er");
   SetZHeading(*ImportDxfZHeading(m_Unit));
   m_Grid->Send(GRM_SETCOLUMNKIND, kNameColumn, kKindText);
   m_Grid->Send(GRM_SETCOLUMNKIND, kErColumn, kKindNumber);
   m_Grid->Send(GRM_SETCOLUMNKIND, kZColumn, kKindNumber);
   for (int i = 0; i < m_LayerCount; ++i) {
-    m_Grid->Send(GRM_SETCELLTEXT, Cell(ref, i + 1, kNameColumn),
-                 reinterpret_cast<win::LPARAM>(m_values->names[i].c_str()));
+    SetGridCellText(Sender(), i + 1, kNameColumn, m_values->names[i]);
   }
   return true;
 }
 
-void CDlgImportDxf::SetZHeading(const std::string& text) {
-  GridCellRef ref;
-  m_Grid->Send(GRM_SETCELLTEXT, Cell(ref, 0, kZColumn), reinterpret_cast<win::LPARAM>(text.c_str()));
+GridSend CDlgImportDxf::Sender() const {
+  return [grid = m_Grid](win::UINT message, win::WPARAM wParam, win::LPARAM lParam) {
+    return grid->Send(message, wParam, lParam);
+  };
 }
 
-std::string CDlgImportDxf::CellText(int row, int column) const {
-  GridCellRef ref;
-  std::string text;
-  // An absent cell answers -1 and leaves the text empty.
-  m_Grid->Send(GRM_GETCELLTEXT, Cell(ref, row, column), reinterpret_cast<win::LPARAM>(&text));
-  return text;
+void CDlgImportDxf::SetZHeading(const std::string& text) {
+  SetGridCellText(Sender(), 0, kZColumn, text);
 }
 
 void CDlgImportDxf::OnUnitChange(wxCommandEvent&) {
@@ -122,7 +112,8 @@ void CDlgImportDxf::OnUnitChange(wxCommandEvent&) {
 void CDlgImportDxf::OnOK(wxCommandEvent&) {
   std::vector<ImportDxfRow> rows;
   for (int r = 1; r <= m_LayerCount; ++r) {
-    rows.push_back({CellText(r, kNameColumn), CellText(r, kErColumn), CellText(r, kZColumn)});
+    rows.push_back({GetGridCellText(Sender(), r, kNameColumn), GetGridCellText(Sender(), r, kErColumn),
+                    GetGridCellText(Sender(), r, kZColumn)});
   }
   if (const auto failure = CheckImportDxfRows(rows, *m_values)) {
     m_messages.ShowMessage(*failure);

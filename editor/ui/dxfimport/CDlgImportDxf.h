@@ -6,6 +6,7 @@
 #include <wx/dialog.h>
 
 #include "editor/ui/dxfimport/ImportDxfLayerValues.h"
+#include "editor/ui/polygondialog/GridCellAccess.h"
 
 class wxChoice;
 
@@ -36,7 +37,7 @@ class CDlgImportDxf : public wxDialog {
   void OnOK(wxCommandEvent& event);
   void OnGridNotify(wxCommandEvent& event);
   void SetZHeading(const std::string& text);
-  std::string CellText(int row, int column) const;
+  GridSend Sender() const;
 
   MessageBoxes& m_messages;
   ImportDxfLayerValues* m_values = nullptr;

@@ -30,19 +30,11 @@ PolygonDialogCore::PolygonDialogCore(ProjectDocument& document, CConductorPolygo
 }
 
 std::string PolygonDialogCore::CellText(int row, int column) const {
-  grid::GridCellRef ref;
-  grid::SetGridCellRef(ref, row, column);
-  std::string text;
-  // A cell the grid does not hold reads as empty.
-  m_grid(grid::GRM_GETCELLTEXT, reinterpret_cast<win::WPARAM>(&ref), reinterpret_cast<win::LPARAM>(&text));
-  return text;
+  return GetGridCellText(m_grid, row, column);
 }
 
 void PolygonDialogCore::SetCellText(int row, int column, const std::string& text) {
-  grid::GridCellRef ref;
-  grid::SetGridCellRef(ref, row, column);
-  m_grid(grid::GRM_SETCELLTEXT, reinterpret_cast<win::WPARAM>(&ref),
-         reinterpret_cast<win::LPARAM>(text.c_str()));
+  SetGridCellText(m_grid, row, column, text);
 }
 
 void PolygonDialogCore::ShowRow(int row) {

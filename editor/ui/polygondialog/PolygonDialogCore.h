@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "editor/model/CConductorPolygon.h"
-#include "platform/win/WinTypes.h"
+#include "editor/ui/polygondialog/GridCellAccess.h"
 
 namespace quor {
 
@@ -18,8 +18,6 @@ class ProjectDocument;
 
 class PolygonDialogCore {
  public:
-  // Sends a message to the grid control of the dialog.
-  using GridSend = std::function<win::LRESULT(win::UINT, win::WPARAM, win::LPARAM)>;
   struct ViewHooks {
     // The node the view marks (-1: none).
     std::function<void(int node)> highlight;

@@ -21,6 +21,7 @@
 #include "editor/ui/dxfimport/CDlgImportDxf.h"
 #include "editor/ui/dxfimport/DxfTestDrawing.h"
 #include "editor/ui/dxfimport/FileImport.h"
+#include "editor/ui/dxfimport/ModalDialogDriver.h"
 #include "platform/win/WindowSystem.h"
 #include "support/WxTestPump.h"
 
@@ -39,13 +40,6 @@ wxIMPLEMENT_DYNAMIC_CLASS(ImportTestView, wxView);
 namespace {
 
 namespace fs = std::filesystem;
-
-CDlgImportDxf* OpenImportDialog() {
-  for (wxWindow* window : wxTopLevelWindows) {
-    if (auto* dialog = dynamic_cast<CDlgImportDxf*>(window); dialog && dialog->IsModal()) return dialog;
-  }
-  return nullptr;
-}
 
 void SetCell(CDlgImportDxf& dialog, int row, int column, const char* text) {
   grid::GridCellRef ref;
@@ -67,18 +61,6 @@ void Press(wxWindow& window, wxEventType type, int id) {
   wxCommandEvent event(type, id);
   event.SetEventObject(&window);
   window.GetEventHandler()->ProcessEvent(event);
-}
-
-// Runs `fill` on the dialog once it is shown modally, from inside its loop.
-void WhenDialogShows(std::function<void(CDlgImportDxf&)> fill, int triesLeft = 200) {
-  wxTheApp->CallAfter([fill = std::move(fill), triesLeft]() mutable {
-    if (CDlgImportDxf* dialog = OpenImportDialog()) {
-      fill(*dialog);
-    } else if (triesLeft > 0) {
-      wxMilliSleep(10);
-      WhenDialogShows(std::move(fill), triesLeft - 1);
-    }
-  });
 }
 
 class FileImportWxTest : public ::testing::Test {
@@ -120,7 +102,7 @@ class FileImportWxTest : public ::testing::Test {
 TEST_F(FileImportWxTest, TheDialogsRowsBecomeTheNewProjectsLayers) {
   const std::string path = Write("board.dxf");
   std::vector<std::string> namesShown;
-  WhenDialogShows([&](CDlgImportDxf& dialog) {
+  WhenDialogShows<CDlgImportDxf>([&](CDlgImportDxf& dialog) {
     namesShown = {GetCell(dialog, 1, 1), GetCell(dialog, 2, 1)};
     // OK with empty cells keeps the dialog open and says why.
     Press(dialog, wxEVT_BUTTON, wxID_OK);
@@ -156,7 +138,7 @@ TEST_F(FileImportWxTest, TheDialogsRowsBecomeTheNewProjectsLayers) {
 
 TEST_F(FileImportWxTest, CancelOpensNothingAndAnUpperCaseExtensionIsRefused) {
   const std::string path = Write("board.dxf");
-  WhenDialogShows([](CDlgImportDxf& dialog) { Press(dialog, wxEVT_BUTTON, wxID_CANCEL); });
+  WhenDialogShows<CDlgImportDxf>([](CDlgImportDxf& dialog) { Press(dialog, wxEVT_BUTTON, wxID_CANCEL); });
   ImportDxfFile(path, nullptr, *manager, messages);
   EXPECT_TRUE(manager->GetDocumentsVector().empty());
   EXPECT_FALSE(fs::exists(directory / "board.qlx"));

@@ -13,30 +13,13 @@
 #include "editor/grid/GridMessages.h"
 #include "editor/grid/GridWndProc.h"
 #include "editor/model/CStructure.h"
+#include "editor/ui/dxfimport/ModalDialogDriver.h"
 #include "editor/ui/polygondialog/CDlgPolygon.h"
 #include "platform/win/WindowSystem.h"
 #include "support/WxTestPump.h"
 
 namespace quor::test {
 namespace {
-
-CDlgPolygon* OpenPolygonDialog() {
-  for (wxWindow* window : wxTopLevelWindows) {
-    if (auto* dialog = dynamic_cast<CDlgPolygon*>(window); dialog && dialog->IsModal()) return dialog;
-  }
-  return nullptr;
-}
-
-void WhenDialogShows(std::function<void(CDlgPolygon&)> act, int triesLeft = 200) {
-  wxTheApp->CallAfter([act = std::move(act), triesLeft]() mutable {
-    if (CDlgPolygon* dialog = OpenPolygonDialog()) {
-      act(*dialog);
-    } else if (triesLeft > 0) {
-      wxMilliSleep(10);
-      WhenDialogShows(std::move(act), triesLeft - 1);
-    }
-  });
-}
 
 // Types into a cell and ends the edit, as the grid reports it.
 void EditCell(CDlgPolygon& dialog, int row, int column, const char* text) {
@@ -85,7 +68,7 @@ TEST_F(CDlgPolygonWxTest, EditingANodeIsOneUndoStep) {
   CConductorPolygon& triangle = AddTriangle();
   const std::size_t undoSteps = document->UndoCount();
   double liveX = -1;
-  WhenDialogShows([&](CDlgPolygon& dialog) {
+  WhenDialogShows<CDlgPolygon>([&](CDlgPolygon& dialog) {
     EditCell(dialog, 1, 1, "50");
     liveX = triangle.GetNodes().GetAt(0)->x;
     auto* index = dynamic_cast<wxTextCtrl*>(dialog.FindWindow(CDlgPolygon::kIndexEdit));
@@ -115,7 +98,7 @@ TEST_F(CDlgPolygonWxTest, EditingANodeIsOneUndoStep) {
 TEST_F(CDlgPolygonWxTest, CancelPutsThePolygonBack) {
   CConductorPolygon& triangle = AddTriangle();
   const std::size_t undoSteps = document->UndoCount();
-  WhenDialogShows([&](CDlgPolygon& dialog) {
+  WhenDialogShows<CDlgPolygon>([&](CDlgPolygon& dialog) {
     EditCell(dialog, 4, 2, "7");
     EXPECT_EQ(triangle.GetNodes().GetCount(), 4);
     Press(dialog, wxID_CANCEL);
