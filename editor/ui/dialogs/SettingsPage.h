@@ -6,6 +6,7 @@
 #include <wx/panel.h>
 
 #include <optional>
+#include <utility>
 
 #include "editor/ui/dialogs/CheckFailure.h"
 #include "editor/ui/dialogs/UnitsPageValues.h"
