@@ -7,8 +7,8 @@
 
 #include "batchrun/KernelLogFile.h"
 #include "batchrun/ListingPath.h"
-#include "batchrun/SharedLibrary.h"
 #include "editor/document/errors/ComputeErrorTable.h"
+#include "platform/library/SharedLibrary.h"
 #include "tessmor/Tessmor.h"
 
 namespace quor {

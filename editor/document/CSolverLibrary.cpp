@@ -1,7 +1,5 @@
 #include "editor/document/CSolverLibrary.h"
 
-#include <dlfcn.h>
-
 #include "editor/document/ProgramDirectory.h"
 #include "platform/error/TextError.h"
 
@@ -13,13 +11,12 @@ CSolverLibrary& CSolverLibrary::Instance() {
   return library;
 }
 
-CSolverLibrary::CSolverLibrary(const std::string& path)
-    : m_module(dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) {}
+CSolverLibrary::CSolverLibrary(const std::string& path) : m_module(path) {}
 
 CSolverLibrary::~CSolverLibrary() = default;
 
 void* CSolverLibrary::GetProcAddress(const char* name) const {
-  return IsLoaded() ? dlsym(m_module.get(), name) : nullptr;
+  return m_module.Symbol(name);
 }
 
 StageExport CSolverLibrary::GetStage(const char* name) const {
@@ -45,10 +42,6 @@ bool CSolverLibrary::Checker(ComputeJob* job) const {
 int CSolverLibrary::Subtract(const ::Polygon* a, const ::Polygon* b, ::Point3* out, std::int32_t* count,
                              double tolerance) const {
   return Require<SubtractExport>("Subtract")(a, b, out, count, tolerance);
-}
-
-void CSolverLibrary::ModuleCloser::operator()(void* module) const {
-  dlclose(module);
 }
 
 }  // namespace quor

@@ -5,9 +5,9 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <string>
 
+#include "platform/library/SharedLibrary.h"
 #include "tessmor/Tessmor.h"
 
 namespace quor {
@@ -23,7 +23,7 @@ class CSolverLibrary {
   CSolverLibrary& operator=(const CSolverLibrary&) = delete;
 
   // False when the library could not be loaded; the editor does not start then.
-  bool IsLoaded() const { return m_module != nullptr; }
+  bool IsLoaded() const { return m_module.Loaded(); }
   // The address of an export, looked up anew; null when the library has none.
   void* GetProcAddress(const char* name) const;
   // Segment or Tessmor, for a worker thread; null when the library has none.
@@ -41,13 +41,10 @@ class CSolverLibrary {
   static std::string MissingExportText(const char* name);
 
  private:
-  struct ModuleCloser {
-    void operator()(void* module) const;
-  };
   template <typename Export>
   Export Require(const char* name) const;
 
-  std::unique_ptr<void, ModuleCloser> m_module;
+  SharedLibrary m_module;
 };
 
 }  // namespace quor

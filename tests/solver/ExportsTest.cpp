@@ -1,6 +1,5 @@
 // The built libTessmor.so as its callers see it: loaded at run time, its
 // entry points looked up by name.
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -11,24 +10,20 @@
 #include <string>
 
 #include "TestPolygons.h"
+#include "platform/library/SharedLibrary.h"
 #include "tessmor/Tessmor.h"
 
 namespace {
 
 const std::string kLibraryPath = std::string(QUOR_BIN_DIR) + "/" + kTessmorLibraryName;
 
-struct LibraryCloser {
-  void operator()(void* handle) const { dlclose(handle); }
-};
-using LibraryHandle = std::unique_ptr<void, LibraryCloser>;
-
 struct PipeCloser {
   void operator()(FILE* pipe) const { pclose(pipe); }
 };
 
 template <class Function>
-Function Lookup(void* library, const char* name) {
-  return reinterpret_cast<Function>(dlsym(library, name));
+Function Lookup(const quor::SharedLibrary& library, const char* name) {
+  return reinterpret_cast<Function>(library.Symbol(name));
 }
 
 TEST(ExportsTest, TheLibraryExportsExactlyItsFiveEntryPoints) {
@@ -48,15 +43,12 @@ TEST(ExportsTest, TheLibraryExportsExactlyItsFiveEntryPoints) {
 
 class LoadedLibraryTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    m_library.reset(dlopen(kLibraryPath.c_str(), RTLD_NOW | RTLD_LOCAL));
-    ASSERT_TRUE(m_library) << dlerror();
-  }
-  LibraryHandle m_library;
+  void SetUp() override { ASSERT_TRUE(m_library.Loaded()) << kLibraryPath; }
+  const quor::SharedLibrary m_library{kLibraryPath};
 };
 
 TEST_F(LoadedLibraryTest, SubtractThroughTheLoadedLibrary) {
-  const auto subtract = Lookup<SubtractExport>(m_library.get(), "Subtract");
+  const auto subtract = Lookup<SubtractExport>(m_library, "Subtract");
   ASSERT_NE(subtract, nullptr);
   const Polygon outer = Square(0, 0, 10);
   const Polygon inner = Square(4, 4, 2);
@@ -76,7 +68,7 @@ TEST_F(LoadedLibraryTest, SubtractThroughTheLoadedLibrary) {
 // Whatever a stage makes of a project that is not there, it must not be success.
 TEST_F(LoadedLibraryTest, StagesOnAMissingProjectReportAFailure) {
   for (const char* name : {"Checker", "Segment", "Tessmor"}) {
-    const auto stage = Lookup<StageExport>(m_library.get(), name);
+    const auto stage = Lookup<StageExport>(m_library, name);
     ASSERT_NE(stage, nullptr) << name;
     ComputeJob job;
     job.BasePath = "/nonexistent/quor/project";

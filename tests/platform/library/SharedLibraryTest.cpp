@@ -1,4 +1,4 @@
-#include "batchrun/SharedLibrary.h"
+#include "platform/library/SharedLibrary.h"
 
 #include <gtest/gtest.h>
 
@@ -8,15 +8,18 @@ namespace quor {
 namespace {
 
 TEST(SharedLibrary, LoadsByAbsolutePathOnly) {
-  const SharedLibrary library{std::filesystem::path(FAKE_TESSMOR)};
+  const SharedLibrary library{std::filesystem::path(LOADABLE_MODULE)};
   ASSERT_TRUE(library.Loaded());
-  EXPECT_NE(library.Symbol("Tessmor"), nullptr);
+  const auto answer = reinterpret_cast<int (*)()>(library.Symbol("QuorLoadableAnswer"));
+  ASSERT_NE(answer, nullptr);
+  EXPECT_EQ(answer(), 42);
   EXPECT_EQ(library.Symbol("NoSuchExport"), nullptr);
   // A program that cannot find its own directory asks for a relative name.
-  const std::filesystem::path relative = std::filesystem::relative(FAKE_TESSMOR);
+  const std::filesystem::path relative = std::filesystem::relative(LOADABLE_MODULE);
   ASSERT_TRUE(relative.is_relative());
   EXPECT_FALSE(SharedLibrary(relative).Loaded());
   EXPECT_FALSE(SharedLibrary(relative.filename()).Loaded());
+  EXPECT_EQ(SharedLibrary(relative).Symbol("QuorLoadableAnswer"), nullptr);
 }
 
 }  // namespace

@@ -1,11 +1,9 @@
-#include "batchrun/SharedLibrary.h"
+#include "platform/library/SharedLibrary.h"
 
 #include <dlfcn.h>
 
 namespace quor {
 
-// A relative name would have the loader search the system's directories and
-// could load some other library of that name.
 SharedLibrary::SharedLibrary(const std::filesystem::path& file)
     : m_handle(file.is_absolute() ? dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL) : nullptr) {}
 
