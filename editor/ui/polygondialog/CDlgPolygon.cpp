@@ -4,6 +4,7 @@
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/menu.h>
+#include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -76,7 +77,8 @@ wxEND_EVENT_TABLE()
         return m_Grid->Send(message, wParam, lParam);
       },
       std::move(view));
-  m_core->Init(m_Grid->GetClientSize().x);
+  // The grid's client area, as the node columns see it, ends at its vertical scroll bar.
+  m_core->Init(m_Grid->GetClientSize().x - wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, m_Grid));
   m_ClosedCheck->SetValue(m_core->IsClosedChecked());
   EnableByNodeCount();
 
