@@ -7,9 +7,9 @@
 #include "editor/model/CConductorPolygon.h"
 #include "editor/model/CStructure.h"
 #include "editor/ui/CommandIds.h"
-#include "editor/ui/bars/BarPrompts.h"
 #include "editor/ui/bars/BarView.h"
 #include "editor/ui/bars/ProjectTreeControls.h"
+#include "editor/ui/dialogs/DialogMessages.h"
 #include "platform/error/TextError.h"
 
 namespace quor {

@@ -1,13 +1,13 @@
-// The bars' questions and messages as wx message boxes over a window.
+// The bars' questions and messages as wx message boxes over their window.
 #pragma once
 
-#include "editor/ui/bars/BarPrompts.h"
+#include "editor/ui/dialogs/DialogMessages.h"
 
 class wxWindow;
 
 namespace quor {
 
-class WxBarPrompts : public BarPrompts {
+class WxBarPrompts : public DialogMessages {
  public:
   explicit WxBarPrompts(wxWindow* parent) : m_parent(parent) {}
 

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "editor/ui/bars/BarPrompts.h"
 #include "editor/ui/bars/BarView.h"
 #include "editor/ui/bars/InfoBarControls.h"
 #include "editor/ui/bars/LayersWindowControls.h"
 #include "editor/ui/bars/ProjectTreeControls.h"
+#include "editor/ui/dialogs/DialogMessages.h"
 
 namespace quor::test {
 
@@ -39,7 +39,7 @@ class FakeBarView : public BarView {
   ProjectDocument& m_document;
 };
 
-class RecordingPrompts : public BarPrompts {
+class RecordingPrompts : public DialogMessages {
  public:
   bool AskYesNo(const std::string& text) override {
     shown.push_back(text);
