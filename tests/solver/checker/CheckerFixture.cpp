@@ -37,9 +37,7 @@ std::int32_t CheckerFixture::CheckBytes(const std::string& bytes) {
 }
 
 std::int32_t CheckerFixture::CheckPath(const std::filesystem::path& base) {
-  m_basePath = base.string();
-  m_base = base;
-  job.BasePath = m_basePath.c_str();
+  UseBasePath(base);
   job.RunFlag = 1;
   job.Error = kUntouched;
   job.ErrorPolygonId = kUntouched;

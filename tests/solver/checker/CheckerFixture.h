@@ -9,9 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "solver/StageFixture.h"
 #include "solver/checker/QlxTestProject.h"
-#include "support/TempDir.h"
-#include "tessmor/ComputeJob.h"
 #include "tessmor/Polygon.h"
 
 struct Sg1Plate {
@@ -29,8 +28,10 @@ struct Sg1Contents {
 // Fails the test on text that is not a complete plate file.
 Sg1Contents ParseSg1(const std::string& text);
 
-class CheckerFixture : public ::testing::Test {
+class CheckerFixture : public StageFixture {
  protected:
+  CheckerFixture() : StageFixture("quor-checker-") { UseBasePath(m_folder / "project"); }
+
   // What the detail fields hold before a run, so that a test sees which ones
   // the run wrote.
   static constexpr std::int32_t kUntouched = -7;
@@ -43,12 +44,4 @@ class CheckerFixture : public ::testing::Test {
 
   std::string PlateFileText() const;
   Sg1Contents PlateFile() const;
-
-  quor::test::TempDir m_scratch{"quor-checker-"};
-  const std::filesystem::path m_folder = m_scratch.Path();
-  std::filesystem::path m_base = m_folder / "project";
-  ComputeJob job;
-
- private:
-  std::string m_basePath;
 };

@@ -75,9 +75,7 @@ std::int32_t SegmentRun::Segment(std::int32_t conductorCount, const std::vector<
 }
 
 std::int32_t SegmentRun::SegmentPath(const std::filesystem::path& base) {
-  m_base = base;
-  m_basePath = base.string();
-  job.BasePath = m_basePath.c_str();
+  UseBasePath(base);
   job.DoneFlag = 0;
   job.Progress = 0;
   job.NumberOfUnknowns = -7;

@@ -12,8 +12,7 @@
 #include <vector>
 
 #include "solver/Plate.h"
-#include "support/TempDir.h"
-#include "tessmor/ComputeJob.h"
+#include "solver/StageFixture.h"
 
 struct ListedPatch {
   Polygon polygon;
@@ -31,8 +30,9 @@ Polygon Outline(std::initializer_list<Point3> vertices);
 // A horizontal axis-parallel rectangle, counter-clockwise seen from +z.
 Polygon Rectangle(double left, double bottom, double right, double top, double z = 0.0);
 
-class SegmentRun : public ::testing::Test {
+class SegmentRun : public StageFixture {
  protected:
+  SegmentRun() : StageFixture("quor-segment-") { UseBasePath(m_folder / "project"); }
   void SetUp() override;
 
   // Writes the plate file and runs the segmentation on it; returns job.Error.
@@ -43,14 +43,6 @@ class SegmentRun : public ::testing::Test {
   std::filesystem::path ListingPath() const { return m_base.string() + ".lst"; }
   // Fails the test on a listing that does not follow the format.
   Listing ReadListing() const;
-
-  quor::test::TempDir m_scratch{"quor-segment-"};
-  const std::filesystem::path m_folder = m_scratch.Path();
-  std::filesystem::path m_base = m_folder / "project";
-  ComputeJob job;
-
- private:
-  std::string m_basePath;
 };
 
 // Every patch has 3 to 6 vertices and lies in the plane of some plate of its

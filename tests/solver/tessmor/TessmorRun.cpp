@@ -54,13 +54,8 @@ void TessmorRun::SetUp() {
   job.LengthUnitMetres = 1e-5;
 }
 
-void TessmorRun::UseBasePath(const std::filesystem::path& base) {
-  m_basePath = base.string();
-  job.BasePath = m_basePath.c_str();
-}
-
 void TessmorRun::WriteListing(const std::string& text) const {
-  quor::test::WriteFile(m_basePath + ".lst", text);
+  quor::test::WriteFile(m_base.string() + ".lst", text);
 }
 
 std::int32_t TessmorRun::Run() {
@@ -86,7 +81,7 @@ std::int32_t TessmorRun::RunCancelledWhen(const std::function<bool()>& cancelNow
 }
 
 std::filesystem::path TessmorRun::Result(const std::string& extension) const {
-  return m_basePath + "." + extension;
+  return m_base.string() + "." + extension;
 }
 
 std::optional<std::string> TessmorRun::ReadResult(const std::string& extension) const {
@@ -95,8 +90,7 @@ std::optional<std::string> TessmorRun::ReadResult(const std::string& extension) 
 
 std::vector<std::string> TessmorRun::FolderContents() const {
   std::vector<std::string> names;
-  for (const auto& entry :
-       std::filesystem::directory_iterator(std::filesystem::path(m_basePath).parent_path())) {
+  for (const auto& entry : std::filesystem::directory_iterator(m_base.parent_path())) {
     names.push_back(entry.path().filename().string());
   }
   std::sort(names.begin(), names.end());

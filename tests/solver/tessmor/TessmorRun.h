@@ -11,8 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "support/TempDir.h"
-#include "tessmor/ComputeJob.h"
+#include "solver/StageFixture.h"
 #include "tessmor/Point3.h"
 
 struct TestPatch {
@@ -33,12 +32,11 @@ std::string ListingText(std::int32_t conductorCount, const std::vector<TestPatch
 // The Maxwell matrix of a .dat file, in farads, row by row.
 using Matrix = std::vector<std::vector<double>>;
 
-class TessmorRun : public ::testing::Test {
+class TessmorRun : public StageFixture {
  protected:
+  TessmorRun() : StageFixture("tessmor-test-") {}
   void SetUp() override;
 
-  // Uses this folder for the listing and the results instead of the fixture's own.
-  void UseBasePath(const std::filesystem::path& base);
   void WriteListing(const std::string& text) const;
   // Runs the stage through the export frame; returns job.Error.
   std::int32_t Run();
@@ -52,13 +50,6 @@ class TessmorRun : public ::testing::Test {
   std::vector<std::string> FolderContents() const;
   // The "B matrix [F]" block of the .dat file.
   Matrix ReadMaxwellMatrix() const;
-
-  quor::test::TempDir m_scratch{"tessmor-test-"};
-  const std::filesystem::path m_folder = m_scratch.Path();
-  ComputeJob job;
-
- private:
-  std::string m_basePath;
 };
 
 // B is symmetric to `tolerance` relative to the larger of each pair, its
