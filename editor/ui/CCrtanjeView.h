@@ -1,26 +1,78 @@
-// The editing view of a project. This first form only shows the structure:
-// its canvas paints the footprint and the layers through the model's own
-// drawing, fitted into the window. The child frame is made here, as wx's
-// document/view expects of a view.
+// The editing view of a project: wx's view over the toolkit-free ViewCore,
+// which does the mapping, zoom, grid, selection and painting. The view gives
+// the core what it needs of the editor (window metrics, scroll bars,
+// repaints, message boxes, the main frame's bars), hands it the document's
+// hints, and handles the view's own commands. The child frame and the
+// canvas are made here, as wx's document/view expects of a view.
 #pragma once
 
 #include <wx/docview.h>
 
+#include <memory>
+
+#include "editor/document/EditingView.h"
+#include "editor/ui/view/ViewHost.h"
+
 namespace quor {
 
-class CCrtanjeView : public wxView {
+class ViewCanvas;
+class ViewCore;
+struct DocumentServices;
+
+class CCrtanjeView : public wxView, public EditingView, public ViewHost {
  public:
-  CCrtanjeView() = default;
+  CCrtanjeView();
+  // Writes the view's profile values (through the core).
+  ~CCrtanjeView() override;
 
   bool OnCreate(wxDocument* document, long flags) override;
   void OnDraw(wxDC* dc) override;
   void OnUpdate(wxView* sender, wxObject* hint) override;
   bool OnClose(bool deleteWindow) override;
+  void OnActivateView(bool activate, wxView* activeView, wxView* deactiveView) override;
+
+  // Null before OnCreate.
+  ViewCore* GetCore() const { return m_core.get(); }
+  // Null once the window is gone.
+  ViewCanvas* GetCanvas() const { return m_canvas; }
+  // The canvas says so when it goes first.
+  void OnCanvasDestroyed() { m_canvas = nullptr; }
+  // The document's own values are taken once it is loaded or made: at the
+  // framework's update after loading, or else before the first paint.
+  void EnsureInitialUpdate();
+
+  // EditingView; Repaint also serves ViewHost.
+  void SetActiveLayer(double z) override;
+  void ClearSelection() override;
+  void AddToSelection(CShape& shape) override;
+  void Repaint() override;
+
+  // ViewHost.
+  int GetLogPixelsX() const override { return m_logPixelsX; }
+  int GetTextHeight() const override { return m_textHeight; }
+  DeviceSize GetScrollBarSizes() const override;
+  void SetScrollBars(const ScrollBars& bars) override;
+  void ShowMessage(const std::string& text) override;
+  void CancelTool() override;
+  void DrawToolOverlay(DrawContext& dc) override;
+  void BroadcastHint(UpdateHint hint, const void* payload) override;
 
  private:
-  wxWindow* m_canvas = nullptr;  // owned by the child frame
+  DocumentServices& Services() const;
+
+  void OnSubtract(wxCommandEvent& event);
+  void OnUpdateSubtract(wxUpdateUIEvent& event);
+  bool IsTwoPolygonsSelected() const;
+
+  std::unique_ptr<ViewCore> m_core;
+  ViewCanvas* m_canvas = nullptr;  // owned by the child frame
+  // The window's metrics, fixed for its life.
+  int m_logPixelsX = 0;
+  int m_textHeight = 0;
+  bool m_initialUpdateDone = false;
 
   wxDECLARE_DYNAMIC_CLASS(CCrtanjeView);
+  wxDECLARE_EVENT_TABLE();
 };
 
 }  // namespace quor

@@ -13,7 +13,7 @@ constexpr int kUnbuilt[] = {
     cmd::kEditCut, cmd::kEditCopy, cmd::kEditDelete, cmd::kEditSelectAll,
     cmd::kViewPan, cmd::kViewZoom, cmd::kViewZoomIn, cmd::kViewZoomOut, cmd::kViewZoomAll,
     cmd::kViewShowGrid, cmd::kViewSnapToGrid, cmd::kViewRenderNormal, cmd::kViewRenderWireFrame,
-    cmd::kViewProperties, cmd::kArrangeBringToFront, cmd::kArrangeSendToBack, cmd::kArrangeSubtract,
+    cmd::kViewProperties, cmd::kArrangeBringToFront, cmd::kArrangeSendToBack,
     cmd::kToolSelect, cmd::kToolPolylineNode, cmd::kToolPolyline, cmd::kToolRectangle, cmd::kToolVia,
     cmd::kProjectNewLayer, cmd::kProjectNewPolygon, cmd::kProjectNewVia, cmd::kProjectFootprint,
     cmd::kObjectIndex,

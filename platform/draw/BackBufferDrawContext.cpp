@@ -85,16 +85,18 @@ void BackBufferDrawContext::Attach() {
   m_canvas = PixelCanvas({m_image.GetData(), static_cast<std::size_t>(w) * h * 3}, w, h);
 }
 
-void BackBufferDrawContext::Resize(int width, int height) {
+bool BackBufferDrawContext::Resize(int width, int height) {
   width = std::max(width, 1);
   height = std::max(height, 1);
-  if (width == m_image.GetWidth() && height == m_image.GetHeight()) return;
-  wxImage resized(width, height);
+  if (width == m_image.GetWidth() && height == m_image.GetHeight()) return true;
+  wxImage resized(width, height, false);
+  if (!resized.IsOk()) return false;
   resized.SetRGB(wxRect(0, 0, width, height), 255, 255, 255);
   resized.Paste(m_image, 0, 0);
   m_image = std::move(resized);
   Attach();
   m_textDamage = {0, 0, width, height};
+  return true;
 }
 
 DeviceRect BackBufferDrawContext::TakeDamage() {

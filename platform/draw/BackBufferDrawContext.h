@@ -18,8 +18,9 @@ class BackBufferDrawContext : public DrawContext {
  public:
   BackBufferDrawContext(int width, int height);
 
-  // Keeps what fits of the picture; new area is white.
-  void Resize(int width, int height);
+  // Keeps what fits of the picture; new area is white. False, with the
+  // buffer as it was, when one of that size cannot be allocated.
+  bool Resize(int width, int height);
   // A deep copy: the buffer itself is written through a raw pointer.
   wxImage Image() const { return m_image.Copy(); }
   COLORREF PixelAt(int x, int y) const { return m_canvas.PixelAt(x, y); }

@@ -2,7 +2,6 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-#include <wx/image.h>
 
 #include <cstdlib>
 #include <memory>
@@ -44,13 +43,13 @@ std::vector<std::string> TopLevelWindowTitles() {
   return titles;
 }
 
-bool SaveScreenArea(const wxRect& area, const std::string& pngPath) {
+wxImage CaptureScreenArea(const wxRect& area) {
   DisplayHandle display = OpenDisplay();
-  if (!display || area.IsEmpty()) return false;
+  if (!display || area.IsEmpty()) return {};
   XImage* shot =
       XGetImage(display.get(), DefaultRootWindow(display.get()), area.x, area.y,
                 static_cast<unsigned>(area.width), static_cast<unsigned>(area.height), AllPlanes, ZPixmap);
-  if (shot == nullptr) return false;
+  if (shot == nullptr) return {};
   wxImage image(area.width, area.height);
   for (int y = 0; y < area.height; ++y) {
     for (int x = 0; x < area.width; ++x) {
@@ -59,7 +58,12 @@ bool SaveScreenArea(const wxRect& area, const std::string& pngPath) {
     }
   }
   XDestroyImage(shot);
-  return image.SaveFile(pngPath, wxBITMAP_TYPE_PNG);
+  return image;
+}
+
+bool SaveScreenArea(const wxRect& area, const std::string& pngPath) {
+  const wxImage image = CaptureScreenArea(area);
+  return image.IsOk() && image.SaveFile(pngPath, wxBITMAP_TYPE_PNG);
 }
 
 }  // namespace quor::test

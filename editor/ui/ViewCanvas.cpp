@@ -1,0 +1,208 @@
+#include "editor/ui/ViewCanvas.h"
+
+#include <wx/dcclient.h>
+#include <wx/region.h>
+
+#include <cstdlib>
+
+#include "editor/ui/CCrtanjeView.h"
+#include "editor/ui/view/MouseFlags.h"
+#include "editor/ui/view/ViewCore.h"
+
+namespace quor {
+
+namespace {
+
+// One notch of a wheel, as the core counts them.
+constexpr int kWheelNotch = 120;
+
+unsigned KeyFlags(const wxMouseEvent& event) {
+  unsigned flags = 0;
+  if (event.LeftIsDown()) flags |= MK_LBUTTON;
+  if (event.ShiftDown()) flags |= MK_SHIFT;
+  if (event.ControlDown()) flags |= MK_CONTROL;
+  return flags;
+}
+
+// The new scroll position along one axis for a scroll bar event.
+int ScrollTarget(const wxScrollWinEvent& event, int current, int line, int page, int total) {
+  const wxEventType type = event.GetEventType();
+  if (type == wxEVT_SCROLLWIN_TOP) return 0;
+  if (type == wxEVT_SCROLLWIN_BOTTOM) return total;
+  if (type == wxEVT_SCROLLWIN_LINEUP) return current - line;
+  if (type == wxEVT_SCROLLWIN_LINEDOWN) return current + line;
+  if (type == wxEVT_SCROLLWIN_PAGEUP) return current - page;
+  if (type == wxEVT_SCROLLWIN_PAGEDOWN) return current + page;
+  return event.GetPosition();  // the thumb dragged or let go
+}
+
+}  // namespace
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(ViewCanvas, wxWindow)
+  EVT_PAINT(ViewCanvas::OnPaint)
+  EVT_SIZE(ViewCanvas::OnSize)
+  EVT_SCROLLWIN(ViewCanvas::OnScroll)
+  EVT_MOUSEWHEEL(ViewCanvas::OnMouseWheel)
+  EVT_LEFT_DOWN(ViewCanvas::OnLeftDown)
+  EVT_LEFT_UP(ViewCanvas::OnLeftUp)
+  EVT_MOUSE_CAPTURE_LOST(ViewCanvas::OnCaptureLost)
+wxEND_EVENT_TABLE()
+    // clang-format on
+
+    ViewCanvas::ViewCanvas(wxWindow* parent, CCrtanjeView& view)
+    : wxWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+               wxHSCROLL | wxVSCROLL | wxFULL_REPAINT_ON_RESIZE | wxWANTS_CHARS),
+      m_view(&view),
+      m_buffer(1, 1) {
+  // Painting covers the whole client area; nothing is erased first.
+  SetBackgroundStyle(wxBG_STYLE_PAINT);
+}
+
+ViewCanvas::~ViewCanvas() {
+  if (m_view != nullptr) m_view->OnCanvasDestroyed();
+}
+
+ViewCore* ViewCanvas::Core() const {
+  return m_view != nullptr ? m_view->GetCore() : nullptr;
+}
+
+namespace {
+
+// A bar shows while the content is larger than the window in its direction,
+// with the client size as its thumb. Otherwise it has no range at all: a
+// range below the thumb would look to the toolkit like content scrolled past
+// its end, and it would shade that edge.
+void SetBar(wxWindow& window, int orientation, int position, int client, int total) {
+  if (total <= client) {
+    window.SetScrollbar(orientation, 0, 0, 0);
+    return;
+  }
+  window.SetScrollbar(orientation, position, client, total);
+}
+
+}  // namespace
+
+void ViewCanvas::SetScrollBars(const ScrollBars& bars) {
+  const wxSize client = GetClientSize();
+  SetBar(*this, wxHORIZONTAL, bars.position.x, client.x, bars.total.cx);
+  SetBar(*this, wxVERTICAL, bars.position.y, client.y, bars.total.cy);
+}
+
+void ViewCanvas::Repaint() {
+  // A change made while the scene is being drawn is already in the picture.
+  if (m_rendering) return;
+  m_sceneStale = true;
+  Refresh(false);
+  Update();
+}
+
+void ViewCanvas::DrawXor(const std::function<void(DrawContext&)>& figure) {
+  m_buffer.ResetState();
+  m_buffer.SetRasterOp(RasterOp::XorPen);
+  figure(m_buffer);
+  m_buffer.ResetState();
+  Present(m_buffer.TakeDamage());
+}
+
+void ViewCanvas::Present(const DeviceRect& area) {
+  if (area.left >= area.right || area.top >= area.bottom) return;
+  RefreshRect(wxRect(area.left, area.top, area.right - area.left, area.bottom - area.top), false);
+  Update();
+}
+
+void ViewCanvas::SyncClientSize(ViewCore& core) {
+  const wxSize size = GetClientSize();
+  const DeviceSize client{size.x, size.y};
+  if (core.GetClientSize() != client) core.SetClientSize(client);
+}
+
+bool ViewCanvas::RenderScene(ViewCore& core) {
+  const wxSize size = GetClientSize();
+  if (!m_buffer.Resize(size.x, size.y)) {
+    // Said after the paint: a message box inside it would paint again.
+    CallAfter([this] {
+      if (ViewCore* later = Core()) later->ReportPaintFailure("Function CreateCompatibleBitmap failed");
+    });
+    return false;
+  }
+  m_view->EnsureInitialUpdate();
+  SyncClientSize(core);
+  m_rendering = true;
+  m_buffer.ResetState();
+  core.OnDraw(m_buffer);
+  m_buffer.ResetState();
+  // The whole buffer is copied below; what changed no longer matters.
+  m_buffer.TakeDamage();
+  m_rendering = false;
+  m_sceneStale = false;
+  return true;
+}
+
+void ViewCanvas::OnPaint(wxPaintEvent&) {
+  wxPaintDC dc(this);
+  ViewCore* core = Core();
+  if (core == nullptr) return;
+  if (m_sceneStale && !RenderScene(*core)) return;
+  for (wxRegionIterator area(GetUpdateRegion()); area; ++area) {
+    const wxRect r = area.GetRect();
+    m_buffer.Blit(dc, {r.x, r.y, r.x + r.width, r.y + r.height});
+  }
+}
+
+void ViewCanvas::OnSize(wxSizeEvent& event) {
+  if (ViewCore* core = Core()) SyncClientSize(*core);
+  // Painted when the toolkit has laid the window out, not at once: the first
+  // sizes a new window passes through are not the one it is shown at.
+  m_sceneStale = true;
+  Refresh(false);
+  event.Skip();
+}
+
+void ViewCanvas::OnScroll(wxScrollWinEvent& event) {
+  ViewCore* core = Core();
+  if (core == nullptr) return;
+  const ScrollBars& bars = core->GetScrollBars();
+  DevicePoint position = bars.position;
+  if (event.GetOrientation() == wxHORIZONTAL) {
+    position.x = ScrollTarget(event, position.x, bars.line.cx, bars.page.cx, bars.total.cx);
+  } else {
+    position.y = ScrollTarget(event, position.y, bars.line.cy, bars.page.cy, bars.total.cy);
+  }
+  core->ScrollTo(position);
+}
+
+void ViewCanvas::OnMouseWheel(wxMouseEvent& event) {
+  ViewCore* core = Core();
+  if (core == nullptr || event.GetWheelAxis() != wxMOUSE_WHEEL_VERTICAL || event.GetWheelDelta() <= 0) {
+    event.Skip();
+    return;
+  }
+  // One step of the core per whole notch; a smooth device's fractions add up.
+  m_wheelRotation += event.GetWheelRotation();
+  const int notches = m_wheelRotation / event.GetWheelDelta();
+  m_wheelRotation -= notches * event.GetWheelDelta();
+  const DevicePoint point{event.GetX(), event.GetY()};
+  for (int i = 0; i < std::abs(notches); ++i) {
+    core->OnMouseWheel(KeyFlags(event), notches > 0 ? kWheelNotch : -kWheelNotch, point);
+  }
+}
+
+void ViewCanvas::OnLeftDown(wxMouseEvent& event) {
+  // A drag that leaves the window still reports to it.
+  if (!HasCapture()) CaptureMouse();
+  SetFocus();
+  event.Skip();
+}
+
+void ViewCanvas::OnLeftUp(wxMouseEvent& event) {
+  if (HasCapture()) ReleaseMouse();
+  event.Skip();
+}
+
+void ViewCanvas::OnCaptureLost(wxMouseCaptureLostEvent&) {
+  // The capture is already gone (another window took it); nothing here holds
+  // on to it, and wx insists that the loss is handled.
+}
+
+}  // namespace quor
