@@ -1,10 +1,5 @@
 #include "dxfconv/ConverterTestFiles.h"
 
-#include <stdio.h>
-#include <sys/wait.h>
-
-#include <array>
-#include <memory>
 #include <sstream>
 
 namespace quor::dxfconv::test {
@@ -19,21 +14,6 @@ std::string TemplateText(std::string_view name) {
 
 void CopyTemplates(const std::filesystem::path& directory, const std::filesystem::path& from) {
   for (const char* name : kTemplateNames) std::filesystem::copy_file(from / name, directory / name);
-}
-
-CommandResult RunCommand(const std::string& command) {
-  CommandResult result;
-  const auto closer = [&](FILE* pipe) { result.status = ::pclose(pipe); };
-  {
-    std::unique_ptr<FILE, decltype(closer)> pipe(::popen(command.c_str(), "r"), closer);
-    if (!pipe) return result;
-    std::array<char, 4096> buffer;
-    while (const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe.get())) {
-      result.output.append(buffer.data(), n);
-    }
-  }
-  if (WIFEXITED(result.status)) result.status = WEXITSTATUS(result.status);
-  return result;
 }
 
 std::vector<std::string> Lines(const std::string& text) {

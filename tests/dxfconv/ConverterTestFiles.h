@@ -8,12 +8,15 @@
 #include <utility>
 #include <vector>
 
+#include "support/RunCommand.h"
 #include "support/TempDir.h"
 #include "support/TestFiles.h"
 
 namespace quor::dxfconv::test {
 
+using quor::test::CommandResult;
 using quor::test::ReadFile;
+using quor::test::RunCommand;
 using quor::test::TempDir;
 using quor::test::WriteFile;
 
@@ -31,13 +34,6 @@ void CopyTemplates(const std::filesystem::path& directory,
 // The group codes and values of a DXF text, read without the converter's own reader.
 using Pairs = std::vector<std::pair<int, std::string>>;
 Pairs ParseDxf(const std::string& text);
-
-// Runs a shell command; its exit status and what it printed on standard output.
-struct CommandResult {
-  int status = -1;
-  std::string output;
-};
-CommandResult RunCommand(const std::string& command);
 
 // The lines of a text file without their line ends.
 std::vector<std::string> Lines(const std::string& text);

@@ -3,23 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdio>
-#include <memory>
 #include <set>
 #include <sstream>
 #include <string>
 
 #include "TestPolygons.h"
 #include "platform/library/SharedLibrary.h"
+#include "support/RunCommand.h"
 #include "tessmor/Tessmor.h"
 
 namespace {
 
 const std::string kLibraryPath = std::string(QUOR_BIN_DIR) + "/" + kTessmorLibraryName;
-
-struct PipeCloser {
-  void operator()(FILE* pipe) const { pclose(pipe); }
-};
 
 template <class Function>
 Function Lookup(const quor::SharedLibrary& library, const char* name) {
@@ -27,13 +22,13 @@ Function Lookup(const quor::SharedLibrary& library, const char* name) {
 }
 
 TEST(ExportsTest, TheLibraryExportsExactlyItsFiveEntryPoints) {
-  const std::string command = std::string(QUOR_NM) + " -D --defined-only '" + kLibraryPath + "'";
-  std::unique_ptr<FILE, PipeCloser> pipe(popen(command.c_str(), "r"));
-  ASSERT_TRUE(pipe);
+  const quor::test::CommandResult symbols =
+      quor::test::RunCommand(std::string(QUOR_NM) + " -D --defined-only '" + kLibraryPath + "'");
+  ASSERT_EQ(symbols.status, 0);
   std::set<std::string> names;
-  std::array<char, 512> line{};
-  while (fgets(line.data(), static_cast<int>(line.size()), pipe.get()) != nullptr) {
-    std::istringstream fields(line.data());
+  std::istringstream lines(symbols.output);
+  for (std::string line; std::getline(lines, line);) {
+    std::istringstream fields(line);
     std::string address, type, name;
     fields >> address >> type >> name;
     names.insert(name);

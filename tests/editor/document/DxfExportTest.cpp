@@ -10,6 +10,7 @@
 #include "ComputeTestDoubles.h"
 #include "editor/document/DxfExport.h"
 #include "editor/model/CStructure.h"
+#include "support/RunCommand.h"
 #include "support/TestFiles.h"
 
 namespace quor::test {
@@ -39,10 +40,9 @@ TEST_F(DxfExportTest, TheConverterOfTheBuildWritesADrawingThatAReaderAccepts) {
   document->OnExport();
   EXPECT_EQ(fixture.windows.proposedNames, std::vector<std::string>{"coupled_lines"});
   EXPECT_EQ(fixture.services.messages.shown, std::vector<std::string>{"Completed"});
-  const std::string audit =
-      "/usr/bin/ezdxf audit '" + target + "' > '" + fixture.Scratch("audit.txt") + "' 2>&1";
-  EXPECT_EQ(std::system(audit.c_str()), 0) << ReadFile(fixture.Scratch("audit.txt"));
-  EXPECT_NE(ReadFile(fixture.Scratch("audit.txt")).find("No errors found"), std::string::npos);
+  const CommandResult audit = RunCommand("/usr/bin/ezdxf audit '" + target + "' 2>&1");
+  EXPECT_EQ(audit.status, 0) << audit.output;
+  EXPECT_NE(audit.output.find("No errors found"), std::string::npos);
 }
 
 TEST_F(DxfExportTest, TheTargetIsReplacedOnlyByADrawingOfThisExport) {
