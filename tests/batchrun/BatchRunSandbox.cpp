@@ -1,41 +1,14 @@
 #include "BatchRunSandbox.h"
 
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <string_view>
-
-extern char** environ;
+#include "support/TestProcess.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 constexpr const char* kNobody = "65534";
-
-bool IsVariable(std::string_view entry, std::string_view name) {
-  return entry.size() > name.size() && entry.substr(0, name.size()) == name && entry[name.size()] == '=';
-}
-
-// This process's environment with HOME and XDG_STATE_HOME replaced.
-std::vector<std::string> SandboxEnvironment(const fs::path& home, const fs::path& state) {
-  std::vector<std::string> environment;
-  for (char** entry = environ; *entry != nullptr; ++entry) {
-    if (IsVariable(*entry, "HOME") || IsVariable(*entry, "XDG_STATE_HOME")) continue;
-    environment.emplace_back(*entry);
-  }
-  environment.push_back("HOME=" + home.string());
-  environment.push_back("XDG_STATE_HOME=" + state.string());
-  return environment;
-}
-
-std::vector<char*> PointersTo(std::vector<std::string>& texts) {
-  std::vector<char*> pointers;
-  for (auto& text : texts) pointers.push_back(text.data());
-  pointers.push_back(nullptr);
-  return pointers;
-}
 
 }  // namespace
 
@@ -76,18 +49,7 @@ int BatchRunSandbox::Run(const std::vector<std::string>& arguments, bool unprivi
   }
   command.push_back((m_program / "batchrun").string());
   command.insert(command.end(), arguments.begin(), arguments.end());
-  std::vector<std::string> environment = SandboxEnvironment(m_home, m_state);
-  std::vector<char*> argv = PointersTo(command);
-  std::vector<char*> envp = PointersTo(environment);
-
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addchdir_np(&actions, m_data.c_str());
-  pid_t child = 0;
-  const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), envp.data());
-  posix_spawn_file_actions_destroy(&actions);
-  if (spawned != 0) return -1;
-  int status = 0;
-  if (waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
-  return WEXITSTATUS(status);
+  quor::test::TestProcess program(
+      command, {{"HOME=" + m_home.string(), "XDG_STATE_HOME=" + m_state.string()}, m_data, {}});
+  return program.Wait().value_or(-1);
 }

@@ -7,8 +7,8 @@
 
 #include <fstream>
 
+#include "support/TestProcess.h"
 #include "support/WxTestPump.h"
-#include "viewer/ChildProcess.h"
 #include "viewer/ListingFixture.h"
 #include "viewer/XScreenProbe.h"
 
@@ -16,10 +16,17 @@ namespace quor::viewer {
 namespace {
 
 using namespace std::chrono_literals;
-using test::ChildProcess;
+using quor::test::TestProcess;
 
 const std::string kTitle = "QUOR View";
 const std::filesystem::path kBin = QUOR_BIN_DIR;
+
+// The exit status once the program has ended within the limit, while wx
+// events are pumped; empty if it still runs or died from a signal.
+std::optional<int> WaitPumping(TestProcess& program, std::chrono::milliseconds limit) {
+  quor::test::PumpUntil([&] { return !program.Running(); }, limit);
+  return program.ExitStatus();
+}
 
 struct Colour {
   unsigned char red, green, blue;
@@ -43,10 +50,10 @@ class ViewerProgramTest : public ::testing::Test {
   }
   void TearDown() override { std::filesystem::remove(kBin / "QUORView.ini"); }
 
-  std::unique_ptr<ChildProcess> Start(std::vector<std::string> arguments, const std::string& log) {
+  std::unique_ptr<TestProcess> Start(std::vector<std::string> arguments, const std::string& log) {
     arguments.insert(arguments.begin(), (kBin / "quorview").string());
-    return std::make_unique<ChildProcess>(arguments, std::vector<std::string>{"QUORVIEW_MESSAGES=stderr"},
-                                          m_dir / log);
+    return std::make_unique<TestProcess>(arguments,
+                                         TestProcess::Setup{{"QUORVIEW_MESSAGES=stderr"}, {}, m_dir / log});
   }
 
   // Waits until the pixel in the middle of the drawing has the colour.
@@ -75,17 +82,17 @@ class ViewerProgramTest : public ::testing::Test {
 TEST_F(ViewerProgramTest, MissingOrUnreadableListingEndsWithTheMessage) {
   for (const auto& arguments : {std::vector<std::string>{}, std::vector<std::string>{"/no/such.lst"}}) {
     auto viewer = Start(arguments, "bad.err");
-    EXPECT_EQ(viewer->Wait(20s), 0);
+    EXPECT_EQ(WaitPumping(*viewer, 20s), 0);
     EXPECT_NE(viewer->StandardError().find("3D Viewer: Error in data transfer."), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(kBin / "QUORView.lck"));
   }
 }
 
 TEST_F(ViewerProgramTest, DisplayWithoutOpenGlEndsTheProgram) {
-  ChildProcess viewer({"/usr/bin/xvfb-run", "-a", "-s", "-screen 0 640x480x24 -extension GLX",
-                       (kBin / "quorview").string(), m_listing.string()},
-                      {"QUORVIEW_MESSAGES=stderr"}, m_dir / "noglx.err");
-  EXPECT_EQ(viewer.Wait(60s), 1);
+  TestProcess viewer({"/usr/bin/xvfb-run", "-a", "-s", "-screen 0 640x480x24 -extension GLX",
+                      (kBin / "quorview").string(), m_listing.string()},
+                     {{"QUORVIEW_MESSAGES=stderr"}, {}, m_dir / "noglx.err"});
+  EXPECT_EQ(WaitPumping(viewer, 60s), 1);
   EXPECT_NE(viewer.StandardError().find("Error: ChoosePixelFormat failed"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(kBin / "QUORView.lck"));
 }
@@ -103,7 +110,7 @@ TEST_F(ViewerProgramTest, CommandsSecondStartCopyAndExit) {
   EXPECT_TRUE(m_screen.Grab(rect).SaveFile((shots / "quorview.png").string(), wxBITMAP_TYPE_PNG));
 
   auto second = Start({m_listing.string()}, "second.err");
-  EXPECT_EQ(second->Wait(20s), 0);
+  EXPECT_EQ(WaitPumping(*second, 20s), 0);
   EXPECT_NE(second->StandardError().find("3D Viewer: Cannot open more than one program instance at a time."),
             std::string::npos);
   EXPECT_TRUE(viewer->Running());
@@ -132,7 +139,7 @@ TEST_F(ViewerProgramTest, CommandsSecondStartCopyAndExit) {
   EXPECT_TRUE(Near(image, image.GetWidth() / 2, image.GetHeight() / 2, kMagenta));
 
   Key(WXK_ESCAPE);
-  EXPECT_EQ(viewer->Wait(20s), 0);
+  EXPECT_EQ(WaitPumping(*viewer, 20s), 0);
   EXPECT_FALSE(std::filesystem::exists(kBin / "QUORView.lck"));
   std::ifstream ini(kBin / "QUORView.ini");
   int x = 0, y = 0, width = 0, height = 0;
