@@ -55,10 +55,11 @@ TEST_F(ResultProgramsTest, EachKindOfResultHasAtMostOneWindow) {
 
 TEST_F(ResultProgramsTest, TheViewerGetsTheListingAsOneArgumentAndEndsWithTheDocument) {
   // A stand-in viewer that says where it runs and what it got, then waits.
+  // The report appears whole, so that the test never reads it half written.
   const fs::path programs = fixture.scratch.Path() / "it's \"a\" dir; $HOME";
   fs::create_directories(programs);
-  std::ofstream(programs / "quorview") << "#!/bin/sh\nprintf '%s\\n' \"$PWD\" \"$#\" \"$1\" > started.tmp\n"
-                                       << "exec sleep 30\n";
+  std::ofstream(programs / "quorview") << "#!/bin/sh\nprintf '%s\\n' \"$PWD\" \"$#\" \"$1\" > started.part\n"
+                                       << "mv started.part started.tmp\nexec sleep 30\n";
   fs::permissions(programs / "quorview", fs::perms::owner_all);
   fixture.compute.programDirectory = programs.string() + "/";
 
