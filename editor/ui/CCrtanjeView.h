@@ -2,9 +2,8 @@
 // which does the mapping, zoom, grid, selection and painting. The view gives
 // the core what it needs of the editor (window metrics, scroll bars,
 // repaints, message boxes, the main frame's bars), hands it the document's
-// hints, and handles the view's own commands. The bars see it as a BarView.
-// The child frame and the canvas are made here, as wx's document/view
-// expects of a view.
+// hints, and handles the view's own commands. The bars see it as a BarView. The child frame and the
+// canvas are made here, as wx's document/view expects of a view.
 #pragma once
 
 #include <wx/docview.h>
