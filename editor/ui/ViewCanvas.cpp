@@ -2,9 +2,7 @@
 
 #include <wx/dcclient.h>
 #include <wx/region.h>
-#include <wx/settings.h>
 
-#include <algorithm>
 #include <cstdlib>
 
 #include "editor/ui/CCrtanjeView.h"
@@ -88,13 +86,8 @@ void SetBar(wxWindow& window, int orientation, int position, int client, int tot
 
 void ViewCanvas::SetScrollBars(const ScrollBars& bars) {
   const wxSize client = GetClientSize();
-  // A window that cannot hold its bars (a new one passes through such sizes
-  // before it is laid out) shows none: the toolkit could not lay them out.
-  const int room = 2 * std::max(wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, this),
-                                wxSystemSettings::GetMetric(wxSYS_HSCROLL_Y, this));
-  const bool fits = client.x >= room && client.y >= room;
-  SetBar(*this, wxHORIZONTAL, bars.position.x, client.x, fits ? bars.total.cx : 0);
-  SetBar(*this, wxVERTICAL, bars.position.y, client.y, fits ? bars.total.cy : 0);
+  SetBar(*this, wxHORIZONTAL, bars.position.x, client.x, bars.total.cx);
+  SetBar(*this, wxVERTICAL, bars.position.y, client.y, bars.total.cy);
 }
 
 void ViewCanvas::Repaint() {
