@@ -44,16 +44,15 @@ wxBEGIN_EVENT_TABLE(ViewCanvas, wxWindow)
   EVT_SIZE(ViewCanvas::OnSize)
   EVT_SCROLLWIN(ViewCanvas::OnScroll)
   EVT_MOUSEWHEEL(ViewCanvas::OnMouseWheel)
-  EVT_MOTION(ViewCanvas::OnMouseMove)
   EVT_LEFT_DOWN(ViewCanvas::OnLeftDown)
   EVT_LEFT_UP(ViewCanvas::OnLeftUp)
   EVT_MOUSE_CAPTURE_LOST(ViewCanvas::OnCaptureLost)
-wxEND_EVENT_TABLE();
-// clang-format on
+wxEND_EVENT_TABLE()
+    // clang-format on
 
-ViewCanvas::ViewCanvas(wxWindow* parent, CCrtanjeView& view)
+    ViewCanvas::ViewCanvas(wxWindow* parent, CCrtanjeView& view)
     : wxWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-               wxHSCROLL | wxVSCROLL | wxFULL_REPAINT_ON_RESIZE),
+               wxHSCROLL | wxVSCROLL | wxFULL_REPAINT_ON_RESIZE | wxWANTS_CHARS),
       m_view(&view),
       m_buffer(1, 1) {
   // Painting covers the whole client area; nothing is erased first.
@@ -127,6 +126,7 @@ bool ViewCanvas::RenderScene(ViewCore& core) {
     });
     return false;
   }
+  m_view->EnsureInitialUpdate();
   SyncClientSize(core);
   m_rendering = true;
   m_buffer.ResetState();
@@ -186,11 +186,6 @@ void ViewCanvas::OnMouseWheel(wxMouseEvent& event) {
   for (int i = 0; i < std::abs(notches); ++i) {
     core->OnMouseWheel(KeyFlags(event), notches > 0 ? kWheelNotch : -kWheelNotch, point);
   }
-}
-
-void ViewCanvas::OnMouseMove(wxMouseEvent& event) {
-  if (m_view != nullptr) m_view->ShowCoordinates({event.GetX(), event.GetY()});
-  event.Skip();
 }
 
 void ViewCanvas::OnLeftDown(wxMouseEvent& event) {

@@ -6,7 +6,6 @@
 #include "ShellFixture.h"
 #include "editor/document/CCrtanjeDoc.h"
 #include "editor/ui/CMainFrame.h"
-#include "editor/ui/bars/CInfoBar.h"
 #include "support/WxTestPump.h"
 
 namespace quor::test {
@@ -15,7 +14,7 @@ namespace {
 class ChildFrameTest : public ShellFixture {
  protected:
   void TearDown() override {
-    if (frame != nullptr) frame->SetHintReceiver(CMainFrame::HintSlot::InfoBar, frame->GetInfoBar());
+    if (frame != nullptr) frame->SetHintReceiver(CMainFrame::HintSlot::InfoBar, nullptr);
     ShellFixture::TearDown();
   }
 
@@ -32,7 +31,6 @@ TEST_F(ChildFrameTest, SwitchingProjectsSendsDeactivationThenActivation) {
   ASSERT_NE(second, nullptr);
   ASSERT_TRUE(WaitUntilActive(second));
 
-  info.PassOnTo(frame->GetInfoBar());
   frame->SetHintReceiver(CMainFrame::HintSlot::InfoBar, &info);
   static_cast<wxMDIChildFrame*>(first->GetFirstView()->GetFrame())->Activate();
   ASSERT_TRUE(WaitUntilActive(first));
@@ -51,7 +49,6 @@ TEST_F(ChildFrameTest, ClosingTheActiveProjectSendsDeactivationFirst) {
   ASSERT_NE(first, nullptr);
   ASSERT_NE(second, nullptr);
   ASSERT_TRUE(WaitUntilActive(second));
-  info.PassOnTo(frame->GetInfoBar());
   frame->SetHintReceiver(CMainFrame::HintSlot::InfoBar, &info);
 
   ASSERT_TRUE(manager->CloseDocument(second, true));
