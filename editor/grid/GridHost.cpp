@@ -46,8 +46,6 @@ UINT VirtualKey(int keyCode) {
       return VK_NEXT;
     case WXK_PAGEUP:
       return VK_PRIOR;
-    case WXK_TAB:
-      return VK_TAB;
     case WXK_DELETE:
       return VK_DELETE;
     case WXK_BACK:
@@ -67,14 +65,25 @@ void PlaceScrollBar(wxScrollBar* bar, const ScrollBarState& state, const wxRect&
 
 }  // namespace
 
-wxBEGIN_EVENT_TABLE(GridHost, wxWindow) EVT_PAINT(GridHost::OnPaint) EVT_SIZE(GridHost::OnSize)
-    EVT_KEY_DOWN(GridHost::OnKeyDown) EVT_CHAR(GridHost::OnChar) EVT_LEFT_DOWN(GridHost::OnMouse)
-        EVT_LEFT_UP(GridHost::OnMouse) EVT_LEFT_DCLICK(GridHost::OnMouse) EVT_MOTION(GridHost::OnMouse)
-            EVT_SET_FOCUS(GridHost::OnSetFocus) EVT_KILL_FOCUS(GridHost::OnKillFocus)
-                EVT_SCROLL(GridHost::OnScroll) wxEND_EVENT_TABLE()
+// clang-format off
+wxBEGIN_EVENT_TABLE(GridHost, wxWindow)
+  EVT_PAINT(GridHost::OnPaint)
+  EVT_SIZE(GridHost::OnSize)
+  EVT_CHAR_HOOK(GridHost::OnCharHook)
+  EVT_KEY_DOWN(GridHost::OnKeyDown)
+  EVT_CHAR(GridHost::OnChar)
+  EVT_LEFT_DOWN(GridHost::OnMouse)
+  EVT_LEFT_UP(GridHost::OnMouse)
+  EVT_LEFT_DCLICK(GridHost::OnMouse)
+  EVT_MOTION(GridHost::OnMouse)
+  EVT_SET_FOCUS(GridHost::OnSetFocus)
+  EVT_KILL_FOCUS(GridHost::OnKillFocus)
+  EVT_SCROLL(GridHost::OnScroll)
+wxEND_EVENT_TABLE()
+    // clang-format on
 
-                    GridHost::GridHost(wxWindow* parent, wxWindowID id, const wxPoint& position,
-                                       const wxSize& size, const std::string& title)
+    GridHost::GridHost(wxWindow* parent, wxWindowID id, const wxPoint& position, const wxSize& size,
+                       const std::string& title)
     : wxWindow(parent, id, position, size, wxWANTS_CHARS | wxBORDER_SUNKEN),
       m_system(ThreadWindowSystem()),
       m_buffer(GetClientSize().x, GetClientSize().y) {
@@ -181,15 +190,34 @@ void GridHost::OnSize(wxSizeEvent&) {
   Pump();
 }
 
+LRESULT GridHost::DialogCode(UINT virtualKey) {
+  const LRESULT code = Send(WM_GETDLGCODE, virtualKey, 0);
+  Pump();
+  return code;
+}
+
+void GridHost::OnCharHook(wxKeyEvent& event) {
+  // A dialog takes Esc before its controls see the key, so the grid is asked
+  // first: it cancels an edit and keeps the key, or leaves it to the dialog.
+  if (event.GetKeyCode() == WXK_ESCAPE && !event.HasAnyModifiers() && DialogCode(VK_ESCAPE) != 0) return;
+  event.Skip();
+}
+
 void GridHost::OnKeyDown(wxKeyEvent& event) {
+  // Keys held with Alt are the dialog's (mnemonics), as system keys never reach a control.
+  if (event.AltDown()) {
+    event.Skip();
+    return;
+  }
   const int key = event.GetKeyCode();
-  // Enter and Esc are asked for as a dialog asks its controls, so that the
-  // grid decides: Enter moves down, Esc cancels an edit or is left to the parent.
-  if (key == WXK_RETURN || key == WXK_NUMPAD_ENTER || key == WXK_ESCAPE) {
-    const UINT virtualKey = key == WXK_ESCAPE ? VK_ESCAPE : VK_RETURN;
-    const LRESULT code = Send(WM_GETDLGCODE, virtualKey, 0);
-    Pump();
-    if (code == 0) event.Skip();
+  if (key == WXK_TAB) {
+    SendKey(VK_TAB, '\t',
+            event.ShiftDown() ? wxNavigationKeyEvent::IsBackward : wxNavigationKeyEvent::IsForward);
+    return;
+  }
+  // The grid stands for the default button: Enter moves down and presses no other button.
+  if (key == WXK_RETURN || key == WXK_NUMPAD_ENTER) {
+    if ((DialogCode(VK_RETURN) & DLGC_DEFPUSHBUTTON) == 0) event.Skip();
     return;
   }
   const UINT virtualKey = VirtualKey(key);
@@ -202,19 +230,20 @@ void GridHost::OnKeyDown(wxKeyEvent& event) {
 
 void GridHost::OnChar(wxKeyEvent& event) {
   const wxChar character = event.GetUnicodeKey();
-  // Only printable ASCII is typed into cells.
-  if (character < 32 || character > 126) {
+  // Alt and Ctrl make a key the dialog's mnemonic or accelerator; only
+  // printable ASCII is typed into cells.
+  if (event.AltDown() || event.ControlDown() || character < 32 || character > 126) {
     event.Skip();
     return;
   }
-  const auto ascii = static_cast<UINT>(character);
-  const UINT virtualKey = (ascii >= 'a' && ascii <= 'z') ? ascii - 'a' + 'A' : ascii;
-  SendKey(virtualKey, static_cast<int>(ascii));
+  // A character is no key of the grid's table: its own code as a virtual key
+  // would be '.' for Delete, '(' for Down and the like.
+  SendKey(VK_PACKET, static_cast<int>(character));
 }
 
-void GridHost::SendKey(UINT virtualKey, int character) {
+void GridHost::SendKey(UINT virtualKey, int character, int navigation) {
   m_system.SendKeyDown(*m_grid, virtualKey, character);
-  Pump();
+  Pump(navigation);
 }
 
 void GridHost::OnMouse(wxMouseEvent& event) {
@@ -255,10 +284,10 @@ void GridHost::OnScroll(wxScrollEvent& event) {
   Pump();
 }
 
-void GridHost::Pump() {
+void GridHost::Pump(int navigation) {
   m_system.PumpMessages();
   // Tab gives the focus to the parent: move on to the next control.
-  if (m_grid && m_system.GetFocus() == m_parentProxy.get() && FindFocus() == this) Navigate();
+  if (m_grid && m_system.GetFocus() == m_parentProxy.get() && FindFocus() == this) Navigate(navigation);
 }
 
 LRESULT GridHost::ForwardNotification(UINT message, WPARAM wParam, LPARAM lParam) {

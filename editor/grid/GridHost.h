@@ -47,15 +47,19 @@ class GridHost : public wxWindow, private win::WindowHost {
 
   void OnPaint(wxPaintEvent& event);
   void OnSize(wxSizeEvent& event);
+  void OnCharHook(wxKeyEvent& event);
   void OnKeyDown(wxKeyEvent& event);
   void OnChar(wxKeyEvent& event);
   void OnMouse(wxMouseEvent& event);
   void OnSetFocus(wxFocusEvent& event);
   void OnKillFocus(wxFocusEvent& event);
   void OnScroll(wxScrollEvent& event);
-  void SendKey(win::UINT virtualKey, int character);
-  // Runs what the grid queued and follows the focus the grid gave away.
-  void Pump();
+  void SendKey(win::UINT virtualKey, int character, int navigation = wxNavigationKeyEvent::IsForward);
+  // The grid's answer to a dialog asking whether it wants the key.
+  win::LRESULT DialogCode(win::UINT virtualKey);
+  // Runs what the grid queued and follows the focus the grid gave away, in
+  // the direction of wx navigation given.
+  void Pump(int navigation = wxNavigationKeyEvent::IsForward);
   win::LRESULT ForwardNotification(win::UINT message, win::WPARAM wParam, win::LPARAM lParam);
   wxRect CaretRect() const;
 

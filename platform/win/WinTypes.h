@@ -82,6 +82,9 @@ inline constexpr UINT VK_DELETE = 0x2E;
 inline constexpr UINT VK_F1 = 0x70;
 inline constexpr UINT VK_F2 = 0x71;
 inline constexpr UINT VK_F12 = 0x7B;
+// The key of a character that comes without a key of its own: its
+// translation is the character.
+inline constexpr UINT VK_PACKET = 0xE7;
 
 // Scroll bars and their request codes.
 inline constexpr int SB_HORZ = 0;

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "DocumentBuilders.h"
+#include "GridKeysByHand.h"
 #include "editor/grid/GridCellRef.h"
 #include "editor/grid/GridHost.h"
 #include "editor/grid/GridMessages.h"
@@ -48,6 +49,18 @@ class CDlgPolygonWxTest : public ::testing::Test {
       triangle.AddNode({x, y, 0.0});
     triangle.SetClosed(true);
     return document->AddObjectCopyAt(0.0, triangle);
+  }
+
+  // Runs the dialog on the polygon and acts on it once it is up; a dialog the
+  // act leaves open is cancelled and ends with wxID_ABORT.
+  int RunAndAct(CConductorPolygon& polygon, const std::function<void(CDlgPolygon&)>& act) {
+    WhenDialogShows<CDlgPolygon>([&act](CDlgPolygon& dialog) {
+      act(dialog);
+      if (!dialog.IsModal()) return;
+      Press(dialog, wxID_CANCEL);
+      dialog.SetReturnCode(wxID_ABORT);
+    });
+    return Run(polygon);
   }
 
   int Run(CConductorPolygon& polygon) {
@@ -107,6 +120,33 @@ TEST_F(CDlgPolygonWxTest, CancelPutsThePolygonBack) {
   EXPECT_EQ(triangle.GetNodes().GetCount(), 3);
   EXPECT_TRUE(triangle.IsClosed());
   EXPECT_EQ(document->UndoCount(), undoSteps);
+}
+
+TEST_F(CDlgPolygonWxTest, EscapeCancelsTheNodeEditBeforeTheDialog) {
+  CConductorPolygon& triangle = AddTriangle();
+  const int ended = RunAndAct(triangle, [](CDlgPolygon& dialog) {
+    grid::test::ExpectEscapeCancelsTheEditThenTheDialog(dialog, dialog.Grid());
+  });
+  EXPECT_EQ(ended, wxID_CANCEL);
+  EXPECT_EQ(triangle.GetNodes().GetCount(), 3);
+  EXPECT_DOUBLE_EQ(triangle.GetNodes().GetAt(0)->x, 0);
+}
+
+TEST_F(CDlgPolygonWxTest, EnterMovesDownTheNodesAndAltOPressesOk) {
+  CConductorPolygon& triangle = AddTriangle();
+  const int ended = RunAndAct(triangle, [](CDlgPolygon& dialog) {
+    grid::test::ExpectEnterMovesDown(dialog, dialog.Grid());
+    grid::test::ExpectAltOPressesOk(dialog, dialog.Grid());
+  });
+  EXPECT_EQ(ended, wxID_OK);
+  EXPECT_EQ(triangle.GetNodes().GetCount(), 3);
+}
+
+TEST_F(CDlgPolygonWxTest, TabAndShiftTabLeaveTheNodeGridBothWays) {
+  CConductorPolygon& triangle = AddTriangle();
+  RunAndAct(triangle, [](CDlgPolygon& dialog) {
+    grid::test::ExpectTabMovesBetween(dialog.Grid(), *dialog.FindWindow(CDlgPolygon::kClosedCheck));
+  });
 }
 
 }  // namespace
