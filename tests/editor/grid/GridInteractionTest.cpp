@@ -99,6 +99,19 @@ TEST_F(GridInteractionTest, ArrowsStopAtTheEdgesSilently) {
   EXPECT_EQ(h.Send(GRM_GETCURSORCOLUMN), 1);
 }
 
+TEST_F(GridInteractionTest, DownAndPageUpStopAtTheFirstAndLastDataRows) {
+  h.Send(GRM_MOVECURSOR, 10, 1);
+  h.Key(VK_DOWN);
+  EXPECT_EQ(h.Send(GRM_GETCURSORROW), 10);
+  EXPECT_TRUE(h.TakeCodes().empty());
+  // A page here is more than one row, yet Page Up from row 2 stops at row 1.
+  ASSERT_GE(PageRows(h.Slot()), 2);
+  h.Send(GRM_MOVECURSOR, 2, 1);
+  h.Key(VK_PRIOR);
+  EXPECT_EQ(h.Send(GRM_GETCURSORROW), 1);
+  EXPECT_EQ(h.TakeCodes(), (Codes{GRN_ROWCHANGED, GRN_CURSORMOVED}));
+}
+
 TEST_F(GridInteractionTest, PagingAnnouncesEvenAnEmptyPage) {
   h.Key(VK_NEXT);
   EXPECT_EQ(h.Send(GRM_GETCURSORROW), 10);
@@ -123,6 +136,24 @@ TEST_F(GridInteractionTest, FunctionAndDeleteKeysAreReported) {
   h.Key(VK_F12);
   h.Key(VK_DELETE);
   EXPECT_EQ(h.TakeCodes(), (Codes{GRN_FKEY1, GRN_FKEY12, GRN_DELETEKEY}));
+}
+
+TEST_F(GridInteractionTest, PunctuationTypesAsItselfButTildeStartsNoEdit) {
+  h.Type("~");
+  EXPECT_FALSE(h.Slot().Editing);
+  EXPECT_TRUE(h.TakeCodes().empty());
+  h.Type("-2.5e-3(x)%&'!\"#$");
+  EXPECT_EQ(h.Slot().EditText, "-2.5e-3(x)%&'!\"#$");
+  EXPECT_EQ(h.TakeCodes(), (Codes{GRN_EDITSTARTED}));
+  EXPECT_EQ(h.Send(GRM_GETCURSORROW), 1);
+}
+
+TEST_F(GridInteractionTest, F2DuringAnEditKeepsTheTypedText) {
+  h.SetCell(1, 1, "old");
+  h.Type("ab");
+  h.Key(VK_F2);
+  EXPECT_EQ(h.Slot().EditText, "ab");
+  EXPECT_EQ(h.TakeCodes(), (Codes{GRN_EDITSTARTED, GRN_FKEY1 + 1}));
 }
 
 TEST_F(GridInteractionTest, AnEditHoldsAtMost301Characters) {

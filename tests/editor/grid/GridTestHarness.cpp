@@ -60,7 +60,8 @@ void GridHarness::Key(UINT virtualKey, int character) {
 }
 
 void GridHarness::Type(const std::string& text) {
-  for (const char c : text) Key(static_cast<UINT>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c), c);
+  // As the wx host sends them: no character is taken for a key of the grid's table.
+  for (const char c : text) Key(VK_PACKET, c);
 }
 
 void GridHarness::Mouse(UINT message, int x, int y) {
