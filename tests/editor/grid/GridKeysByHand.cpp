@@ -115,6 +115,12 @@ void ExpectAltOPressesOk(wxDialog& dialog, GridHost& grid) {
   ASSERT_TRUE(FocusGrid(grid));
   const std::vector<std::string> before = AllCells(grid);
   const auto codes = RecordNotifications(grid);
+  // Neither Ctrl+. nor Alt+Down is the grid's; Right after them shows they were handled.
+  grid.Send(GRM_MOVECURSOR, 1, 1);
+  wxUIActionSimulator().Char('.', wxMOD_CONTROL);
+  wxUIActionSimulator().Char(WXK_DOWN, wxMOD_ALT);
+  EXPECT_TRUE(PressKey(WXK_RIGHT, wxMOD_NONE, [&] { return grid.Send(GRM_GETCURSORCOLUMN) == 2; }));
+  EXPECT_EQ(CursorRow(grid), 1);
   EXPECT_TRUE(PressKey('o', wxMOD_ALT, [&] { return !dialog.IsModal(); }));
   EXPECT_EQ(dialog.GetReturnCode(), wxID_OK);
   EXPECT_EQ(AllCells(grid), before);

@@ -30,7 +30,8 @@ void ExpectEscapeCancelsTheEditThenTheDialog(wxDialog& dialog, GridHost& grid);
 // Enter moves the cursor one row down and leaves the dialog open.
 void ExpectEnterMovesDown(wxDialog& dialog, GridHost& grid);
 
-// Alt+O reaches the dialog's OK button and types nothing into the grid.
+// Alt+O reaches the dialog's OK button; neither it nor Ctrl+. types into the
+// grid, and Alt+Down does not move its cursor.
 void ExpectAltOPressesOk(wxDialog& dialog, GridHost& grid);
 
 // Tab moves the focus from the grid to the next control, Shift+Tab to the
