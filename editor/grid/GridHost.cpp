@@ -286,7 +286,7 @@ void GridHost::OnScroll(wxScrollEvent& event) {
 
 void GridHost::Pump(int navigation) {
   m_system.PumpMessages();
-  // Tab gives the focus to the parent: move on to the next control.
+  // Tab gives the focus to the parent: move on to the next control (or the previous).
   if (m_grid && m_system.GetFocus() == m_parentProxy.get() && FindFocus() == this) Navigate(navigation);
 }
 
