@@ -3,7 +3,6 @@
 // no installed program leans on the build tree.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <set>
 #include <string>
