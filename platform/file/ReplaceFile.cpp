@@ -15,6 +15,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr std::size_t kStemLength = 200;
+
 std::error_code LastError() {
   return {errno, std::generic_category()};
 }
@@ -27,14 +29,19 @@ fs::path ResolvedTarget(const fs::path& path) {
   return error ? path : target;
 }
 
+fs::path FolderOf(const fs::path& target) {
+  return target.has_parent_path() ? target.parent_path() : fs::path(".");
+}
+
 // A new file beside the target, removed again unless it was committed.
 class StagedFile {
  public:
   explicit StagedFile(const fs::path& target) {
     std::random_device random;
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    // Cut so that a name near the file system's limit leaves room for the suffix.
+    const std::string stem = "." + target.filename().string().substr(0, kStemLength) + ".";
     for (int attempt = 0; attempt < 100; ++attempt) {
-      m_path = folder / ("." + target.filename().string() + "." + std::to_string(random()) + ".tmp");
+      m_path = FolderOf(target) / (stem + std::to_string(random()) + ".tmp");
       // 0666 lets the user's umask decide, as for any new file.
       m_fd = open(m_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
       if (m_fd >= 0 || errno != EEXIST) break;
@@ -87,8 +94,7 @@ class StagedFile {
 
 // Makes the rename itself survive a crash; the file is in place either way.
 void SyncFolder(const fs::path& target) {
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int fd = open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
   (void)fsync(fd);
   close(fd);

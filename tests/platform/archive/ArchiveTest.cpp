@@ -123,7 +123,7 @@ TEST(ArchiveTest, ASaveThatFailsMidwayLeavesTheOldFileAsItWas) {
       << "a staged file stayed";
 }
 
-TEST(ArchiveTest, SavingThroughALinkReplacesTheLinkedFileWithItsMode) {
+TEST(ArchiveTest, SavingThroughALinkOrALongNameReplacesTheFileWithItsMode) {
   namespace fs = std::filesystem;
   const test::TempDir scratch("quor-archive-test-");
   const auto kept = scratch.Path() / "kept.qlx";
