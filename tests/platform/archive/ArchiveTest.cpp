@@ -136,6 +136,12 @@ TEST(ArchiveTest, SavingThroughALinkOrALongNameReplacesTheFileWithItsMode) {
   EXPECT_EQ(ReadArchiveFile(kept), (Bytes{4, 5}));
   EXPECT_EQ(fs::status(kept).permissions(),
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+  // The staged file's name still fits beside a name of the longest kind.
+  const auto longest = scratch.Path() / (std::string(251, 'n') + ".qlx");
+  WriteArchiveFile(longest, Bytes{6});
+  WriteArchiveFile(longest, Bytes{7});
+  EXPECT_EQ(ReadArchiveFile(longest), Bytes{7});
 }
 
 }  // namespace
