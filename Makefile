@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 XVFB       := xvfb-run -a -s "-screen 0 1280x1024x24"
 
-.PHONY: deps build build-asan test test-main test-asan run clean
+.PHONY: deps build build-asan test test-main test-asan run package clean
 
 deps:
 	@scripts/install-deps.sh
@@ -32,6 +32,10 @@ run: build
 	else \
 	  echo "The editor is not built yet: $(BUILD)/bin/quor does not exist."; \
 	fi
+
+# The Debian package, quor_VERSION_ARCH.deb in build/.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,15 +1,16 @@
 #include "editor/document/DxfExport.h"
 
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "editor/model/CStructure.h"
+#include "platform/file/ReplaceFile.h"
 #include "platform/paths/TemporaryDirectory.h"
 #include "platform/process/ChildProcess.h"
 
@@ -23,8 +24,6 @@ constexpr const char* kConverter = "quor_dxf_conv";
 // The templates the converter opens, all required, and its optional colour table.
 constexpr std::array<std::string_view, 7> kConverterFiles = {
     "quor.dxt", "layer.dxt", "line.dxt", "circle.dxt", "poly2d.dxt", "poly3d.dxt", "colorcodes.cnv"};
-// The status line is read into a buffer of this many characters, its end included.
-constexpr std::size_t kStatusBuffer = 300;
 
 bool WriteModelText(const fs::path& path, const CStructure& model, const DocumentSettings& settings) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -44,32 +43,34 @@ void LinkConverterFiles(const fs::path& programDirectory, const fs::path& work) 
   }
 }
 
-std::string ReadStatusLine(const fs::path& path) {
+// The converter's status: its first line says whether it completed; what
+// follows explains a failure. Trailing blanks pad the converter's messages.
+std::vector<std::string> ReadStatusLines(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
-  std::string line;
-  std::getline(in, line);
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  if (line.size() >= kStatusBuffer) line.resize(kStatusBuffer - 1);
-  return line;
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) {
+    line.erase(line.find_last_not_of(" \t\r") + 1);
+    if (!line.empty() || lines.empty()) lines.push_back(std::move(line));
+  }
+  return lines;
 }
 
-// Replaces the target by the drawing in one step, so that the target holds
-// either the old file or the whole new one. Across file systems the drawing
-// is copied beside the target first.
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) {
+    if (!text.empty()) text += '\n';
+    text += line;
+  }
+  return text;
+}
+
+// The target holds either the old file or the whole drawing, and a file kept
+// behind a link stays there.
 bool MoveOnto(const fs::path& drawing, const fs::path& target) {
-  std::error_code error;
-  fs::rename(drawing, target, error);
-  if (error != std::errc::cross_device_link) return !error;
-  std::string staged = (target.parent_path() / ".quor-export-XXXXXX").string();
-  const int fd = mkstemp(staged.data());
-  if (fd < 0) return false;
-  close(fd);
-  fs::copy_file(drawing, staged, fs::copy_options::overwrite_existing, error);
-  if (!error) fs::rename(staged, target, error);
-  if (!error) return true;
-  std::error_code ignored;
-  fs::remove(staged, ignored);
-  return false;
+  std::ifstream in(drawing, std::ios::binary);
+  if (!in) return false;
+  const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  return !in.bad() && !ReplaceFile(target, bytes);
 }
 
 }  // namespace
@@ -90,8 +91,8 @@ std::string DxfExport::Run(const CStructure& model, const DocumentSettings& sett
       ChildProcess::Start(m_programDirectory + kConverter, {}, work.Path().string());
   if (!converter) return std::string("Starting ") + kConverter + " failed";
   if (!converter->WaitFor(m_timeLimit)) return "Time-out interval elapsed";
-  const std::string status = ReadStatusLine(work.Path() / "quor_dxf_conv.err");
-  if (status.find("Completed") == std::string::npos) return status;
+  const std::vector<std::string> status = ReadStatusLines(work.Path() / "quor_dxf_conv.err");
+  if (status.empty() || status.front().find("Completed") == std::string::npos) return Joined(status);
   if (!MoveOnto(work.Path() / "dxf.tmp", target)) return "Could not rename file dxf.tmp";
   return "Completed";
 }

@@ -20,8 +20,8 @@ class DxfExport {
   // The program directory (ending with '/') holds the converter and its templates.
   explicit DxfExport(std::string programDirectory, std::chrono::milliseconds timeLimit = kTimeLimit);
 
-  // The message for the user: "Completed", the converter's status line, or
-  // what else went wrong.
+  // The message for the user: "Completed", the converter's whole status (its
+  // lines without their padding), or what else went wrong.
   std::string Run(const CStructure& model, const DocumentSettings& settings, const std::string& target) const;
 
  private:

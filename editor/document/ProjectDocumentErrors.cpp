@@ -1,6 +1,7 @@
 // The message of a stage's error code, naming the layer, polygon or via that
 // a failed check found and selecting it in the view.
 #include <initializer_list>
+#include <string>
 #include <string_view>
 
 #include "editor/document/EditingView.h"
@@ -14,21 +15,43 @@ namespace quor {
 
 namespace {
 
-// The text with its printf placeholders (%d, %s) replaced, in order, by the values.
-std::string FillPlaceholders(std::string_view text, std::initializer_list<std::string> values) {
+// The text with each printf placeholder (%d, %s) replaced by what `fill`
+// appends for its letter.
+template <class Fill>
+std::string ReplacePlaceholders(std::string_view text, Fill fill) {
   std::string filled;
-  auto value = values.begin();
   for (std::size_t i = 0; i < text.size(); ++i) {
-    const bool placeholder =
-        text[i] == '%' && i + 1 < text.size() && (text[i + 1] == 'd' || text[i + 1] == 's');
-    if (placeholder && value != values.end()) {
-      filled += *value++;
-      ++i;
+    if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == 'd' || text[i + 1] == 's')) {
+      fill(text[++i], filled);
       continue;
     }
     filled += text[i];
   }
   return filled;
+}
+
+// The placeholders replaced, in order, by the values.
+std::string FillPlaceholders(std::string_view text, std::initializer_list<std::string> values) {
+  auto value = values.begin();
+  return ReplacePlaceholders(text, [&](char, std::string& filled) {
+    if (value != values.end()) filled += *value++;
+  });
+}
+
+// A text whose details the stage did not give: the numbers are left out and
+// the file the stage read names the place, so that no placeholder shows.
+std::string FillWithoutDetails(std::string_view text, const std::string& fileRead) {
+  return ReplacePlaceholders(text, [&](char letter, std::string& filled) {
+    if (letter == 's') {
+      filled += fileRead;
+    } else if (!filled.empty() && filled.back() == ' ') {
+      filled.pop_back();
+    }
+  });
+}
+
+std::string FileNameOf(const std::string& path) {
+  return path.substr(path.rfind('/') + 1);
 }
 
 // Ids from the job came from a file: the model's lookup refuses one it does not hold.
@@ -48,7 +71,10 @@ void ProjectDocument::SelectAndShow(EditingView& view, CShape& shape, const std:
 void ProjectDocument::ShowComputeError(EditingView& view, Stage stage) {
   const char* text = GetComputeErrorText(m_job.Error);
   // Only the check fills the details; after the other stages they mean nothing.
-  if (stage != Stage::Checker) return ShowMessage(text);
+  if (stage != Stage::Checker) {
+    const char* read = stage == Stage::Segment ? ".sg1" : ".lst";
+    return ShowMessage(FillWithoutDetails(text, FileNameOf(GetBasePath() + read)));
+  }
   const std::string polygonId = std::to_string(m_job.ErrorPolygonId);
   const std::string viaId = std::to_string(m_job.ErrorViaId);
   try {
@@ -90,7 +116,7 @@ void ProjectDocument::ShowComputeError(EditingView& view, Stage stage) {
         return SelectAndShow(view, m_model->GetViaById(AsId(m_job.ErrorViaId)),
                              FillPlaceholders(text, {viaId}));
       default:
-        return ShowMessage(text);
+        return ShowMessage(FillWithoutDetails(text, FileNameOf(GetProjectPath())));
     }
   } catch (const TextError& e) {
     ShowMessage(e.Text());

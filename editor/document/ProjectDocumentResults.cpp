@@ -47,9 +47,9 @@ void ProjectDocument::ShowResultFile(DocumentPrograms::Result kind, const std::s
   WriteBasePath();
   const std::string path = m_basePath + "." + extension;
   if (!FileExists(path)) return ShowMessage("File \"" + path + "\" doesn't exist.");
-  if (m_programs.IsShowing(kind)) return ShowMessage("Notepad already started");
+  if (m_programs.IsShowing(kind)) return ShowMessage("Results window already open");
   std::unique_ptr<ResultWindow> window = Compute().windows.OpenTextWindow(path);
-  if (!window) return ShowMessage("Starting Notepad failed");
+  if (!window) return ShowMessage("Opening the results window failed");
   m_programs.SetWindow(kind, std::move(window));
 }
 

@@ -3,6 +3,8 @@
 #include <wx/fileconf.h>
 #include <wx/filehistory.h>
 
+#include "platform/profile/FileConfigSave.h"
+
 namespace quor {
 
 namespace {
@@ -25,7 +27,7 @@ void SaveRecentFileList(wxFileHistory& history, const std::filesystem::path& pro
   wxFileConfig config = OpenProfile(profileFile);
   config.SetPath(kGroup);
   history.Save(config);
-  config.Flush();
+  SaveFileConfig(config, profileFile);
 }
 
 }  // namespace quor

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "platform/archive/ArchiveException.h"
+#include "platform/file/ReplaceFile.h"
 
 namespace quor {
 
@@ -16,11 +17,7 @@ std::vector<std::uint8_t> ReadArchiveFile(const std::filesystem::path& path) {
 }
 
 void WriteArchiveFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  if (!file) throw ArchiveException(ArchiveException::Cause::Generic, path.string());
-  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  file.close();
-  if (!file) throw ArchiveException(ArchiveException::Cause::Generic, path.string());
+  if (ReplaceFile(path, bytes)) throw ArchiveException(ArchiveException::Cause::Generic, path.string());
 }
 
 }  // namespace quor

@@ -12,8 +12,9 @@ namespace quor {
 // Throws ArchiveException(Generic) naming the file when it cannot be read.
 std::vector<std::uint8_t> ReadArchiveFile(const std::filesystem::path& path);
 
-// Creates or replaces the file; throws ArchiveException(Generic) naming the
-// file when it cannot be written completely.
+// Creates or replaces the file in one step (see ReplaceFile): a save that
+// fails leaves the old file as it was. Throws ArchiveException(Generic)
+// naming the file when it cannot be written completely.
 void WriteArchiveFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 
 }  // namespace quor

@@ -4,7 +4,7 @@
 #include <wx/fileconf.h>
 #include <wx/log.h>
 
-#include <system_error>
+#include "platform/profile/FileConfigSave.h"
 
 namespace quor {
 
@@ -57,9 +57,7 @@ void FileProfile::Save() {
   // Settings that cannot be saved are lost, as an unwritable registry's
   // would be; no message interrupts the user.
   const wxLogNull quiet;
-  std::error_code ignored;
-  std::filesystem::create_directories(m_path.parent_path(), ignored);
-  m_config->Flush();
+  SaveFileConfig(*m_config, m_path);
 }
 
 }  // namespace quor

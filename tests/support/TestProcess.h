@@ -29,6 +29,8 @@ class TestProcess {
   TestProcess& operator=(const TestProcess&) = delete;
 
   bool Started() const { return m_pid > 0; }
+  // For a look at the running program in /proc.
+  pid_t Pid() const { return m_pid; }
   bool Running();
   // Blocks until the program has ended; its exit status as ExitStatus().
   std::optional<int> Wait();

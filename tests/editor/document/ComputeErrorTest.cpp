@@ -13,6 +13,7 @@ namespace {
 TEST(ComputeErrorTest, EachCodeNamesAndSelectsItsObject) {
   ComputeFixture fixture;
   auto document = NewProject(fixture.services);
+  document->path = "/projects/board.qlx";
   CStructure& model = document->GetModel();
   CLayer& layer = model.AddLayer(CDielectric(4.0, 100.0), "Layer 2", true, false);
   CConductorPolygon& first = document->AddObjectCopyAt(100.0, Square(0, 0, 10, 100.0));
@@ -51,9 +52,12 @@ TEST(ComputeErrorTest, EachCodeNamesAndSelectsItsObject) {
       {12, int(first.id), 0, 0, 5, Stage::Checker, "Layer does not exist", nullptr},
       {13, 999, 0, 0, 1, Stage::Checker, "Bad id", nullptr},
       {27, 0, 0, -1, 0, Stage::Checker, "Via does not exist", nullptr},
-      // Only the check fills the details: another stage's text stands as it is.
+      // Only the check fills the details: after another stage they are stale,
+      // and the file that stage read names the place.
       {11, int(first.id), 0, 0, 1, Stage::Segment,
-       "Polygon %d in %s has index greater than 20 or less than 0", nullptr},
+       "Polygon in board.sg1 has index greater than 20 or less than 0", nullptr},
+      {11, int(first.id), 0, 0, 1, Stage::Tessmor,
+       "Polygon in board.lst has index greater than 20 or less than 0", nullptr},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);

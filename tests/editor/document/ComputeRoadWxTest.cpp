@@ -87,7 +87,7 @@ TEST_F(ComputeRoadWxTest, AutoRunShowsTheCapacitancesInAWindowThatClosesWithTheP
   ASSERT_EQ(shownFiles.size(), 1u);
   EXPECT_EQ(shownFiles[0]->GetTitle(), base + ".dat");
   Command(document, kIdCParameters);
-  EXPECT_EQ(shown.back(), "Notepad already started");
+  EXPECT_EQ(shown.back(), "Results window already open");
   ASSERT_TRUE(manager.CloseDocument(document));
   PumpEvents();
   EXPECT_TRUE(TopLevel<TextWindow>().empty());

@@ -36,6 +36,7 @@ ProgressEnd FakeComputeWindows::RunProgressDialog(const std::string& caption, co
 }
 
 std::unique_ptr<ResultWindow> FakeComputeWindows::OpenTextWindow(const std::string& path) {
+  if (textWindowFails) return nullptr;
   textWindows.push_back({path, std::make_shared<bool>(true)});
   return std::make_unique<FakeResultWindow>(textWindows.back().open);
 }

@@ -32,6 +32,8 @@ class FakeComputeWindows : public ComputeWindows {
 
   // Cancel as soon as the worker has started.
   bool cancel = false;
+  // A text window that cannot be shown.
+  bool textWindowFails = false;
   std::vector<std::string> progressCaptions;
   std::vector<Shown> textWindows;
   std::optional<std::string> exportPath;

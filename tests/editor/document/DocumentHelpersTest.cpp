@@ -8,6 +8,7 @@
 #include "editor/document/ResultFiles.h"
 #include "editor/document/RoundToInt.h"
 #include "platform/draw/RecordingDrawContext.h"
+#include "solver/tessmor/TouchstoneYFile.h"
 #include "support/TempDir.h"
 
 namespace quor::test {
@@ -45,6 +46,14 @@ TEST(DocumentHelpersTest, TheBasePathCutsOnlyTheFileNamesExtension) {
   EXPECT_EQ(TouchstoneExtension(3), "y3p");
   EXPECT_EQ(TouchstoneExtension(12), "y12");
   EXPECT_EQ(TouchstoneExtension(-1), "y0p");
+}
+
+// The editor opens the Y-parameter file under the name the solver wrote.
+TEST(DocumentHelpersTest, TheTouchstoneExtensionIsTheSolversForEveryConductorCount) {
+  for (int conductors = 1; conductors <= 21; ++conductors) {
+    EXPECT_EQ("/p/board." + TouchstoneExtension(conductors - 1), TouchstoneYFileName("/p/board", conductors))
+        << conductors << " conductors";
+  }
 }
 
 TEST(DocumentHelpersTest, DeletingResultsRemovesEveryTouchstoneNameUpToTwentyPorts) {

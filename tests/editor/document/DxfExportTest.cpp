@@ -45,6 +45,31 @@ TEST_F(DxfExportTest, TheConverterOfTheBuildWritesADrawingThatAReaderAccepts) {
   EXPECT_NE(audit.output.find("No errors found"), std::string::npos);
 }
 
+// A bare name gets ".dxf"; as the dialog did not ask about that file, the
+// user is asked before it is replaced. A name with an extension stays.
+TEST_F(DxfExportTest, ABareNameGetsTheDrawingsExtension) {
+  fixture.windows.exportPath = fixture.Scratch("bare");
+  document->OnExport();
+  EXPECT_EQ(fixture.services.messages.shown, std::vector<std::string>{"Completed"});
+  EXPECT_TRUE(fs::exists(fixture.Scratch("bare.dxf")));
+  EXPECT_FALSE(fs::exists(fixture.Scratch("bare")));
+
+  std::ofstream(fixture.Scratch("kept.dxf")) << "the user's drawing";
+  fixture.windows.exportPath = fixture.Scratch("kept");
+  fixture.services.messages.answer = false;
+  fixture.services.messages.shown.clear();
+  document->OnExport();
+  EXPECT_EQ(fixture.services.messages.shown,
+            std::vector<std::string>{"kept.dxf already exists.\nDo you want to replace it?"});
+  EXPECT_EQ(ReadFile(fixture.Scratch("kept.dxf")), "the user's drawing");
+
+  fixture.windows.exportPath = fixture.Scratch("plot.v2");
+  fixture.services.messages.shown.clear();
+  document->OnExport();
+  EXPECT_EQ(fixture.services.messages.shown, std::vector<std::string>{"Completed"});
+  EXPECT_TRUE(fs::exists(fixture.Scratch("plot.v2")));
+}
+
 TEST_F(DxfExportTest, TheTargetIsReplacedOnlyByADrawingOfThisExport) {
   // An earlier export's status and drawing lie in the program directory.
   FakeConverter("");
@@ -58,6 +83,11 @@ TEST_F(DxfExportTest, TheTargetIsReplacedOnlyByADrawingOfThisExport) {
       {"exit 0\n", ""},
       {"echo ' Cannot open template file circle.dxt' > quor_dxf_conv.err\n",
        " Cannot open template file circle.dxt"},
+      {"printf ' Error reading input file quor.tmp\\n Layer 2: height below layer 1      \\n' > "
+       "quor_dxf_conv.err\n",
+       " Error reading input file quor.tmp\n Layer 2: height below layer 1"},
+      {"printf ' Error writing output file DXF.tmp\\n Completed\\n' > quor_dxf_conv.err\n",
+       " Error writing output file DXF.tmp\n Completed"},
       {"echo ' Completed' > quor_dxf_conv.err\n", "Could not rename file dxf.tmp"},
       {"exec sleep 10\n", "Time-out interval elapsed"},
   };
@@ -75,7 +105,8 @@ TEST_F(DxfExportTest, TheTargetIsReplacedOnlyByADrawingOfThisExport) {
 
 // The status line counts as success when "Completed" stands anywhere in it;
 // the converter reads the model text and the templates in its own directory.
-// A target on another file system (/dev/shm here) is replaced just the same.
+// A target on another file system (/dev/shm here) is replaced just the same,
+// and a drawing kept behind a link is replaced where it lies.
 TEST_F(DxfExportTest, AConverterThatCompletesHandsOverItsDrawing) {
   const std::string directory = FakeConverter(
       "test -e quor.dxt && test -e poly3d.dxt && cp quor.tmp dxf.tmp && echo 'x Completed' > "
@@ -92,6 +123,13 @@ TEST_F(DxfExportTest, AConverterThatCompletesHandsOverItsDrawing) {
     EXPECT_EQ(ReadFile(path), modelText.str()) << path;
   }
   fs::remove(elsewhere);
+
+  const std::string link = fixture.Scratch("link.dxf");
+  fs::create_symlink(target, link);
+  std::ofstream(target) << "the user's drawing";
+  EXPECT_EQ(DxfExport(directory).Run(document->GetModel(), document->GetSettings(), link), "Completed");
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(ReadFile(target), modelText.str());
 }
 
 }  // namespace

@@ -41,7 +41,12 @@ TEST_F(ResultProgramsTest, EachKindOfResultHasAtMostOneWindow) {
   *fixture.windows.textWindows[0].open = false;  // closed by the user
   document->ListResults();
   EXPECT_EQ(Shown(), (std::vector<std::string>{base + ".dat", base + ".dat"}));
-  EXPECT_EQ(shown, std::vector<std::string>{"Notepad already started"});
+  EXPECT_EQ(shown, std::vector<std::string>{"Results window already open"});
+  *fixture.windows.textWindows[1].open = false;
+  fixture.windows.textWindowFails = true;
+  document->ListResults();
+  EXPECT_EQ(shown.back(), "Opening the results window failed");
+  fixture.windows.textWindowFails = false;
 
   // The Touchstone file's name counts the conductors but the reference.
   Touch(".y12");

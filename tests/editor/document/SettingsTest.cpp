@@ -103,6 +103,17 @@ TEST(SettingsTest, ProfileValuesThatCannotBeUsedTakeTheirDefaults) {
   EXPECT_EQ(ReadProjectWidth(profile), 2540.0);
 }
 
+// Three frequency units: 0 is the first, 3 is past the table.
+TEST(SettingsTest, AFrequencyUnitOutsideTheTableTakesTheDefault) {
+  for (const auto& [stored, expected] : {std::pair{0, 0}, {1, 1}, {3, 2}, {4, 2}}) {
+    MemoryProfile profile;
+    profile.WriteProfileInt(kSettingsSection, "FrequencyUnits", stored);
+    DocumentSettings settings;
+    LoadDocumentSettings(profile, settings);
+    EXPECT_EQ(settings.FrequencyUnits, expected) << "stored " << stored;
+  }
+}
+
 TEST(SettingsTest, TheFootprintPromptProposesTheProfileValuesAndStoresTheAnswer) {
   FakeServices services;
   FakeProjectDocument document(services);

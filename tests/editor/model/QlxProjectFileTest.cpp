@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -154,6 +155,21 @@ TEST(QlxProjectFileTest, SaveThenLoadReproducesEverything) {
   bool top = false, left = true, bottom = false, right = true;
   loaded.GetMetallization(top, left, bottom, right);
   EXPECT_TRUE(top && !left && bottom && !right);
+}
+
+TEST(QlxProjectFileTest, EachMetallizedSideRoundTripsAlone) {
+  for (int side = 0; side < 4; ++side) {
+    SCOPED_TRACE(side);
+    CStructure structure;
+    MakeNewProject(structure);
+    structure.SetMetallization(side == 0, side == 1, side == 2, side == 3);
+    DocumentSettings settings;
+    CStructure loaded;
+    Load(Store(DocumentSettings{}, structure), settings, loaded);
+    std::array<bool, 4> sides{true, true, true, true};
+    loaded.GetMetallization(sides[0], sides[1], sides[2], sides[3]);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(sides[static_cast<std::size_t>(i)], i == side) << "side " << i;
+  }
 }
 
 TEST(QlxProjectFileTest, RefusesOtherVersionsButNotAnyUnitLength) {

@@ -7,6 +7,7 @@
 
 #include "platform/archive/ArchiveException.h"
 #include "platform/archive/ArchiveFile.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 
 namespace quor {
@@ -100,6 +101,47 @@ TEST(ArchiveTest, FileRoundTripAndMissingFile) {
     EXPECT_EQ(e.GetCause(), ArchiveException::Cause::Generic);
     EXPECT_EQ(e.GetFileName(), path.string());
   }
+}
+
+TEST(ArchiveTest, ASaveThatFailsMidwayLeavesTheOldFileAsItWas) {
+  const test::TempDir scratch("quor-archive-test-");
+  const auto path = scratch.Path() / "project.qlx";
+  Bytes old(3000);
+  for (std::size_t i = 0; i < old.size(); ++i) old[i] = static_cast<std::uint8_t>(i * 7);
+  WriteArchiveFile(path, old);
+  const int outcome = test::RunWithFileSizeLimit(4096, [&] {
+    try {
+      WriteArchiveFile(path, Bytes(64 * 1024, 0x5A));
+      return 1;
+    } catch (const ArchiveException& e) {
+      return e.GetFileName() == path.string() ? 0 : 2;
+    }
+  });
+  EXPECT_EQ(outcome, 0) << "the failed save must be reported, naming the file";
+  EXPECT_EQ(ReadArchiveFile(path), old);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.Path()), {}), 1)
+      << "a staged file stayed";
+}
+
+TEST(ArchiveTest, SavingThroughALinkOrALongNameReplacesTheFileWithItsMode) {
+  namespace fs = std::filesystem;
+  const test::TempDir scratch("quor-archive-test-");
+  const auto kept = scratch.Path() / "kept.qlx";
+  const auto link = scratch.Path() / "link.qlx";
+  WriteArchiveFile(kept, Bytes{1, 2, 3});
+  fs::permissions(kept, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  fs::create_symlink(kept.filename(), link);
+  WriteArchiveFile(link, Bytes{4, 5});
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(ReadArchiveFile(kept), (Bytes{4, 5}));
+  EXPECT_EQ(fs::status(kept).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+  // The staged file's name still fits beside a name of the longest kind.
+  const auto longest = scratch.Path() / (std::string(251, 'n') + ".qlx");
+  WriteArchiveFile(longest, Bytes{6});
+  WriteArchiveFile(longest, Bytes{7});
+  EXPECT_EQ(ReadArchiveFile(longest), Bytes{7});
 }
 
 }  // namespace

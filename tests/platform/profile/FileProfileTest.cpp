@@ -7,8 +7,10 @@
 
 #include "platform/profile/FileProfile.h"
 #include "platform/profile/ProfilePath.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScopedEnvironmentVariable.h"
 #include "support/TempDir.h"
+#include "support/TestFiles.h"
 
 namespace quor::test {
 namespace {
@@ -46,6 +48,30 @@ TEST_F(FileProfileTest, ADoubleOfAnotherSizeOrKindCountsAsMissing) {
   profile.WriteProfileInt("Settings", "FrequencyStop", 5);
   EXPECT_EQ(profile.GetProfileDouble("Settings", "FrequencyStart", 1.0), 1.0);
   EXPECT_EQ(profile.GetProfileDouble("Settings", "FrequencyStop", 1.0), 1.0);
+}
+
+TEST_F(FileProfileTest, AProfileKeptBehindALinkStaysThere) {
+  const auto kept = home / "dotfiles" / "quor.conf";
+  std::filesystem::create_directories(kept.parent_path());
+  std::filesystem::create_directories(DefaultProfilePath().parent_path());
+  WriteFile(kept, "[Settings]\nUnits=1\n");
+  std::filesystem::create_symlink(kept, DefaultProfilePath());
+  FileProfile(DefaultProfilePath()).WriteProfileInt("Settings", "Units", 2);
+  EXPECT_TRUE(std::filesystem::is_symlink(DefaultProfilePath()));
+  EXPECT_EQ(FileProfile(kept).GetProfileInt("Settings", "Units", 0), 2);
+}
+
+TEST_F(FileProfileTest, ASaveThatFailsLeavesTheOldProfileAsItWas) {
+  FileProfile(DefaultProfilePath()).WriteProfileInt("Settings", "Units", 1);
+  const std::string old = ReadFile(DefaultProfilePath());
+  const int outcome = RunWithFileSizeLimit(old.size(), [&] {
+    FileProfile profile(DefaultProfilePath());
+    profile.WriteProfileBinary("Settings", "Position", std::vector<std::uint8_t>(4096, 0x11));
+    return 0;
+  });
+  EXPECT_EQ(outcome, 0);
+  EXPECT_EQ(ReadFile(DefaultProfilePath()), old);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(DefaultProfilePath().parent_path()), {}), 1);
 }
 
 }  // namespace

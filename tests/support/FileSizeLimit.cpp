@@ -1,0 +1,29 @@
+#include "support/FileSizeLimit.h"
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+
+namespace quor::test {
+
+int RunWithFileSizeLimit(std::size_t limitBytes, const std::function<int()>& body) {
+  const pid_t pid = fork();
+  if (pid < 0) return -1;
+  if (pid == 0) {
+    // Ignored, the signal turns into a write that fails with EFBIG.
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{limitBytes, limitBytes};
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(125);
+    _exit(body());
+  }
+  int status = 0;
+  while (waitpid(pid, &status, 0) < 0) {
+    if (errno != EINTR) return -1;
+  }
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+}  // namespace quor::test
