@@ -18,19 +18,23 @@
 #include "editor/ui/CMainFrame.h"
 #include "editor/ui/CommandIds.h"
 #include "editor/ui/ViewCanvas.h"
+#include "editor/ui/ViewContextMenus.h"
 #include "editor/ui/bars/CInfoBar.h"
+#include "editor/ui/dialogs/CDlgConductorIndex.h"
+#include "editor/ui/dialogs/WxDialogMessages.h"
+#include "editor/ui/polygondialog/CDlgPolygon.h"
 #include "editor/ui/view/ViewCore.h"
 
 namespace quor {
 
-wxIMPLEMENT_DYNAMIC_CLASS(CCrtanjeView, wxView);
+namespace {
 
-// clang-format off
-wxBEGIN_EVENT_TABLE(CCrtanjeView, wxView)
-  EVT_MENU(cmd::kArrangeSubtract, CCrtanjeView::OnSubtract)
-  EVT_UPDATE_UI(cmd::kArrangeSubtract, CCrtanjeView::OnUpdateSubtract)
-wxEND_EVENT_TABLE();
-// clang-format on
+// The command id of the Select tool, at its original value.
+constexpr int kSelectToolId = 32830;
+
+}  // namespace
+
+wxIMPLEMENT_DYNAMIC_CLASS(CCrtanjeView, wxView);
 
 CCrtanjeView::CCrtanjeView() = default;
 
@@ -49,6 +53,7 @@ bool CCrtanjeView::OnCreate(wxDocument* document, long) {
   m_mainFrame = wxDynamicCast(wxTheApp->GetTopWindow(), CMainFrame);
   if (m_mainFrame == nullptr) return false;
   m_core = std::make_unique<ViewCore>(*this, Services().profile);
+  BindCommands();
   auto* frame = new CChildFrame(document, this, m_mainFrame);
   m_canvas = new ViewCanvas(frame, *this);
   m_logPixelsX = wxClientDC(m_canvas).GetPPI().x;
@@ -156,33 +161,78 @@ void CCrtanjeView::ShowMessage(const std::string& text) {
   Services().messages.ShowMessage(text);
 }
 
-void CCrtanjeView::CancelTool() {
-  // No editing tool is current yet: nothing holds a half-done figure.
+const std::vector<ClipboardObject>& CCrtanjeView::GetClipboard() const {
+  return m_mainFrame->GetClipboard();
 }
 
-void CCrtanjeView::DrawToolOverlay(DrawContext&) {
-  // No editing tool is current yet: there is no feedback to draw.
+void CCrtanjeView::SetClipboard(std::vector<ClipboardObject> objects) {
+  m_mainFrame->SetClipboard(std::move(objects));
+}
+
+bool CCrtanjeView::RunPolygonDialog(CConductorPolygon& polygon, double z, bool newPolygon) {
+  PolygonDialogCore::ViewHooks hooks{[this](int) { Repaint(); }, [this] { Repaint(); }};
+  CDlgPolygon dialog(m_mainFrame, GetProjectDocument(), polygon, z, newPolygon, std::move(hooks),
+                     Services().messages);
+  return dialog.ShowModal() == wxID_OK;
+}
+
+std::optional<int> CCrtanjeView::AskConductorIndex(const std::string& text) {
+  WxDialogMessages messages(Services().messages);
+  CDlgConductorIndex dialog(m_mainFrame, text, messages);
+  if (dialog.ShowModal() != wxID_OK) return std::nullopt;
+  return dialog.Index();
+}
+
+void CCrtanjeView::OnKeyDown(unsigned key, int repeat, unsigned flags) {
+  Guarded([&](ViewCore& core) { core.OnKeyDown(key, repeat, flags); });
+}
+
+void CCrtanjeView::OnContextMenu(DevicePoint point) {
+  int menu = ViewCore::kMenuEmpty;
+  Guarded([&](ViewCore& core) { menu = core.OnContextMenu(point); });
+  const std::unique_ptr<wxMenu> popup = CreateViewContextMenu(menu);
+  // The items show the state of now, as the menu bar's do when opened.
+  UpdateMenuItems(*popup, *m_mainFrame);
+  const int chosen = m_popup ? m_popup(*popup, point) : m_canvas->RunPopupMenu(*popup, point);
+  if (chosen == wxID_NONE) return;
+  // Routed as a command of the menu bar.
+  wxCommandEvent command(wxEVT_MENU, chosen);
+  command.SetEventObject(m_mainFrame);
+  m_mainFrame->ProcessWindowEvent(command);
+}
+
+// The editing tools are not here yet: the Select tool's part is played by
+// the view itself (Esc, the key I), and no other tool holds anything.
+void CCrtanjeView::CancelTool() {}
+
+void CCrtanjeView::DrawToolOverlay(DrawContext&) {}
+
+void CCrtanjeView::ToolKeyDown(unsigned, int, unsigned) {}
+
+void CCrtanjeView::SetSelectTool() {}
+
+int CCrtanjeView::GetToolCommandId() const {
+  return kSelectToolId;
+}
+
+void CCrtanjeView::ToolLButtonDown(unsigned, DevicePoint) {}
+
+void CCrtanjeView::ToolLButtonUp(unsigned, DevicePoint) {}
+
+void CCrtanjeView::ToolLButtonDblClk(unsigned, DevicePoint) {}
+
+void CCrtanjeView::ToolMouseMove(unsigned, DevicePoint) {}
+
+void CCrtanjeView::ToolKeyUp(unsigned, int, unsigned) {}
+
+void CCrtanjeView::ToolKillFocus() {}
+
+bool CCrtanjeView::ToolSetCursor() {
+  return false;
 }
 
 void CCrtanjeView::BroadcastHint(UpdateHint hint, const void* payload) {
   Services().frame.BroadcastHint(hint, payload);
-}
-
-bool CCrtanjeView::IsTwoPolygonsSelected() const {
-  const CSelection& selection = m_core->GetSelection();
-  return selection.GetCount() == 2 && selection.GetType() == CShape::kConductorPolygon;
-}
-
-void CCrtanjeView::OnSubtract(wxCommandEvent&) {
-  auto* document = dynamic_cast<CCrtanjeDoc*>(GetDocument());
-  if (document == nullptr || !IsTwoPolygonsSelected()) return;
-  // A copy: the subtraction's hints empty the selection while it runs.
-  const std::vector<CShape*> objects = m_core->GetSelection().GetObjects();
-  document->SubtractPolygons(objects);
-}
-
-void CCrtanjeView::OnUpdateSubtract(wxUpdateUIEvent& event) {
-  event.Enable(IsTwoPolygonsSelected());
 }
 
 }  // namespace quor

@@ -9,10 +9,13 @@
 
 #include <wx/docview.h>
 
+#include <functional>
 #include <memory>
 
 #include "editor/ui/bars/BarView.h"
 #include "editor/ui/view/ViewHost.h"
+
+class wxMenu;
 
 namespace quor {
 
@@ -43,6 +46,26 @@ class CCrtanjeView : public wxView, public BarView, public ViewHost {
   // The mouse is over the client point: the info bar shows it in the
   // project's display unit.
   void ShowCoordinates(DevicePoint point);
+  // A key went down in the view's window (a Win32 virtual key code).
+  void OnKeyDown(unsigned key, int repeat, unsigned flags);
+  // The context menu at a client point: what is hit there is selected and
+  // the menu of its kind shown; the chosen command runs as from the menu bar.
+  void OnContextMenu(DevicePoint point);
+  // Shows a pop-up menu at a client point and returns the chosen command id
+  // (wxID_NONE when dismissed). Tests put a script in its place.
+  using PopupRunner = std::function<int(wxMenu& menu, DevicePoint point)>;
+  void SetPopupRunner(PopupRunner runner) { m_popup = std::move(runner); }
+
+  // The current editing tool's input, in the order the window reports it.
+  // No tool is current yet; the tools take these over.
+  void ToolLButtonDown(unsigned flags, DevicePoint point);
+  void ToolLButtonUp(unsigned flags, DevicePoint point);
+  void ToolLButtonDblClk(unsigned flags, DevicePoint point);
+  void ToolMouseMove(unsigned flags, DevicePoint point);
+  void ToolKeyUp(unsigned key, int repeat, unsigned flags);
+  void ToolKillFocus();
+  // True when the tool has set the cursor.
+  bool ToolSetCursor();
 
   // EditingView; Repaint also serves ViewHost.
   void SetActiveLayer(double z) override;
@@ -64,6 +87,13 @@ class CCrtanjeView : public wxView, public BarView, public ViewHost {
   void CancelTool() override;
   void DrawToolOverlay(DrawContext& dc) override;
   void BroadcastHint(UpdateHint hint, const void* payload) override;
+  void ToolKeyDown(unsigned key, int repeat, unsigned flags) override;
+  void SetSelectTool() override;
+  int GetToolCommandId() const override;
+  const std::vector<ClipboardObject>& GetClipboard() const override;
+  void SetClipboard(std::vector<ClipboardObject> objects) override;
+  bool RunPolygonDialog(CConductorPolygon& polygon, double z, bool newPolygon) override;
+  std::optional<int> AskConductorIndex(const std::string& text) override;
 
  private:
   DocumentServices& Services() const;
@@ -71,9 +101,11 @@ class CCrtanjeView : public wxView, public BarView, public ViewHost {
   // the framework's update after reading, or else at the first activation.
   void EnsureInitialUpdate();
 
-  void OnSubtract(wxCommandEvent& event);
-  void OnUpdateSubtract(wxUpdateUIEvent& event);
-  bool IsTwoPolygonsSelected() const;
+  // The command map: each of the view's commands with its enabling rule and
+  // check mark (ViewCommands.cpp).
+  void BindCommands();
+  // Runs an action of the core; a refusal of the document is shown.
+  void Guarded(const std::function<void(ViewCore&)>& action);
 
   std::unique_ptr<ViewCore> m_core;
   CMainFrame* m_mainFrame = nullptr;
@@ -82,9 +114,9 @@ class CCrtanjeView : public wxView, public BarView, public ViewHost {
   int m_logPixelsX = 0;
   int m_textHeight = 0;
   bool m_initialUpdateDone = false;
+  PopupRunner m_popup;
 
   wxDECLARE_DYNAMIC_CLASS(CCrtanjeView);
-  wxDECLARE_EVENT_TABLE();
 };
 
 }  // namespace quor

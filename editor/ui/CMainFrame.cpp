@@ -56,7 +56,8 @@ wxEND_EVENT_TABLE()
                           wxDEFAULT_FRAME_STYLE | wxFRAME_NO_WINDOW_MENU, "QUORMainWndClass"),
       m_profile(profile),
       m_bars(this) {
-  for (const int id : UnbuiltCommandIds()) Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateUnbuilt, this, id);
+  for (const int id : UnbuiltCommandIds()) Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateDisabled, this, id);
+  for (const int id : ProjectCommandIds()) Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateDisabled, this, id);
   Bind(wxEVT_SIZE, &CMainFrame::OnSizeOrMove, this);
   Bind(wxEVT_MOVE, &CMainFrame::OnSizeOrMove, this);
   Bind(wxEVT_IDLE, &CMainFrame::OnIdle, this);
@@ -316,7 +317,7 @@ void CMainFrame::OnUpdatePaste(wxUpdateUIEvent& event) {
   event.Enable(m_clipboardCount >= 1);
 }
 
-void CMainFrame::OnUpdateUnbuilt(wxUpdateUIEvent& event) {
+void CMainFrame::OnUpdateDisabled(wxUpdateUIEvent& event) {
   event.Enable(false);
 }
 

@@ -12,6 +12,8 @@
 
 #include "platform/draw/BackBufferDrawContext.h"
 
+class wxMenu;
+
 namespace quor {
 
 class CCrtanjeView;
@@ -34,6 +36,8 @@ class ViewCanvas : public wxWindow {
   // pixels at once. Drawing the same figure again takes them back.
   void DrawXor(const std::function<void(DrawContext&)>& figure);
   const BackBufferDrawContext& GetBuffer() const { return m_buffer; }
+  // Shows a pop-up menu at a client point; the chosen id or wxID_NONE.
+  int RunPopupMenu(wxMenu& menu, DevicePoint point);
 
  private:
   ViewCore* Core() const;
@@ -44,6 +48,12 @@ class ViewCanvas : public wxWindow {
   void OnMouseMove(wxMouseEvent& event);
   void OnLeftDown(wxMouseEvent& event);
   void OnLeftUp(wxMouseEvent& event);
+  void OnLeftDClick(wxMouseEvent& event);
+  void OnKeyDown(wxKeyEvent& event);
+  void OnKeyUp(wxKeyEvent& event);
+  void OnKillFocus(wxFocusEvent& event);
+  void OnSetCursor(wxSetCursorEvent& event);
+  void OnContextMenu(wxContextMenuEvent& event);
   void OnCaptureLost(wxMouseCaptureLostEvent& event);
   // Tells the core the client size when it has changed.
   void SyncClientSize(ViewCore& core);
