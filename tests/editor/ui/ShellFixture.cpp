@@ -1,7 +1,10 @@
 #include "ShellFixture.h"
 
+#include <unistd.h>
 #include <wx/app.h>
+
 #include <wx/menu.h>
+#include <string>
 
 #include "editor/document/CCrtanjeDoc.h"
 #include "editor/document/CCrtanjeDocTemplate.h"
@@ -15,7 +18,8 @@
 namespace quor::test {
 
 void ShellFixture::SetUp() {
-  directory = std::filesystem::path(testing::TempDir()) / "quor-shell-test";
+  // One directory per test program run: other runs may share /tmp.
+  directory = std::filesystem::path(testing::TempDir()) / ("quor-shell-test-" + std::to_string(getpid()));
   std::filesystem::remove_all(directory);
   std::filesystem::create_directories(directory);
   profile = std::make_unique<FileProfile>(directory / "quor.conf");
