@@ -283,3 +283,23 @@ TEST_F(CCrtanjeViewTest, ANewProjectAppearsFittedAtOnceUnderOneName) {
 
 }  // namespace
 }  // namespace quor::test
+
+namespace quor::test {
+namespace {
+
+// Without a project nobody answers for the view's and the document's
+// commands: their menu items and buttons, the Compute toolbar's among them,
+// are disabled; a project enables them by its own rules.
+TEST_F(CCrtanjeViewTest, ProjectCommandsAreDisabledWithoutAProject) {
+  const int ids[] = {cmd::kComputeCheck, cmd::kComputeSegment, cmd::kComputeAutoRun,   cmd::kEditSelectAll,
+                     cmd::kViewZoomAll,  cmd::kViewShowGrid,   cmd::kProjectNewPolygon};
+  for (const int id : ids) EXPECT_FALSE(IsCommandEnabled(id)) << id;
+  CCrtanjeView* view = OpenCopy(QUOR_SOURCE_DIR "/examples/microstrip.qlx");
+  ASSERT_NE(view, nullptr);
+  for (const int id : ids) EXPECT_TRUE(IsCommandEnabled(id)) << id;
+  EXPECT_FALSE(IsCommandEnabled(cmd::kEditCopy)) << "nothing selected";
+  EXPECT_FALSE(IsCommandEnabled(cmd::kComputeRun)) << "not segmented";
+}
+
+}  // namespace
+}  // namespace quor::test
