@@ -102,6 +102,13 @@ TEST_F(SegmentStageTest, EqualPermittivitiesGiveNoPatchAndNoProgressStep) {
   EXPECT_EQ(job.Progress.load(), 50);
 }
 
+TEST_F(SegmentStageTest, AListingThatCannotBeCreatedIsNamed) {
+  const std::vector<Plate> plates{Conductor(0, {Rectangle(0.0, 0.0, 1000.0, 1000.0)})};
+  std::filesystem::create_directory(ListingPath());
+  EXPECT_EQ(Segment(1, plates), 40);
+  EXPECT_STREQ(job.ErrorFileExtension, "lst");
+}
+
 TEST_F(SegmentStageTest, ParametersAndCountsAreCheckedAtTheirLimits) {
   const std::vector<Plate> ground{Conductor(0, {Rectangle(0.0, 0.0, 1000.0, 1000.0)})};
   struct Case {
