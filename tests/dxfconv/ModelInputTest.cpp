@@ -156,19 +156,23 @@ TEST(ModelInput, ViaSegmentsOutsideTheirRangeBecomeTwelve) {
 TEST(ModelInput, LayerNamesAreTakenFromTheLineAfterTheSeparator) {
   ConverterRecord record;
   const std::string longName(60, 'n');
+  std::string accented;
+  for (int k = 0; k < 51; ++k) accented += "\xC3\xA9";  // e acute, two bytes in UTF-8
   ModelText model(10, 10);
   model.Layer("", 1, {255, 255, 255})
       .Layer("  two words ", 2)
       .Layer(longName, 3)
-      .Polygon(false, Square(1, 1, 3));
+      .Polygon(false, Square(1, 1, 3))
+      .Layer(accented, 4);
   ASSERT_EQ(Read(model.Text(), record).status, 0) << "an empty name must not shift the values after it";
   const auto& layers = record.model.layers;
-  ASSERT_EQ(layers.size(), 3u);
+  ASSERT_EQ(layers.size(), 4u);
   EXPECT_EQ(layers[0].name, "");
   EXPECT_EQ(layers[0].colourCode, 255);
   EXPECT_FLOAT_EQ(layers[0].height, 1);
   EXPECT_EQ(layers[1].name, "  two words ");
   EXPECT_EQ(layers[2].name, longName.substr(0, 50));
+  EXPECT_EQ(layers[3].name, accented.substr(0, 100)) << "50 characters, not 50 bytes";
   EXPECT_EQ(record.model.polygons.at(0).layer, 3);
 }
 
