@@ -53,4 +53,4 @@ static_assert(offsetof(ComputeJob, Refine) - offsetof(ComputeJob, FrequencyStart
 static_assert(offsetof(ComputeJob, RunFlag) - offsetof(ComputeJob, FrequencyStart) == 56);
 static_assert(offsetof(ComputeJob, ErrorLayerIndex2) - offsetof(ComputeJob, RunFlag) == 48);
 static_assert(offsetof(ComputeJob, ErrorFileExtension) - offsetof(ComputeJob, ErrorLayerIndex2) == 4);
-static_assert(sizeof(ComputeJob) - offsetof(ComputeJob, ErrorFileExtension) == 12, "8 bytes and the padding");
+static_assert(sizeof(ComputeJob::ErrorFileExtension) == 8);
