@@ -5,8 +5,8 @@
 
 #include <string>
 
+#include "GridDemoFrame.h"
 #include "editor/grid/GridCellRef.h"
-#include "editor/grid/GridDemoFrame.h"
 #include "editor/grid/GridHost.h"
 #include "editor/grid/GridMessages.h"
 #include "editor/grid/GridSlotTable.h"
