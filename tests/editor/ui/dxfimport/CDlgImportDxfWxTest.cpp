@@ -37,7 +37,7 @@ class CDlgImportDxfWxTest : public ::testing::Test {
     return dialog.ShowModal();
   }
 
-  RecordingMessages messages;
+  RecordingMessageBoxes messages;
   ImportDxfLayerValues values{{"top", "gnd"}};
 };
 
