@@ -6,6 +6,8 @@
 
 #include "solver/QuorError.h"
 
+namespace quor::solver {
+
 void QlxReader::ReadBytes(std::span<std::uint8_t> bytes) {
   m_in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   // A truncated file would otherwise leave the field as garbage.
@@ -20,3 +22,5 @@ void QlxReader::Skip(std::size_t count) {
     count -= chunk;
   }
 }
+
+}  // namespace quor::solver

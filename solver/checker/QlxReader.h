@@ -10,7 +10,9 @@
 
 #include "tessmor/LittleEndianFields.h"
 
-class QlxReader : public quor::LittleEndianFields<QlxReader> {
+namespace quor::solver {
+
+class QlxReader : public LittleEndianFields<QlxReader> {
  public:
   explicit QlxReader(std::istream& in) : m_in(in) {}
 
@@ -20,3 +22,5 @@ class QlxReader : public quor::LittleEndianFields<QlxReader> {
  private:
   std::istream& m_in;
 };
+
+}  // namespace quor::solver

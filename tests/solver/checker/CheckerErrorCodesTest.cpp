@@ -11,6 +11,7 @@
 #include "solver/checker/CheckFailure.h"
 #include "solver/checker/CheckerFixture.h"
 
+namespace quor::solver {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -269,3 +270,4 @@ TEST_F(CheckerErrorCodesTest, ATruncatedFileIsRefusedWhereverItEnds) {
 }
 
 }  // namespace
+}  // namespace quor::solver
