@@ -24,19 +24,22 @@ using namespace std::chrono_literals;
 constexpr auto kLimit = 15s;
 const std::string kCoverTitle = "cover";
 
+bool IsEditorTitle(const std::string& title) {
+  return title.rfind("QUOR", 0) == 0;
+}
+
 std::vector<std::string> EditorTitles() {
   std::vector<std::string> titles = TopLevelWindowTitles();
-  std::erase_if(titles, [](const std::string& title) { return title.rfind("QUOR", 0) != 0; });
+  std::erase_if(titles, [](const std::string& title) { return !IsEditorTitle(title); });
   return titles;
 }
 
-// Whether the editor's window stands above the cover in the stacking order.
+// Whether the editor's window stands above the cover: later in the list is
+// higher in the stacking order.
 bool EditorAboveCover() {
   const std::vector<std::string> titles = TopLevelWindowTitles();
   const auto cover = std::find(titles.begin(), titles.end(), kCoverTitle);
-  const auto editor = std::find_if(titles.rbegin(), titles.rend(),
-                                   [](const std::string& t) { return t.rfind("QUOR", 0) == 0; });
-  return cover != titles.end() && editor != titles.rend() && editor.base() - 1 > cover;
+  return cover != titles.end() && std::any_of(cover + 1, titles.end(), IsEditorTitle);
 }
 
 // A plain window of another client, shown over the whole screen.
