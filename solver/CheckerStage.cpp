@@ -17,6 +17,14 @@
 #include "solver/checker/ViaPlateBuilder.h"
 #include "tessmor/ComputeJob.h"
 
+using quor::solver::AppendInterfacePlates;
+using quor::solver::AppendSideWalls;
+using quor::solver::BuildViaPlates;
+using quor::solver::CheckerProject;
+using quor::solver::DeriveMinFeatureDistance;
+using quor::solver::ReadQlxProject;
+using quor::solver::WriteSg1File;
+
 void CheckerStage(ComputeJob& job) {
   if (job.BasePath == nullptr) throw QUOR_error::error::ProjectFileNotOpened;
   const std::string basePath(job.BasePath);

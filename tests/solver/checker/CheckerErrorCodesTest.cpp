@@ -11,6 +11,7 @@
 #include "solver/checker/CheckFailure.h"
 #include "solver/checker/CheckerFixture.h"
 
+namespace quor::solver {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -279,3 +280,4 @@ TEST_F(CheckerErrorCodesTest, ATruncatedFileIsRefusedWhereverItEnds) {
 }
 
 }  // namespace
+}  // namespace quor::solver

@@ -8,6 +8,7 @@
 
 #include "solver/checker/CheckerFixture.h"
 
+namespace quor::solver {
 namespace {
 
 using CheckerPlatesTest = CheckerFixture;
@@ -280,3 +281,4 @@ TEST_F(CheckerPlatesTest, TheExampleProjectsPass) {
 }
 
 }  // namespace
+}  // namespace quor::solver
