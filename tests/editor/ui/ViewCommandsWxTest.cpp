@@ -19,7 +19,6 @@
 #include <string>
 #include <vector>
 
-#include "ScreenProbe.h"
 #include "ViewFixture.h"
 #include "editor/document/CCrtanjeDoc.h"
 #include "editor/grid/GridWndProc.h"
@@ -39,6 +38,7 @@
 #include "editor/ui/polygondialog/CDlgPolygon.h"
 #include "editor/ui/view/ViewCore.h"
 #include "platform/win/WindowSystem.h"
+#include "support/ScreenProbe.h"
 #include "support/WxTestPump.h"
 
 namespace quor::test {
