@@ -85,8 +85,7 @@ void CCrtanjeView::OnUpdate(wxView*, wxObject* hint) {
     return;
   }
   // Any later update of the framework's own is hint 0.
-  m_core->OnUpdate(update != nullptr ? update->hint : UpdateHint{},
-                   update != nullptr ? update->payload : nullptr);
+  m_core->OnUpdate(update != nullptr ? update->hint : Hint());
 }
 
 void CCrtanjeView::OnActivateView(bool activate, wxView* activeView, wxView* deactiveView) {
@@ -229,8 +228,8 @@ bool CCrtanjeView::ToolSetCursor() {
   return false;
 }
 
-void CCrtanjeView::BroadcastHint(UpdateHint hint, const void* payload) {
-  Services().frame.BroadcastHint(hint, payload);
+void CCrtanjeView::BroadcastHint(const Hint& hint) {
+  Services().frame.BroadcastHint(hint);
 }
 
 }  // namespace quor

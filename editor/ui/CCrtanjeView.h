@@ -86,7 +86,7 @@ class CCrtanjeView : public wxView, public BarView, public ViewHost {
   void ShowMessage(const std::string& text) override;
   void CancelTool() override;
   void DrawToolOverlay(DrawContext& dc) override;
-  void BroadcastHint(UpdateHint hint, const void* payload) override;
+  void BroadcastHint(const Hint& hint) override;
   void ToolKeyDown(unsigned key, int repeat, unsigned flags) override;
   void SetSelectTool() override;
   int GetToolCommandId() const override;

@@ -11,7 +11,6 @@
 #include "editor/model/CLayer.h"
 #include "editor/ui/CommandIds.h"
 #include "editor/ui/bars/BarArt.h"
-#include "editor/ui/bars/BarPayload.h"
 #include "platform/profile/ProfileStore.h"
 
 namespace quor {
@@ -116,8 +115,8 @@ void CDlgLayers::CreateColumns() {
   DeleteAllRows();
 }
 
-void CDlgLayers::OnHint(UpdateHint hint, const void* payload) {
-  m_logic.OnHint(hint, BarPayload(hint, payload));
+void CDlgLayers::OnHint(const Hint& hint) {
+  m_logic.OnHint(hint);
   FitColumns();
 }
 

@@ -10,7 +10,6 @@
 #include "editor/model/CLayer.h"
 #include "editor/ui/CommandIds.h"
 #include "editor/ui/bars/BarArt.h"
-#include "editor/ui/bars/BarPayload.h"
 #include "editor/ui/bars/ProjectTreeItemData.h"
 
 namespace quor {
@@ -98,8 +97,8 @@ int CDlgProjectTree::LayerSwatchImage(const CLayer& layer, int image) {
   return m_images.Add(swatch);
 }
 
-void CDlgProjectTree::OnHint(UpdateHint hint, const void* payload) {
-  m_logic.OnHint(hint, BarPayload(hint, payload));
+void CDlgProjectTree::OnHint(const Hint& hint) {
+  m_logic.OnHint(hint);
 }
 
 TreeControl::Item CDlgProjectTree::InsertItem(const std::string& text, int image, int, Object object,

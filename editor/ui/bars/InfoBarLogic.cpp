@@ -35,11 +35,11 @@ void InfoBarLogic::Refill(double z) {
   FillLayerList(z);
 }
 
-void InfoBarLogic::OnHint(UpdateHint hint, const void* payload) {
-  switch (hint) {
+void InfoBarLogic::OnHint(const Hint& hint) {
+  switch (hint.Code()) {
     case UpdateHint::HintNewLayer:
     case UpdateHint::HintLayerProperties:
-      Refill(static_cast<const CLayer*>(payload)->GetZ());
+      Refill(hint.Layer().GetZ());
       break;
     case UpdateHint::HintLayerDeleted:
     case UpdateHint::HintSettings:
@@ -50,12 +50,12 @@ void InfoBarLogic::OnHint(UpdateHint hint, const void* payload) {
       break;
     case UpdateHint::HintActiveLayer:
       m_updating = true;
-      Refill(*static_cast<const double*>(payload));
+      Refill(hint.Z());
       m_updating = false;
       break;
     case UpdateHint::HintViewActivated:
       // The previous view's deactivation has emptied the list already.
-      std::tie(m_view, m_document) = AttachedView(payload);
+      std::tie(m_view, m_document) = AttachedView(hint);
       if (m_view != nullptr) FillLayerList(m_view->GetActiveZ());
       break;
     case UpdateHint::HintViewDeactivated:

@@ -22,7 +22,7 @@ class InfoBarLogic : public BarHintReceiver {
   void SetCoordinates(double x, double y);
   void FillLayerList(double z);
   // Hint 16 carries the activated view as a BarView.
-  void OnHint(UpdateHint hint, const void* payload) override;
+  void OnHint(const Hint& hint) override;
   // The user picked the entry of `layer` (null: no entry).
   void OnSelChangeLayer(const CLayer* layer);
 

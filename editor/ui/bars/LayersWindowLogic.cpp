@@ -38,11 +38,11 @@ void LayersWindowLogic::SelectActiveRow() {
   m_updating = false;
 }
 
-void LayersWindowLogic::OnHint(UpdateHint hint, const void* payload) {
-  switch (hint) {
+void LayersWindowLogic::OnHint(const Hint& hint) {
+  switch (hint.Code()) {
     case UpdateHint::HintNewLayer:
     case UpdateHint::HintLayerProperties:
-      Refill(static_cast<const CLayer*>(payload)->GetZ());
+      Refill(hint.Layer().GetZ());
       break;
     case UpdateHint::HintLayerDeleted:
     case UpdateHint::HintReload:
@@ -53,7 +53,7 @@ void LayersWindowLogic::OnHint(UpdateHint hint, const void* payload) {
       SelectActiveRow();
       break;
     case UpdateHint::HintViewActivated:
-      std::tie(m_view, m_document) = AttachedView(payload);
+      std::tie(m_view, m_document) = AttachedView(hint);
       if (m_view != nullptr) Refill(m_view->GetActiveZ());
       break;
     case UpdateHint::HintViewDeactivated:

@@ -32,7 +32,7 @@ class LayersWindowLogic : public BarHintReceiver {
       : m_controls(controls), m_prompts(prompts) {}
 
   // Hint 16 carries the activated view as a BarView.
-  void OnHint(UpdateHint hint, const void* payload) override;
+  void OnHint(const Hint& hint) override;
 
   // Mouse and keys.
   void OnCellClick(int row, int column);

@@ -74,13 +74,13 @@ TEST_F(MainFrameTest, BarsHearHintsInTheirOrderAndTheLayersWindowOnlyWhileShown)
   frame->SetHintReceiver(CMainFrame::HintSlot::InfoBar, &info);
   frame->SetHintReceiver(CMainFrame::HintSlot::ProjectTree, &tree);
   frame->SetHintReceiver(CMainFrame::HintSlot::LayersWindow, &layers);
-  int payload = 0;
-  frame->BroadcastHint(UpdateHint::HintNewLayer, &payload);
+  frame->BroadcastHint(Hint::ActiveLayer(2.5));
   ASSERT_EQ(log.size(), 3u);
   EXPECT_EQ(log[0].bar, "layers");
   EXPECT_EQ(log[1].bar, "tree");
   EXPECT_EQ(log[2].bar, "info");
-  EXPECT_EQ(log[2].payload, &payload);
+  EXPECT_EQ(log[2].hint, UpdateHint::HintActiveLayer);
+  EXPECT_EQ(log[2].sent.Z(), 2.5);
   for (CMainFrame::HintSlot slot : {CMainFrame::HintSlot::LayersWindow, CMainFrame::HintSlot::ProjectTree,
                                     CMainFrame::HintSlot::InfoBar}) {
     frame->SetHintReceiver(slot, nullptr);
@@ -93,7 +93,7 @@ TEST_F(MainFrameTest, BarsHearHintsInTheirOrderAndTheLayersWindowOnlyWhileShown)
   EXPECT_FALSE(frame->IsShowLayers());
   frame->SetHintReceiver(CMainFrame::HintSlot::LayersWindow, &layers);
   frame->SetHintReceiver(CMainFrame::HintSlot::InfoBar, &info);
-  frame->BroadcastHint(UpdateHint::HintLayerColor, nullptr);
+  frame->BroadcastHint(UpdateHint::HintLayerColor);
   ASSERT_EQ(log.size(), 1u);
   EXPECT_EQ(log[0].bar, "info");
   frame->SetHintReceiver(CMainFrame::HintSlot::LayersWindow, nullptr);

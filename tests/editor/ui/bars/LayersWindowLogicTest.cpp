@@ -17,7 +17,7 @@ class LayersWindowTest : public BarFixture {
     AddLayer("Top", 1, 1000);
     view.activeZ = 500;
     Connect(window);
-    window.OnHint(UpdateHint::HintViewActivated, &view);
+    window.OnHint(Hint::ViewActivated(&view));
   }
 
   std::vector<UpdateHint> FrameHints() const {
@@ -124,7 +124,7 @@ TEST_F(LayersWindowTest, OnlyTheMouseSelectsAndAnActiveLayerChangeIsNotSentBack)
   view.activeZ = 0;
   view.activeLayerCalls.clear();
   const double zero = 0;
-  window.OnHint(UpdateHint::HintActiveLayer, &zero);
+  window.OnHint(Hint::ActiveLayer(zero));
   EXPECT_EQ(list.selected, 0);
   EXPECT_TRUE(view.activeLayerCalls.empty());
 }
@@ -132,11 +132,11 @@ TEST_F(LayersWindowTest, OnlyTheMouseSelectsAndAnActiveLayerChangeIsNotSentBack)
 TEST_F(LayersWindowTest, MenusAndHintsWithoutAView) {
   EXPECT_EQ(window.MenuAt(1), Logic::ContextMenu::Layer);
   EXPECT_EQ(window.MenuAt(LayersWindowControls::kNoRow), Logic::ContextMenu::NewLayer);
-  window.OnHint(UpdateHint::HintViewDeactivated, nullptr);
+  window.OnHint(UpdateHint::HintViewDeactivated);
   EXPECT_TRUE(list.rows.empty());
   EXPECT_EQ(window.MenuAt(1), Logic::ContextMenu::None);
   EXPECT_THROW(window.GetDocument(), TextError);
-  window.OnHint(UpdateHint::HintSettings, nullptr);
+  window.OnHint(UpdateHint::HintSettings);
   window.OnNewLayerKey();
   EXPECT_TRUE(list.rows.empty());
   EXPECT_TRUE(view.commands.empty());
