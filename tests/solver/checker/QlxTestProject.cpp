@@ -55,6 +55,16 @@ TestProject TwoLayerProject() {
   return project;
 }
 
+TestProject SquarePlateProject(double side, double refine) {
+  TestProject project = TwoLayerProject();
+  project.length = side;
+  project.width = side;
+  project.refine = refine;
+  project.layers[1].polygons.clear();
+  project.layers[0].polygons.push_back(Rectangle(1, 0, 0.0, 0.0, side, side, 0.0));
+  return project;
+}
+
 TestProject FullTablesProject() {
   TestProject project;
   project.viaSegments = 16;

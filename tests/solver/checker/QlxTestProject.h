@@ -78,5 +78,9 @@ TestProject TwoLayerProject();
 // from the ground to the top: 1440 via walls and 1507 plates.
 TestProject FullTablesProject();
 
+// One conductor: a side × side plate filling the footprint of the same size,
+// on the lower of two layers of air.
+TestProject SquarePlateProject(double side, double refine);
+
 std::string QlxBytes(const TestProject& project);
 void WriteQlx(const std::filesystem::path& path, const TestProject& project);

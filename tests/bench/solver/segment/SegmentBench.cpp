@@ -1,7 +1,8 @@
 // Times the whole Segment stage (plate file in, listing out) on structures
 // meshed into about 6000 patches, the most a solve takes: the coupled-lines
-// sample project at a fine resolution, and a board of three lines, two pads
-// and two vias whose small via walls make for a fine grid on large plates.
+// sample project at a fine resolution, a board of three lines, two pads and
+// two vias whose small via walls make for a fine grid on large plates, and a
+// square plate on a grid of about 220 x 220 cells merged with refinement 1.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -76,8 +77,10 @@ int main(int argc, char** argv) {
       std::filesystem::path(QUOR_SOURCE_DIR) / "examples" / "coupled_lines.qlx";
   std::filesystem::copy_file(sample, folder / "coupled_lines.qlx");
   WriteQlx(folder / "board.qlx", Board());
+  WriteQlx(folder / "plate.qlx", SquarePlateProject(1000.0, 1.0));
   const Structure structures[] = {{"coupled_lines", folder / "coupled_lines", 6.2},
-                                  {"board", folder / "board", 1.04}};
+                                  {"board", folder / "board", 1.04},
+                                  {"plate", folder / "plate", 220.0}};
   for (const Structure& s : structures) {
     benchmark::RegisterBenchmark(("Segment/" + s.name).c_str(), RunSegment, s.base.string(), s.resolution)
         ->Unit(benchmark::kMillisecond);
