@@ -25,11 +25,11 @@
 #include "solver/SegmentStage.h"
 #include "solver/StageFrame.h"
 #include "solver/TessmorStage.h"
+#include "solver/checker/QlxTestProject.h"
 #include "solver/numeric/BlockedLU.h"
 #include "solver/numeric/ErrorLogFile.h"
 #include "solver/tessmor/MomentSystem.h"
 #include "solver/tessmor/TessmorListing.h"
-#include "solver/checker/QlxTestProject.h"
 #include "support/TempDir.h"
 #include "tessmor/ComputeJob.h"
 
