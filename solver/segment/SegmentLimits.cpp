@@ -6,8 +6,8 @@
 #include <thread>
 
 #include "solver/segment/SegmentCellGrids.h"
+#include "solver/segment/SegmentEdgeIndex.h"
 #include "solver/segment/SegmentGrid.h"
-#include "solver/segment/SegmentPatchShapes.h"
 
 namespace {
 
@@ -20,23 +20,39 @@ constexpr double kBridgeDistance = 1e10;
 // Dielectric cells, and the distance to other conductors, grow more slowly.
 constexpr double kSlowGrowth = 1.2;
 
-struct CellDistances {
-  double u = kFar;
-  double v = kFar;
-  double otherConductor = kFar;
+// The bridge edges of the plates done so far count as far, not as absent,
+// for every cell, and for the distance to other conductors when one of them
+// belongs to another conductor.
+struct BridgeEdges {
+  bool any = false;
+  std::vector<std::int32_t> conductors;  // distinct
 };
 
-CellDistances DistancesFrom(const Point3& centre, const std::array<Point3, 3>& axes,
-                            std::span<const SegmentEdge> edges, std::int32_t cellIndex, double step) {
-  CellDistances d;
-  d.otherConductor = step * kFarConductorSteps;
+BridgeEdges FindBridgeEdges(std::span<const SegmentEdge> edges) {
+  BridgeEdges bridges;
   for (const SegmentEdge& edge : edges) {
-    std::array<double, 3> r{kBridgeDistance, kBridgeDistance, kBridgeDistance};
-    if (!edge.bridge) r = RayLineDistances(centre, edge.start, edge.end, axes);
-    d.u = std::min(d.u, r[0]);
-    d.v = std::min(d.v, r[1]);
-    if (edge.conductorIndex != cellIndex) d.otherConductor = std::min(d.otherConductor, r[2]);
+    if (!edge.bridge) continue;
+    bridges.any = true;
+    if (std::find(bridges.conductors.begin(), bridges.conductors.end(), edge.conductorIndex) ==
+        bridges.conductors.end()) {
+      bridges.conductors.push_back(edge.conductorIndex);
+    }
   }
+  return bridges;
+}
+
+SegmentEdgeDistances DistancesFrom(const Point3& centre, const std::array<Point3, 3>& axes,
+                                   const SegmentEdgeIndex& index, std::span<const SegmentEdge> edges,
+                                   const BridgeEdges& bridges, std::int32_t cellIndex, double step) {
+  SegmentEdgeDistances d{.u = kFar, .v = kFar, .otherConductor = step * kFarConductorSteps};
+  if (bridges.any) {
+    d.u = std::min(d.u, kBridgeDistance);
+    d.v = std::min(d.v, kBridgeDistance);
+  }
+  for (const std::int32_t conductor : bridges.conductors) {
+    if (conductor != cellIndex) d.otherConductor = std::min(d.otherConductor, kBridgeDistance);
+  }
+  index.LowerToNearest(centre, axes, edges, cellIndex, d);
   return d;
 }
 
@@ -48,11 +64,13 @@ std::int32_t Limit(double distance, double step, double exponent, std::int32_t m
   return limit < most ? static_cast<std::int32_t>(limit) : most;
 }
 
-// The distance search visits every edge from every full cell; it is shared
-// out over the cores when that is worth starting threads for.
+// The distance search is shared out over the cores when that is worth
+// starting threads for: each cell visits some multiple of the logarithm of
+// the edge count.
 std::int32_t Workers(const SegmentCellGrids& cells, std::size_t edgeCount) {
   constexpr double kSearchesPerWorker = 50000.0;
-  const double searches = static_cast<double>(cells.state.size()) * static_cast<double>(edgeCount);
+  const double searches =
+      static_cast<double>(cells.state.size()) * 16.0 * std::log2(2.0 + static_cast<double>(edgeCount));
   const auto cores = static_cast<std::int32_t>(std::max(1u, std::thread::hardware_concurrency()));
   const auto wanted = static_cast<std::int32_t>(std::min(searches / kSearchesPerWorker, 1e6));
   return std::clamp(std::min(wanted, cells.cellsV), 1, cores);
@@ -76,8 +94,10 @@ std::vector<SegmentEdge> CollectSegmentEdges(std::span<const Plate> plates) {
 }
 
 bool ComputeSubdivisionLimits(const SegmentGrid& grid, SegmentCellGrids& cells,
-                              std::span<const SegmentEdge> edges, std::int32_t dielectricIndex, double refine,
+                              std::span<const SegmentEdge> edges, const SegmentEdgeIndex& index,
+                              std::int32_t dielectricIndex, double refine,
                               const std::atomic<std::int32_t>& runFlag) {
+  const BridgeEdges bridges = FindBridgeEdges(edges);
   const std::array<Point3, 3> axes{grid.U(), grid.V(), grid.Normal()};
   const double step = grid.Step();
   const std::int32_t most = std::max(cells.cellsU, cells.cellsV);
@@ -98,7 +118,8 @@ bool ComputeSubdivisionLimits(const SegmentGrid& grid, SegmentCellGrids& cells,
         }
         const double inPlane = state == dielectricIndex ? kSlowGrowth * refine : refine;
         const double normal = kSlowGrowth * refine;
-        const CellDistances d = DistancesFrom(grid.CellCentre(a, b), axes, edges, state, step);
+        const SegmentEdgeDistances d =
+            DistancesFrom(grid.CellCentre(a, b), axes, index, edges, bridges, state, step);
         cells.limitU[i] = Limit(d.u, step, inPlane, most);
         cells.limitV[i] = Limit(d.v, step, inPlane, most);
         cells.limitN[i] = Limit(d.otherConductor, step, normal, most);
