@@ -3,23 +3,14 @@
 #include <cassert>
 #include <cmath>
 
+#include "solver/numeric/CpuFeatures.h"
 #include "solver/numeric/NearPotentialVector.h"
 #include "solver/numeric/PatchPotentialField.h"
 
 namespace quor::numeric {
 
-namespace {
-
-bool HasAvx2() {
-  __builtin_cpu_init();
-  return __builtin_cpu_supports("avx2");
-}
-
-}  // namespace
-
 bool VectorPotentialsAvailable() {
-  static const bool available = HasAvx2();
-  return available;
+  return ProcessorHasAvx2();
 }
 
 void NearPotentialsScalar(const PatchKernelData& patch, const double* x, const double* y, const double* z,

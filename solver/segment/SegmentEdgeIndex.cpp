@@ -5,7 +5,6 @@
 #include <limits>
 
 #include "solver/segment/SegmentLimits.h"
-#include "solver/segment/SegmentPatchShapes.h"
 
 namespace {
 
@@ -41,6 +40,8 @@ double BoxDistance(const Point3& low, const Point3& high, const Point3& p) {
 SegmentEdgeIndex::SegmentEdgeIndex(std::span<const SegmentEdge> edges) {
   m_order.resize(edges.size());
   for (std::size_t i = 0; i < edges.size(); ++i) m_order[i] = static_cast<std::int32_t>(i);
+  m_segments.reserve(edges.size());
+  for (const SegmentEdge& edge : edges) m_segments.push_back(MakeRaySegment(edge.start, edge.end));
   double extent = 0.0;
   for (const SegmentEdge& edge : edges) {
     for (const Point3& p : {edge.start, edge.end}) {
@@ -95,43 +96,50 @@ std::int32_t SegmentEdgeIndex::Build(std::span<const SegmentEdge> edges, std::in
   return index;
 }
 
-bool SegmentEdgeIndex::CannotLower(const Node& node, const Point3& p, std::int32_t conductor,
-                                   const SegmentEdgeDistances& d) const {
-  // Every directional distance is at least the distance to the edge, and
-  // that at least the distance to its box.
-  const double reach = BoxDistance(node.low, node.high, p) * (1.0 - 1e-12) - m_slack;
-  if (reach < d.u || reach < d.v) return false;
-  return reach >= d.otherConductor || !HasOtherConductor(node.conductors, conductor);
+bool SegmentEdgeIndex::CannotLower(const Node& node, const std::array<double, kRayLanes>& x,
+                                   const std::array<double, kRayLanes>& y,
+                                   const std::array<double, kRayLanes>& z, std::int32_t conductor,
+                                   const RayMinima& minima) const {
+  const bool otherConductor = HasOtherConductor(node.conductors, conductor);
+  for (std::size_t i = 0; i < kRayLanes; ++i) {
+    // Every directional distance is at least the distance to the edge, and
+    // that at least the distance to its box.
+    const double reach = BoxDistance(node.low, node.high, {x[i], y[i], z[i]}) * (1.0 - 1e-12) - m_slack;
+    if (reach < minima.u[i] || reach < minima.v[i]) return false;
+    if (otherConductor && reach < minima.normal[i]) return false;
+  }
+  return true;
 }
 
-void SegmentEdgeIndex::LowerToNearest(const Point3& p, const std::array<Point3, 3>& axes,
-                                      std::span<const SegmentEdge> edges, std::int32_t conductor,
-                                      SegmentEdgeDistances& d) const {
+void SegmentEdgeIndex::LowerToNearest(const std::array<double, kRayLanes>& x,
+                                      const std::array<double, kRayLanes>& y,
+                                      const std::array<double, kRayLanes>& z,
+                                      const std::array<Point3, 3>& axes, std::span<const SegmentEdge> edges,
+                                      std::int32_t conductor, RayMinima& minima) const {
   if (m_nodes.empty()) return;
+  const Point3 first{x[0], y[0], z[0]};
   // Depth first, the nearer child first, so that the minima fall early and
-  // prune most of the tree.
-  // Halving leaves the tree at most 64 levels deep, and each level leaves one node pending.
+  // prune most of the tree. Halving leaves the tree at most 64 levels deep,
+  // and each level leaves one node pending.
   std::array<std::int32_t, 2 * 64> pending{};
   std::size_t count = 0;
   pending[count++] = 0;
   while (count > 0) {
     const Node& node = m_nodes[static_cast<std::size_t>(pending[--count])];
-    if (CannotLower(node, p, conductor, d)) continue;
+    if (CannotLower(node, x, y, z, conductor, minima)) continue;
     if (node.count == 0) {
       const Node& left = m_nodes[static_cast<std::size_t>(node.first)];
       const Node& right = m_nodes[static_cast<std::size_t>(node.second)];
-      const bool leftNearer = BoxDistance(left.low, left.high, p) <= BoxDistance(right.low, right.high, p);
+      const bool leftNearer =
+          BoxDistance(left.low, left.high, first) <= BoxDistance(right.low, right.high, first);
       pending[count++] = leftNearer ? node.second : node.first;
       pending[count++] = leftNearer ? node.first : node.second;
       continue;
     }
     for (std::int32_t i = node.first; i < node.first + node.count; ++i) {
-      const SegmentEdge& edge = edges[static_cast<std::size_t>(m_order[static_cast<std::size_t>(i)])];
-      if (edge.bridge) continue;
-      const std::array<double, 3> r = RayLineDistances(p, edge.start, edge.end, axes);
-      d.u = std::min(d.u, r[0]);
-      d.v = std::min(d.v, r[1]);
-      if (edge.conductorIndex != conductor) d.otherConductor = std::min(d.otherConductor, r[2]);
+      const auto e = static_cast<std::size_t>(m_order[static_cast<std::size_t>(i)]);
+      if (edges[e].bridge) continue;
+      LowerRayMinima(m_segments[e], x, y, z, axes, edges[e].conductorIndex != conductor, minima);
     }
   }
 }

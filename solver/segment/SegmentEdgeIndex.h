@@ -9,29 +9,24 @@
 #include <span>
 #include <vector>
 
+#include "solver/segment/SegmentRayLanes.h"
 #include "tessmor/Point3.h"
 
 struct SegmentEdge;
-
-// The smallest directional distances of a cell centre to the edges: along u,
-// along v, and along the normal to the edges of other conductors.
-struct SegmentEdgeDistances {
-  double u = 0.0;
-  double v = 0.0;
-  double otherConductor = 0.0;
-};
 
 class SegmentEdgeIndex {
  public:
   // Indexes the geometry of `edges`; their bridge flags may change later.
   explicit SegmentEdgeIndex(std::span<const SegmentEdge> edges);
 
-  // Lowers d.u, d.v and d.otherConductor to the RayLineDistances from p over
-  // the edges that are no bridge, the last only over the edges whose
-  // conductor index differs from `conductor`. `edges` are the indexed edges
-  // in the same order, with their present bridge flags.
-  void LowerToNearest(const Point3& p, const std::array<Point3, 3>& axes, std::span<const SegmentEdge> edges,
-                      std::int32_t conductor, SegmentEdgeDistances& d) const;
+  // Lowers the minima of each lane, centre (x[i], y[i], z[i]), to the
+  // RayLineDistances over the edges that are no bridge: u and v over all of
+  // them, normal over those whose conductor index differs from `conductor`.
+  // `edges` are the indexed edges in the same order, with their present
+  // bridge flags.
+  void LowerToNearest(const std::array<double, kRayLanes>& x, const std::array<double, kRayLanes>& y,
+                      const std::array<double, kRayLanes>& z, const std::array<Point3, 3>& axes,
+                      std::span<const SegmentEdge> edges, std::int32_t conductor, RayMinima& minima) const;
 
  private:
   struct Node {
@@ -44,10 +39,12 @@ class SegmentEdgeIndex {
   };
 
   std::int32_t Build(std::span<const SegmentEdge> edges, std::int32_t first, std::int32_t count);
-  bool CannotLower(const Node& node, const Point3& p, std::int32_t conductor,
-                   const SegmentEdgeDistances& d) const;
+  bool CannotLower(const Node& node, const std::array<double, kRayLanes>& x,
+                   const std::array<double, kRayLanes>& y, const std::array<double, kRayLanes>& z,
+                   std::int32_t conductor, const RayMinima& minima) const;
 
-  std::vector<std::int32_t> m_order;  // edge numbers, each leaf's contiguous
-  std::vector<Node> m_nodes;          // the root first
-  double m_slack = 0.0;               // rounding allowance of the box distances
+  std::vector<RaySegment> m_segments;  // by edge number
+  std::vector<std::int32_t> m_order;   // edge numbers, each leaf's contiguous
+  std::vector<Node> m_nodes;           // the root first
+  double m_slack = 0.0;                // rounding allowance of the box distances
 };

@@ -41,19 +41,21 @@ BridgeEdges FindBridgeEdges(std::span<const SegmentEdge> edges) {
   return bridges;
 }
 
-SegmentEdgeDistances DistancesFrom(const Point3& centre, const std::array<Point3, 3>& axes,
-                                   const SegmentEdgeIndex& index, std::span<const SegmentEdge> edges,
-                                   const BridgeEdges& bridges, std::int32_t cellIndex, double step) {
-  SegmentEdgeDistances d{.u = kFar, .v = kFar, .otherConductor = step * kFarConductorSteps};
+// The minima start far: no edge in the way along u or v, other conductors
+// 1000 steps away; bridge edges stand farther than any real edge.
+RayMinima StartMinima(const BridgeEdges& bridges, std::int32_t cellIndex, double step) {
+  RayMinima minima;
+  minima.u.fill(kFar);
+  minima.v.fill(kFar);
+  minima.normal.fill(step * kFarConductorSteps);
   if (bridges.any) {
-    d.u = std::min(d.u, kBridgeDistance);
-    d.v = std::min(d.v, kBridgeDistance);
+    minima.u.fill(kBridgeDistance);
+    minima.v.fill(kBridgeDistance);
   }
   for (const std::int32_t conductor : bridges.conductors) {
-    if (conductor != cellIndex) d.otherConductor = std::min(d.otherConductor, kBridgeDistance);
+    if (conductor != cellIndex) minima.normal.fill(std::min(minima.normal[0], kBridgeDistance));
   }
-  index.LowerToNearest(centre, axes, edges, cellIndex, d);
-  return d;
+  return minima;
 }
 
 // (distance / step)^exponent, truncated, within 1..most; computed in double
@@ -102,28 +104,55 @@ bool ComputeSubdivisionLimits(const SegmentGrid& grid, SegmentCellGrids& cells,
   const double step = grid.Step();
   const std::int32_t most = std::max(cells.cellsU, cells.cellsV);
   std::atomic<bool> stopped = false;
-  // Worker w takes rows w, w + stride, ...; each cell is written by one worker only.
+  // Worker w takes rows w, w + stride, ...; each cell is written by one
+  // worker only. The full cells of a row go kRayLanes at a time.
   const auto limitRows = [&](std::int32_t first, std::int32_t stride) {
+    std::array<std::size_t, kRayLanes> lanes{};
+    std::array<double, kRayLanes> x{};
+    std::array<double, kRayLanes> y{};
+    std::array<double, kRayLanes> z{};
     for (std::int32_t b = first; b < cells.cellsV; b += stride) {
+      std::size_t used = 0;
+      std::int32_t state = 0;
+      const auto limitLanes = [&] {
+        // Unused lanes repeat the last centre.
+        for (std::size_t i = used; i < kRayLanes; ++i) {
+          x[i] = x[used - 1];
+          y[i] = y[used - 1];
+          z[i] = z[used - 1];
+        }
+        RayMinima minima = StartMinima(bridges, state, step);
+        index.LowerToNearest(x, y, z, axes, edges, state, minima);
+        const double inPlane = state == dielectricIndex ? kSlowGrowth * refine : refine;
+        const double normal = kSlowGrowth * refine;
+        for (std::size_t i = 0; i < used; ++i) {
+          cells.limitU[lanes[i]] = Limit(minima.u[i], step, inPlane, most);
+          cells.limitV[lanes[i]] = Limit(minima.v[i], step, inPlane, most);
+          cells.limitN[lanes[i]] = Limit(minima.normal[i], step, normal, most);
+        }
+        used = 0;
+      };
       for (std::int32_t a = 0; a < cells.cellsU; ++a) {
         if (runFlag.load() == 0) {
           stopped = true;
           return;
         }
         const std::size_t i = cells.Index(a, b);
-        const std::int32_t state = cells.state[i];
-        if (state < 0) {
+        if (cells.state[i] < 0) {
           cells.limitU[i] = cells.limitV[i] = cells.limitN[i] = 1;
           continue;
         }
-        const double inPlane = state == dielectricIndex ? kSlowGrowth * refine : refine;
-        const double normal = kSlowGrowth * refine;
-        const SegmentEdgeDistances d =
-            DistancesFrom(grid.CellCentre(a, b), axes, index, edges, bridges, state, step);
-        cells.limitU[i] = Limit(d.u, step, inPlane, most);
-        cells.limitV[i] = Limit(d.v, step, inPlane, most);
-        cells.limitN[i] = Limit(d.otherConductor, step, normal, most);
+        // All full cells of a plate share its conductor index.
+        if (used > 0 && cells.state[i] != state) limitLanes();
+        state = cells.state[i];
+        const Point3 centre = grid.CellCentre(a, b);
+        lanes[used] = i;
+        x[used] = centre.x;
+        y[used] = centre.y;
+        z[used] = centre.z;
+        if (++used == kRayLanes) limitLanes();
       }
+      if (used > 0) limitLanes();
     }
   };
 
