@@ -1,4 +1,4 @@
-// The vector potential kernel for processors with AVX2, with the logarithm and
+// The vector patch kernel for processors with AVX2, with the logarithm and
 // arc tangent of the C library's vector math library.
 #include <immintrin.h>
 
@@ -17,6 +17,10 @@ namespace {
 
 struct Avx2Lanes {
   using V = __m256d;
+  struct Pair {
+    V potential;
+    V field;
+  };
   static constexpr std::size_t kWidth = 4;
   static V Load(const double* p) { return _mm256_loadu_pd(p); }
   static void Store(double* p, V v) { _mm256_storeu_pd(p, v); }
@@ -40,7 +44,13 @@ struct Avx2Lanes {
 void NearPotentialsAvx2(const PatchKernelData::Edge* edges, std::size_t edgeCount, const Vec3& normal,
                         const double* x, const double* y, const double* z, std::size_t count, double scale,
                         double* out) {
-  NearPotentialsBy<Avx2Lanes>(edges, edgeCount, normal, x, y, z, count, scale, out);
+  NearBy<Avx2Lanes, false>(edges, edgeCount, normal, x, y, z, nullptr, count, scale, out, nullptr);
+}
+
+void NearFieldsAvx2(const PatchKernelData::Edge* edges, std::size_t edgeCount, const Vec3& normal,
+                    const double* x, const double* y, const double* z, const double* const* directions,
+                    std::size_t count, double scale, double* potentials, double* fields) {
+  NearBy<Avx2Lanes, true>(edges, edgeCount, normal, x, y, z, directions, count, scale, potentials, fields);
 }
 
 }  // namespace quor::numeric

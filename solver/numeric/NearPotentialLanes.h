@@ -1,9 +1,9 @@
-// The closed-form potential of one patch at Lanes::kWidth points at a time,
-// written once for every vector width. Include it after the instruction-set
-// pragma of the translation unit; it has internal linkage there. The
-// operations and their order are those of the scalar kernel, so that the
-// results differ from it only by the rounding of the vector logarithm and
-// arc tangent.
+// The closed form of one patch at Lanes::kWidth points at a time, written
+// once for every vector width: the potential alone, or with the field along
+// a direction given per point. Include it after the instruction-set pragma of
+// the translation unit; it has internal linkage there. The operations and
+// their order are those of the scalar kernel, so that the results differ from
+// it only by the rounding of the vector logarithm and arc tangent.
 #pragma once
 
 #include <cstddef>
@@ -13,13 +13,16 @@
 namespace quor::numeric {
 namespace {
 
-// Lanes provides: type V (kWidth doubles), Load, Store, Splat, Abs, Sqrt,
+// Lanes provides: type V (kWidth doubles), type Pair (V potential and V
+// field), Load, Store, Splat, Abs, Sqrt,
 // Log, Atan2, Select(mask, a, b) and AnyTrue(mask), a mask being what a
-// comparison of two V gives.
-template <class Lanes>
-typename Lanes::V NearPotentialLanes(const PatchKernelData::Edge* edges, std::size_t edgeCount,
-                                     const Vec3& normal, typename Lanes::V px, typename Lanes::V py,
-                                     typename Lanes::V pz, double scale) {
+// comparison of two V gives. With kWithField, (ax, ay, az) is each point's
+// unit direction of the field component.
+template <class Lanes, bool kWithField>
+typename Lanes::Pair NearLanes(const PatchKernelData::Edge* edges, std::size_t edgeCount, const Vec3& normal,
+                               typename Lanes::V px, typename Lanes::V py, typename Lanes::V pz,
+                               typename Lanes::V ax, typename Lanes::V ay, typename Lanes::V az,
+                               double scale) {
   using V = typename Lanes::V;
   const auto splat = Lanes::Splat;
   const V onLine = splat(kOnEdgeLineRatio * scale);
@@ -30,10 +33,12 @@ typename Lanes::V NearPotentialLanes(const PatchKernelData::Edge* edges, std::si
   const V dz = pz - splat(edges[0].start.z);
   const V u = dx * splat(normal.x) + dy * splat(normal.y) + dz * splat(normal.z);
   const V height = Lanes::Abs(u);
+  const V side = Lanes::Select(u > zero, splat(1.0), Lanes::Select(u < zero, splat(-1.0), zero));
+  const V nn = splat(normal.x) * ax + splat(normal.y) * ay + splat(normal.z) * az;
   // Each vertex distance serves as the end of one edge and the start of the next.
   const V firstDistance = Lanes::Sqrt(dx * dx + dy * dy + dz * dz);
   V startDistance = firstDistance;
-  V sum = zero;
+  typename Lanes::Pair sum{zero, zero};
   for (std::size_t i = 0; i < edgeCount; ++i) {
     const PatchKernelData::Edge& edge = edges[i];
     V rb = firstDistance;
@@ -53,6 +58,16 @@ typename Lanes::V NearPotentialLanes(const PatchKernelData::Edge* edges, std::si
     const V k = -(fx * splat(edge.tangent.x) + fy * splat(edge.tangent.y) + fz * splat(edge.tangent.z));
     const V h = k + splat(edge.length);
     const auto offEdgeLine = (rb - Lanes::Abs(h) > onLine) & (ra - Lanes::Abs(k) > onLine);
+    V m = zero;
+    if constexpr (kWithField) {
+      m = splat(edge.across.x) * ax + splat(edge.across.y) * ay + splat(edge.across.z) * az;
+      // On the edge's line beyond either end the field term is the limit of the general one.
+      const auto beyondEnd = ~offEdgeLine & (h * k > zero);
+      if (Lanes::AnyTrue(beyondEnd)) {
+        const V onLineTerm = m * Lanes::Log(Lanes::Select(h > zero, k / h, h / k));
+        sum.field = Lanes::Select(beyondEnd, sum.field - onLineTerm, sum.field);
+      }
+    }
     if (!Lanes::AnyTrue(offEdgeLine)) continue;
     const V offLine = u * u + f * f;
     // h + rb and k + ra without cancellation where the point lies behind the vertex.
@@ -65,41 +80,87 @@ typename Lanes::V NearPotentialLanes(const PatchKernelData::Edge* edges, std::si
     const V xa = offLine + ra * height;
     const V angle = Lanes::Atan2(yb * xa - xb * ya, xb * xa + yb * ya);
     const V term = height * angle + f * logRatio;
-    sum = sum + Lanes::Select(offEdgeLine, term, zero);
+    sum.potential = sum.potential + Lanes::Select(offEdgeLine, term, zero);
+    if constexpr (kWithField) {
+      const V o = splat(edge.tangent.x) * ax + splat(edge.tangent.y) * ay + splat(edge.tangent.z) * az;
+      const V g = f * m + nn * u;
+      const V pb = (g - h * o) / rb;
+      const V pa = (g - k * o) / ra;
+      V field = sum.field + (-m * logRatio + f * (pb - o) / hb - f * (pa - o) / ka - nn * side * angle);
+      const V db = xb * xb + yb * yb;
+      const V da = xa * xa + ya * ya;
+      const V two = splat(2.0);
+      const V lifted = field + height * ((-m * h * xb + o * f * xb + pb * yb * (height + two * rb) +
+                                          nn * side * rb * yb + two * o * h * yb) /
+                                             db -
+                                         (-m * k * xa + o * f * xa + pa * ya * (height + two * ra) +
+                                          nn * side * ra * ya + two * o * k * ya) /
+                                             da);
+      field = Lanes::Select(height == zero, field, lifted);
+      sum.field = Lanes::Select(offEdgeLine, field, sum.field);
+    }
   }
   return sum;
 }
 
 // Runs the lanes over `count` points; the last, partial step repeats the last
-// point in the unused lanes and stores only the used ones.
-template <class Lanes>
-void NearPotentialsBy(const PatchKernelData::Edge* edges, std::size_t edgeCount, const Vec3& normal,
-                      const double* x, const double* y, const double* z, std::size_t count, double scale,
-                      double* out) {
+// point in the unused lanes and keeps only the used ones. `directions` may
+// be null when `fields` is.
+template <class Lanes, bool kWithField>
+void NearBy(const PatchKernelData::Edge* edges, std::size_t edgeCount, const Vec3& normal, const double* x,
+            const double* y, const double* z, const double* const* directions, std::size_t count,
+            double scale, double* potentials, double* fields) {
   constexpr std::size_t kWidth = Lanes::kWidth;
   if (edgeCount == 0) {
-    for (std::size_t i = 0; i < count; ++i) out[i] = 0.0;
+    for (std::size_t i = 0; i < count; ++i) {
+      potentials[i] = 0.0;
+      if constexpr (kWithField) fields[i] = 0.0;
+    }
     return;
   }
+  const auto step = [&](const double* const* in, double* potential, double* field) {
+    const auto px = Lanes::Load(in[0]);
+    const auto py = Lanes::Load(in[1]);
+    const auto pz = Lanes::Load(in[2]);
+    if constexpr (kWithField) {
+      const typename Lanes::Pair r =
+          NearLanes<Lanes, true>(edges, edgeCount, normal, px, py, pz, Lanes::Load(in[3]), Lanes::Load(in[4]),
+                                 Lanes::Load(in[5]), scale);
+      Lanes::Store(potential, r.potential);
+      Lanes::Store(field, r.field);
+    } else {
+      const auto zero = Lanes::Splat(0.0);
+      Lanes::Store(
+          potential,
+          NearLanes<Lanes, false>(edges, edgeCount, normal, px, py, pz, zero, zero, zero, scale).potential);
+      static_cast<void>(field);
+    }
+  };
+  const std::size_t inputs = kWithField ? 6 : 3;
   std::size_t i = 0;
   for (; i + kWidth <= count; i += kWidth) {
-    Lanes::Store(out + i, NearPotentialLanes<Lanes>(edges, edgeCount, normal, Lanes::Load(x + i),
-                                                    Lanes::Load(y + i), Lanes::Load(z + i), scale));
+    const double* in[6] = {x + i, y + i, z + i, nullptr, nullptr, nullptr};
+    if constexpr (kWithField) {
+      for (std::size_t j = 0; j < 3; ++j) in[3 + j] = directions[j] + i;
+    }
+    step(in, potentials + i, kWithField ? fields + i : nullptr);
   }
   if (i == count) return;
-  double tx[kWidth];
-  double ty[kWidth];
-  double tz[kWidth];
-  double tout[kWidth];
-  for (std::size_t j = 0; j < kWidth; ++j) {
-    const std::size_t from = i + j < count ? i + j : count - 1;
-    tx[j] = x[from];
-    ty[j] = y[from];
-    tz[j] = z[from];
+  double padded[6][kWidth];
+  const double* in[6];
+  for (std::size_t j = 0; j < inputs; ++j) {
+    const double* from = j < 3 ? (j == 0 ? x : j == 1 ? y : z) : directions[j - 3];
+    for (std::size_t lane = 0; lane < kWidth; ++lane)
+      padded[j][lane] = from[i + lane < count ? i + lane : count - 1];
+    in[j] = padded[j];
   }
-  Lanes::Store(tout, NearPotentialLanes<Lanes>(edges, edgeCount, normal, Lanes::Load(tx), Lanes::Load(ty),
-                                               Lanes::Load(tz), scale));
-  for (std::size_t j = 0; i + j < count; ++j) out[i + j] = tout[j];
+  double potential[kWidth];
+  double field[kWidth];
+  step(in, potential, field);
+  for (std::size_t lane = 0; i + lane < count; ++lane) {
+    potentials[i + lane] = potential[lane];
+    if constexpr (kWithField) fields[i + lane] = field[lane];
+  }
 }
 
 }  // namespace

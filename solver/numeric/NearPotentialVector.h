@@ -14,4 +14,9 @@ namespace quor::numeric {
 void NearPotentialsAvx2(const PatchKernelData::Edge* edges, std::size_t edgeCount, const Vec3& normal,
                         const double* x, const double* y, const double* z, std::size_t count, double scale,
                         double* out);
+// The potential and the field along directions[0..2][i] (x, y and z
+// components of each point's unit direction); needs AVX2.
+void NearFieldsAvx2(const PatchKernelData::Edge* edges, std::size_t edgeCount, const Vec3& normal,
+                    const double* x, const double* y, const double* z, const double* const* directions,
+                    std::size_t count, double scale, double* potentials, double* fields);
 }  // namespace quor::numeric

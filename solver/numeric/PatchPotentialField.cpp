@@ -135,8 +135,10 @@ void VisitEdges(const PatchKernelData& patch, const Vec3& point, double scale, V
   }
 }
 
-PotentialAndField NearField(const PatchKernelData& patch, const Vec3& point, double scale,
-                            const Vec3& direction) {
+}  // namespace
+
+PotentialAndField NearPotentialField(const PatchKernelData& patch, const Vec3& point, double scale,
+                                     const Vec3& direction) {
   PotentialAndField sum;
   if (patch.edges.empty()) return sum;
   const double u = Dot(point - patch.edges.front().start, patch.normal);
@@ -155,8 +157,6 @@ PotentialAndField NearField(const PatchKernelData& patch, const Vec3& point, dou
   return sum;
 }
 
-}  // namespace
-
 double NearPotential(const PatchKernelData& patch, const Vec3& point, double scale) {
   double potential = 0.0;
   if (patch.edges.empty()) return potential;
@@ -172,7 +172,8 @@ PotentialAndField PatchPotentialField(const PatchKernelData& patch, const Vec3& 
                                       const Vec3& direction) {
   const Vec3 fromCentre = point - patch.centre;
   const double distanceSquared = Dot(fromCentre, fromCentre);
-  if (distanceSquared <= patch.farFieldDistanceSquared) return NearField(patch, point, scale, direction);
+  if (distanceSquared <= patch.farFieldDistanceSquared)
+    return NearPotentialField(patch, point, scale, direction);
   const double distance = std::sqrt(distanceSquared);
   return {.field = patch.area * Dot(fromCentre, direction) / (distanceSquared * distance),
           .potential = patch.area / distance};

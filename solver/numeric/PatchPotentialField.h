@@ -24,8 +24,10 @@ PotentialAndField PatchPotentialField(const PatchKernelData& patch, const Vec3& 
 // as PatchPotentialField's, for about half the work.
 double PatchPotential(const PatchKernelData& patch, const Vec3& point, double scale);
 
-// The closed form whatever the distance: PatchPotential of a point within
-// the patch's far-field distance.
+// The closed forms whatever the distance: PatchPotential and
+// PatchPotentialField of a point within the patch's far-field distance.
 double NearPotential(const PatchKernelData& patch, const Vec3& point, double scale);
+PotentialAndField NearPotentialField(const PatchKernelData& patch, const Vec3& point, double scale,
+                                     const Vec3& direction);
 
 }  // namespace quor::numeric

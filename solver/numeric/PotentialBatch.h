@@ -20,11 +20,22 @@ class PotentialBatch {
   // rounding of the vector logarithm and arc tangent.
   void Evaluate(const PatchKernelData& patch, const PointColumns& points, double scale,
                 std::span<double> potentials);
+  // The same with the field: fields[i] = PatchPotentialField(patch,
+  // points.At(i), scale, directions.At(i)).field, to the same rounding.
+  void Evaluate(const PatchKernelData& patch, const PointColumns& points, const PointColumns& directions,
+                double scale, std::span<double> potentials, std::span<double> fields);
 
  private:
+  // Splits the points into far ones, evaluated at once, and near ones,
+  // gathered (with their directions when `directions` is given).
+  void Gather(const PatchKernelData& patch, const PointColumns& points, const PointColumns* directions,
+              std::span<double> potentials, std::span<double> fields);
+
   std::vector<std::uint32_t> m_near;
   PointColumns m_nearPoints;
-  std::vector<double> m_nearValues;
+  PointColumns m_nearDirections;
+  std::vector<double> m_nearPotentials;
+  std::vector<double> m_nearFields;
 };
 
 // NearPotential at `count` points given by coordinate arrays, into `out`:
@@ -34,7 +45,15 @@ void NearPotentials(const PatchKernelData& patch, const double* x, const double*
 // The same by the scalar kernel, point by point.
 void NearPotentialsScalar(const PatchKernelData& patch, const double* x, const double* y, const double* z,
                           std::size_t count, double scale, double* out);
-// Whether NearPotentials runs a vector path on this processor.
+// NearPotentialField at `count` points, with the field along
+// (directions[0][i], directions[1][i], directions[2][i]).
+void NearFields(const PatchKernelData& patch, const double* x, const double* y, const double* z,
+                const double* const* directions, std::size_t count, double scale, double* potentials,
+                double* fields);
+void NearFieldsScalar(const PatchKernelData& patch, const double* x, const double* y, const double* z,
+                      const double* const* directions, std::size_t count, double scale, double* potentials,
+                      double* fields);
+// Whether NearPotentials and NearFields run a vector path on this processor.
 bool VectorPotentialsAvailable();
 
 }  // namespace quor::numeric

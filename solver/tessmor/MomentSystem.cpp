@@ -63,6 +63,8 @@ MomentSystem::MomentSystem(const TessmorListing& listing, double scale)
       m_potentialPoints.Add(m_sources[k].centre);
     } else if (static_cast<std::int32_t>(k) < m_conductorPatches || patch.epsA != patch.epsB) {
       m_fieldUsingRows.push_back(static_cast<std::int32_t>(k));
+      m_fieldPoints.Add(m_sources[k].centre);
+      m_fieldDirections.Add(m_normals[k]);
     }
     m_terms.push_back(terms);
   }
@@ -90,9 +92,11 @@ void MomentSystem::FillColumns(std::int32_t first, std::int32_t last, const std:
                                std::atomic<std::int32_t>& columnsDone, std::atomic<std::int32_t>& progress) {
   numeric::PotentialBatch batch;
   std::vector<double> values(m_potentialRows.size());
+  std::vector<double> potentials(m_fieldUsingRows.size());
+  std::vector<double> fields(m_fieldUsingRows.size());
   for (std::int32_t l = first; l < last; ++l) {
     if (run.load() == 0) return;
-    const bool finite = FillPotentialRows(l, batch, values) && FillFieldRows(l);
+    const bool finite = FillPotentialRows(l, batch, values) && FillFieldRows(l, batch, potentials, fields);
     if (!finite) m_nonFinite.store(true);
     // 64-bit: columns × 100 passes the 32-bit range long before the unknowns' limit matters.
     const std::int64_t done = columnsDone.fetch_add(1) + 1;
@@ -129,20 +133,19 @@ bool MomentSystem::FillPotentialRows(std::int32_t l, numeric::PotentialBatch& ba
 // field at a patch's own centre, so the jump of the field across the charged
 // sheet takes its place. A dielectric row states that the normal
 // displacement is continuous across interface patch k.
-bool MomentSystem::FillFieldRows(std::int32_t l) {
+bool MomentSystem::FillFieldRows(std::int32_t l, numeric::PotentialBatch& batch,
+                                 std::vector<double>& potentials, std::vector<double>& fields) {
   const auto n = static_cast<std::size_t>(m_unknowns);
   const auto column = static_cast<std::size_t>(l);
-  const numeric::PatchKernelData& source = m_sources[column];
   float* entries = m_matrix.data() + n * column;
+  batch.Evaluate(m_sources[column], m_fieldPoints, m_fieldDirections, m_scale, potentials, fields);
   bool finite = true;
-  for (const std::int32_t k : m_fieldUsingRows) {
-    const auto row = static_cast<std::size_t>(k);
+  for (std::size_t j = 0; j < m_fieldUsingRows.size(); ++j) {
+    const auto row = static_cast<std::size_t>(m_fieldUsingRows[j]);
     const PatchTerms& terms = m_terms[row];
-    if (k < m_conductorPatches) {
-      const numeric::PotentialAndField value =
-          PatchPotentialField(source, m_sources[row].centre, m_scale, m_normals[row]);
-      const auto potential = static_cast<float>(value.potential * kCoulombFactor);
-      const auto field = static_cast<float>(value.field * kCoulombFactor);
+    if (row < static_cast<std::size_t>(m_conductorPatches)) {
+      const auto potential = static_cast<float>(potentials[j] * kCoulombFactor);
+      const auto field = static_cast<float>(fields[j] * kCoulombFactor);
       entries[row] = potential;
       finite = finite && std::isfinite(potential) && std::isfinite(field);
       m_fieldRows[static_cast<std::size_t>(terms.fieldRow) * n + column] =
@@ -152,8 +155,7 @@ bool MomentSystem::FillFieldRows(std::int32_t l) {
     float value = static_cast<float>((terms.epsA + terms.epsB) / (2.0 * kEpsilon0));
     if (row != column) {
       const double contrast = (terms.epsA - terms.epsB) * kCoulombFactor;
-      value = static_cast<float>(
-          contrast * PatchPotentialField(source, m_sources[row].centre, m_scale, m_normals[row]).field);
+      value = static_cast<float>(contrast * fields[j]);
     }
     entries[row] = value;
     finite = finite && std::isfinite(value);

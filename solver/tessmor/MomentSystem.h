@@ -55,7 +55,8 @@ class MomentSystem {
   void FillColumns(std::int32_t first, std::int32_t last, const std::atomic<std::int32_t>& run,
                    std::atomic<std::int32_t>& columnsDone, std::atomic<std::int32_t>& progress);
   bool FillPotentialRows(std::int32_t l, quor::numeric::PotentialBatch& batch, std::vector<double>& values);
-  bool FillFieldRows(std::int32_t l);
+  bool FillFieldRows(std::int32_t l, quor::numeric::PotentialBatch& batch, std::vector<double>& potentials,
+                     std::vector<double>& fields);
 
   std::int32_t m_unknowns = 0;
   std::int32_t m_conductorCount = 0;
@@ -70,6 +71,8 @@ class MomentSystem {
   // The rows that need the field: conductor rows with a field row and
   // dielectric rows with a contrast.
   std::vector<std::int32_t> m_fieldUsingRows;
+  quor::numeric::PointColumns m_fieldPoints;
+  quor::numeric::PointColumns m_fieldDirections;
   std::vector<float> m_matrix;
   std::vector<float> m_fieldRows;
   std::atomic<bool> m_nonFinite = false;

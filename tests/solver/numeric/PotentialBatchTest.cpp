@@ -1,7 +1,7 @@
 // The potential-only kernel entry against the full kernel, and the vector
-// path against the scalar one, on points near and far, on the patch, on its
-// edges and vertices, on edge extensions and behind vertices, for ordinary,
-// re-entrant, tilted, sliver-edged and degenerate outlines.
+// paths (potential alone, and with the field) against the scalar ones, on points near and far, on the patch,
+// on its edges and vertices, on edge extensions and behind vertices, for ordinary, re-entrant, tilted,
+// sliver-edged and degenerate outlines.
 #include "solver/numeric/PotentialBatch.h"
 
 #include <gtest/gtest.h>
@@ -135,6 +135,52 @@ TEST(PatchPotentialTest, VectorPathAgreesWithTheScalarOne) {
   }
 }
 
+// The field as well: on edge extensions it takes the one-logarithm limit,
+// in the patch plane it loses the height terms; points and directions vary
+// together, as the rows of a fill do.
+TEST(PatchPotentialTest, VectorFieldPathAgreesWithTheScalarOne) {
+  if (!VectorPotentialsAvailable()) GTEST_SKIP() << "no vector path on this processor";
+  const std::vector<Vec3> points = Points();
+  const std::vector<Vec3> directions = {{0, 0, 1}, Unit({1, 2, 0}), Unit({0.3, -1, 2}), Unit({-1, 0, -0.1})};
+  PointColumns columns;
+  PointColumns along;
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    columns.Add(points[i]);
+    along.Add(directions[i % directions.size()]);
+  }
+  const double* axes[3] = {along.x.data(), along.y.data(), along.z.data()};
+  for (const Shape& shape : Shapes()) {
+    const PatchKernelData data(shape.outline);
+    for (const std::size_t count : {std::size_t{3}, std::size_t{6}, points.size()}) {
+      std::vector<double> potential(count), field(count), scalarPotential(count), scalarField(count);
+      NearFields(data, columns.x.data(), columns.y.data(), columns.z.data(), axes, count, shape.scale,
+                 potential.data(), field.data());
+      NearFieldsScalar(data, columns.x.data(), columns.y.data(), columns.z.data(), axes, count, shape.scale,
+                       scalarPotential.data(), scalarField.data());
+      double largestPotential = 0.0;
+      double largestField = 0.0;
+      for (std::size_t i = 0; i < count; ++i) {
+        if (std::isfinite(scalarPotential[i]))
+          largestPotential = std::max(largestPotential, std::abs(scalarPotential[i]));
+        if (std::isfinite(scalarField[i])) largestField = std::max(largestField, std::abs(scalarField[i]));
+      }
+      for (std::size_t i = 0; i < count; ++i) {
+        ASSERT_EQ(std::isfinite(potential[i]), std::isfinite(scalarPotential[i]))
+            << shape.name << " point " << i;
+        ASSERT_EQ(std::isfinite(field[i]), std::isfinite(scalarField[i])) << shape.name << " point " << i;
+        if (std::isfinite(scalarPotential[i])) {
+          ASSERT_LE(std::abs(potential[i] - scalarPotential[i]), 4.0 * Ulp(largestPotential))
+              << shape.name << " point " << i;
+        }
+        if (std::isfinite(scalarField[i])) {
+          ASSERT_LE(std::abs(field[i] - scalarField[i]), 4.0 * Ulp(largestField))
+              << shape.name << " point " << i << ": " << field[i] << " against " << scalarField[i];
+        }
+      }
+    }
+  }
+}
+
 TEST(PatchPotentialTest, BatchUsesThePointChargeFarAwayAndTheClosedFormNear) {
   const Outline square = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}};
   const PatchKernelData data(square);
@@ -154,6 +200,24 @@ TEST(PatchPotentialTest, BatchUsesThePointChargeFarAwayAndTheClosedFormNear) {
       } else {
         EXPECT_NEAR(potentials[i], expected, 4.0 * Ulp(expected)) << "near point " << i;
       }
+    }
+  }
+  // With the field along a tilted direction, far and near alike.
+  PointColumns directions;
+  const Vec3 tilted = Unit({0.2, -0.5, 1});
+  for (std::size_t i = 0; i < points.Size(); ++i) directions.Add(tilted);
+  std::vector<double> fields(points.Size(), -1.0);
+  batch.Evaluate(data, points, directions, 0.1, potentials, fields);
+  for (std::size_t i = 0; i < points.Size(); ++i) {
+    const PotentialAndField expected = PatchPotentialField(data, points.At(i), 0.1, tilted);
+    const Vec3 fromCentre = points.At(i) - data.centre;
+    if (Dot(fromCentre, fromCentre) > data.farFieldDistanceSquared) {
+      EXPECT_EQ(potentials[i], expected.potential) << "far point " << i;
+      EXPECT_EQ(fields[i], expected.field) << "far point " << i;
+    } else {
+      EXPECT_NEAR(potentials[i], expected.potential, 4.0 * Ulp(expected.potential)) << "near point " << i;
+      // The field is what is left of edge terms of order one.
+      EXPECT_NEAR(fields[i], expected.field, 4.0 * Ulp(1.0)) << "near point " << i;
     }
   }
   PointColumns none;

@@ -1,5 +1,5 @@
-// The parallel, column-by-column fill with its potential-only vector path
-// against the system written out entry by entry from the full scalar kernel,
+// The parallel, column-by-column fill with its vector paths against the
+// system written out entry by entry from the full scalar kernel,
 // on the listings of the sample projects, and the Maxwell matrices both give.
 #include <gtest/gtest.h>
 
@@ -131,8 +131,14 @@ class MomentSystemFill : public StageFixture {
                                 [](const MomentSystem::PatchTerms& t) { return t.fieldRow < 0; }));
     for (std::size_t row = 0; row < reference.fields.size(); ++row) {
       const auto field = system.FieldRow(static_cast<std::int32_t>(row));
-      ASSERT_TRUE(std::equal(field.begin(), field.end(), reference.fields[row].begin()))
-          << "field row " << row;
+      const std::vector<float>& expected = reference.fields[row];
+      float largest = 0.0f;
+      for (const float value : expected) largest = std::max(largest, std::abs(value));
+      // Where the edge terms cancel, a few ulps of the largest term remain.
+      for (std::size_t l = 0; l < n; ++l) {
+        ASSERT_NEAR(field[l], expected[l], 1.2e-7 * std::abs(expected[l]) + 1e-12 * largest)
+            << "field row " << row << ", column " << l;
+      }
     }
 
     const SquareMatrix b = MaxwellMatrix(system, filled);
