@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cmath>
+#include <limits>
 
 #include "solver/numeric/PatchPotentialField.h"
 #include "solver/tessmor/ParallelTasks.h"
@@ -65,17 +66,28 @@ MomentSystem::MomentSystem(const TessmorListing& listing, double scale)
       m_fieldUsingRows.push_back(static_cast<std::int32_t>(k));
       m_fieldPoints.Add(m_sources[k].centre);
       m_fieldDirections.Add(m_normals[k]);
+    } else {
+      m_uncoupledRows.push_back(static_cast<std::int32_t>(k));
     }
     m_terms.push_back(terms);
   }
-  m_matrix.resize(n * n);
-  m_fieldRows.resize(static_cast<std::size_t>(fieldRows) * n);
+  // Left unset: the fill writes every entry, on the workers that own its
+  // columns, instead of the caller's thread zeroing them all first.
+  m_matrix = std::make_unique_for_overwrite<float[]>(n * n);
+  m_fieldRowCount = fieldRows;
+  m_fieldRows = std::make_unique_for_overwrite<float[]>(static_cast<std::size_t>(fieldRows) * n);
+#ifndef NDEBUG
+  // Debug builds start from NaN, so that an entry the fill misses shows.
+  std::fill_n(m_matrix.get(), n * n, std::numeric_limits<float>::quiet_NaN());
+  std::fill_n(m_fieldRows.get(), static_cast<std::size_t>(fieldRows) * n,
+              std::numeric_limits<float>::quiet_NaN());
+#endif
 }
 
 std::span<const float> MomentSystem::FieldRow(std::int32_t row) const {
   const auto n = static_cast<std::size_t>(m_unknowns);
-  assert(row >= 0 && static_cast<std::size_t>(row) * n < m_fieldRows.size() && "a field row of the system");
-  return std::span<const float>(m_fieldRows).subspan(static_cast<std::size_t>(row) * n, n);
+  assert(row >= 0 && row < m_fieldRowCount && "a field row of the system");
+  return {m_fieldRows.get() + static_cast<std::size_t>(row) * n, n};
 }
 
 bool MomentSystem::Fill(std::atomic<std::int32_t>& progress, const std::atomic<std::int32_t>& run) {
@@ -111,7 +123,7 @@ bool MomentSystem::FillPotentialRows(std::int32_t l, numeric::PotentialBatch& ba
                                      std::vector<double>& values) {
   const auto n = static_cast<std::size_t>(m_unknowns);
   const auto column = static_cast<std::size_t>(l);
-  float* entries = m_matrix.data() + n * column;
+  float* entries = m_matrix.get() + n * column;
   batch.Evaluate(m_sources[column], m_potentialPoints, m_scale, values);
   bool finite = true;
   for (std::size_t j = 0; j < m_potentialRows.size(); ++j) {
@@ -119,11 +131,13 @@ bool MomentSystem::FillPotentialRows(std::int32_t l, numeric::PotentialBatch& ba
     entries[m_potentialRows[j]] = potential;
     finite = finite && std::isfinite(potential);
   }
-  const PatchTerms& terms = m_terms[column];
-  if (l >= m_conductorPatches && terms.epsA == terms.epsB) {
-    const auto self = static_cast<float>((terms.epsA + terms.epsB) / (2.0 * kEpsilon0));
-    entries[column] = self;
-    finite = finite && std::isfinite(self);
+  for (const std::int32_t k : m_uncoupledRows) {
+    const auto row = static_cast<std::size_t>(k);
+    const PatchTerms& terms = m_terms[row];
+    const float value =
+        row == column ? static_cast<float>((terms.epsA + terms.epsB) / (2.0 * kEpsilon0)) : 0.0f;
+    entries[row] = value;
+    finite = finite && std::isfinite(value);
   }
   return finite;
 }
@@ -137,7 +151,7 @@ bool MomentSystem::FillFieldRows(std::int32_t l, numeric::PotentialBatch& batch,
                                  std::vector<double>& potentials, std::vector<double>& fields) {
   const auto n = static_cast<std::size_t>(m_unknowns);
   const auto column = static_cast<std::size_t>(l);
-  float* entries = m_matrix.data() + n * column;
+  float* entries = m_matrix.get() + n * column;
   batch.Evaluate(m_sources[column], m_fieldPoints, m_fieldDirections, m_scale, potentials, fields);
   bool finite = true;
   for (std::size_t j = 0; j < m_fieldUsingRows.size(); ++j) {

@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -19,7 +20,8 @@ struct TessmorListing;
 
 class MomentSystem {
  public:
-  // Allocates the whole system (std::bad_alloc when it does not fit).
+  // Allocates the whole system (std::bad_alloc when it does not fit); its
+  // entries are set by Fill.
   // `scale` is the mesh length that sets the kernel's tolerances.
   MomentSystem(const TessmorListing& listing, double scale);
 
@@ -33,7 +35,9 @@ class MomentSystem {
   std::int32_t Unknowns() const { return m_unknowns; }
   std::int32_t ConductorCount() const { return m_conductorCount; }
   // N × N, column-major: entry (k, l) at k + N·l.
-  std::span<float> Matrix() { return m_matrix; }
+  std::span<float> Matrix() {
+    return {m_matrix.get(), static_cast<std::size_t>(m_unknowns) * static_cast<std::size_t>(m_unknowns)};
+  }
   // N × Nc, column-major: column j is 1 on the patches of conductor j.
   std::vector<float> RightHandSides() const;
 
@@ -73,7 +77,10 @@ class MomentSystem {
   std::vector<std::int32_t> m_fieldUsingRows;
   quor::numeric::PointColumns m_fieldPoints;
   quor::numeric::PointColumns m_fieldDirections;
-  std::vector<float> m_matrix;
-  std::vector<float> m_fieldRows;
+  // The dielectric rows without contrast: their diagonal alone.
+  std::vector<std::int32_t> m_uncoupledRows;
+  std::unique_ptr<float[]> m_matrix;
+  std::int32_t m_fieldRowCount = 0;
+  std::unique_ptr<float[]> m_fieldRows;
   std::atomic<bool> m_nonFinite = false;
 };

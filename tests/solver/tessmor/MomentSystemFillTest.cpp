@@ -8,6 +8,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <vector>
 
 #include "solver/CheckerStage.h"
@@ -20,6 +21,7 @@
 #include "solver/tessmor/ChargeSums.h"
 #include "solver/tessmor/MomentSystem.h"
 #include "solver/tessmor/TessmorListing.h"
+#include "solver/tessmor/TessmorRun.h"
 #include "solver/tessmor/VacuumPermittivity.h"
 
 namespace numeric = quor::numeric;
@@ -106,7 +108,10 @@ class MomentSystemFill : public StageFixture {
   }
 
   void ExpectTheDefinedSystem(const TessmorListing& listing) {
-    const double scale = job.MinFeatureDistance / job.Resolution;
+    ExpectTheDefinedSystem(listing, job.MinFeatureDistance / job.Resolution);
+  }
+
+  void ExpectTheDefinedSystem(const TessmorListing& listing, double scale) {
     MomentSystem system(listing, scale);
     std::atomic<std::int32_t> progress = 0;
     ASSERT_TRUE(system.Fill(progress, job.RunFlag));
@@ -166,6 +171,28 @@ TEST_F(MomentSystemFill, CoupledLinesSampleGivesTheDefinedSystemAndMaxwellMatrix
   const TessmorListing listing = SampleListing("coupled_lines.qlx", 1.5);
   ASSERT_GT(listing.patches.size(), 300u);
   ExpectTheDefinedSystem(listing);
+}
+
+// Rows of every kind: conductor rows with and without a field row, and
+// interface rows with and without a contrast, the last holding nothing but
+// their diagonal.
+TEST_F(MomentSystemFill, EveryKindOfRowOfAHandMadeListingGetsItsDefinedEntries) {
+  std::vector<TestPatch> patches = TiledRectangle(0, 0, 0, 100, 100, 0, 4, 4);
+  for (TestPatch& patch : TiledRectangle(1, 20, 20, 60, 60, 50, 3, 3)) {
+    patch.epsA = 4.0;
+    patches.push_back(patch);
+  }
+  for (TestPatch& patch : TiledRectangle(2, -10, -10, 120, 120, 25, 5, 5)) {
+    patch.epsB = 4.0;
+    patches.push_back(patch);
+  }
+  for (const TestPatch& patch : TiledRectangle(2, 0, 0, 50, 50, 75, 2, 2)) patches.push_back(patch);
+  std::istringstream text(ListingText(2, patches));
+  const std::atomic<std::int32_t> run = 1;
+  const TessmorListing listing = ReadTessmorListing(text, run);
+  ASSERT_EQ(listing.patches.size(), patches.size());
+  job.RunFlag = 1;
+  ExpectTheDefinedSystem(listing, 10.0);
 }
 
 }  // namespace
