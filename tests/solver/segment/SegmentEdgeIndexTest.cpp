@@ -36,8 +36,9 @@ std::vector<SegmentEdge> MixedEdges(std::mt19937& random, std::size_t count) {
     edges.push_back({a, b, conductor(random), i % 13 == 6});
   }
   // A duplicate of an edge under another conductor.
-  edges.push_back(edges[2]);
-  edges.back().conductorIndex = (edges[2].conductorIndex + 1) % 4;
+  SegmentEdge duplicate = edges.back();
+  duplicate.conductorIndex = (duplicate.conductorIndex + 1) % 4;
+  edges.push_back(duplicate);
   return edges;
 }
 
