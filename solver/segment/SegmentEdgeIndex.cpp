@@ -105,8 +105,9 @@ bool SegmentEdgeIndex::CannotLower(const Node& node, const std::array<double, kR
     // Every directional distance is at least the distance to the edge, and
     // that at least the distance to its box.
     const double reach = BoxDistance(node.low, node.high, {x[i], y[i], z[i]}) * (1.0 - 1e-12) - m_slack;
-    if (reach < minima.u[i] || reach < minima.v[i]) return false;
-    if (otherConductor && reach < minima.normal[i]) return false;
+    // Written so that a box of non-finite coordinates is never passed over.
+    if (!(reach >= minima.u[i] && reach >= minima.v[i])) return false;
+    if (otherConductor && !(reach >= minima.normal[i])) return false;
   }
   return true;
 }

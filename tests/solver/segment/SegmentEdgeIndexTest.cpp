@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <random>
 #include <vector>
 
@@ -125,6 +126,22 @@ TEST(SegmentEdgeIndexTest, TreeSearchFindsTheMinimaOfTheSearchOverEveryEdge) {
                             index.LowerToNearest(x, y, z, kAxes, flipped, 1, m);
                           });
   }
+}
+
+// A plate file may hold coordinates that are not finite; such edges never
+// lower a minimum, and must not hide the finite edges boxed with them.
+TEST(SegmentEdgeIndexTest, EdgesWithoutFiniteCoordinatesHideNoOtherEdge) {
+  std::mt19937 random(11);
+  std::vector<SegmentEdge> edges = MixedEdges(random, 60);
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double infinity = std::numeric_limits<double>::infinity();
+  edges.insert(edges.begin() + 10, {{nan, 0, 0}, {100, 100, 0}, 0, false});
+  edges.insert(edges.begin() + 30, {{0, 0, 0}, {infinity, 50, 0}, 1, false});
+  const SegmentEdgeIndex index(edges);
+  CompareWithBruteForce(Centres(random), edges, 2,
+                        [&](const auto& x, const auto& y, const auto& z, RayMinima& m) {
+                          index.LowerToNearest(x, y, z, kAxes, edges, 2, m);
+                        });
 }
 
 TEST(SegmentEdgeIndexTest, AnEmptyIndexLeavesTheMinimaAlone) {
