@@ -27,6 +27,7 @@ class CVia;
 class EditingView;
 struct ComputeServices;
 struct DocumentServices;
+struct Point2;
 struct Point3;
 struct SettingsRecord;
 
@@ -102,6 +103,9 @@ class ProjectDocument {
   void NotifyViews(UpdateHint hint, const void* payload);
   // Marks the project modified and updates the views only.
   void SetModifiedAndUpdate(UpdateHint hint);
+  // Marks the project modified for a change that files no undo step and
+  // tells no view: a node appended to the polygon being drawn.
+  void MarkModified() { SetProjectModified(true); }
   // The one road of every change: the snapshot, the change, the modified
   // flag, the hint, the commit. `change` returns the hint's payload. A change
   // that throws leaves its snapshot pending, commits nothing and sends no hint.
@@ -140,7 +144,8 @@ class ProjectDocument {
   void EditMetallization();
   void NewLayer(EditingView& view);
   void EditLayerProperties(double z);
-  void NewVia(EditingView& view);
+  // The dialog starts at the centre when one is given (the Via tool's point).
+  void NewVia(EditingView& view, const Point2* centre = nullptr);
   void EditFootprint(EditingView& view);
 
   // Replaces the first polygon of the list and the second, which lies inside

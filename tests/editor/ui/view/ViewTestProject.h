@@ -4,6 +4,7 @@
 // reach the view as the framework would deliver them.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,9 +22,18 @@ class FakeViewHost : public ViewHost {
   void SetScrollBars(const ScrollBars& shown) override { bars = shown; }
   void Repaint() override { ++repaints; }
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
-  void CancelTool() override { ++toolCancels; }
-  // Leaves a mark, so that tests see where in the paint the overlay comes.
-  void DrawToolOverlay(DrawContext& dc) override { dc.Ellipse({0, 0, 1, 1}); }
+  void CancelTool() override {
+    ++toolCancels;
+    if (cancelTool) cancelTool();
+  }
+  // Without tools, leaves a mark, so that tests see where in the paint the overlay comes.
+  void DrawToolOverlay(DrawContext& dc) override {
+    if (drawToolOverlay) {
+      drawToolOverlay(dc);
+      return;
+    }
+    dc.Ellipse({0, 0, 1, 1});
+  }
   void BroadcastHint(UpdateHint hint, const void*) override { broadcast.push_back(hint); }
 
   ScrollBars bars;
@@ -31,6 +41,9 @@ class FakeViewHost : public ViewHost {
   std::vector<std::string> messages;
   int toolCancels = 0;
   std::vector<UpdateHint> broadcast;
+  // The editing tools, where a test has them.
+  std::function<void()> cancelTool;
+  std::function<void(DrawContext&)> drawToolOverlay;
 };
 
 struct ViewTestProject {

@@ -1,0 +1,181 @@
+#include "editor/ui/tools/CPolylineTool.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "editor/document/ProjectDocument.h"
+#include "editor/model/CConductorPolygon.h"
+#include "editor/model/CLayer.h"
+#include "editor/model/CStructure.h"
+#include "editor/ui/CursorArt.h"
+#include "editor/ui/tools/ToolPoints.h"
+#include "editor/ui/tools/ToolView.h"
+#include "editor/ui/tools/XorFigures.h"
+#include "editor/ui/view/MouseFlags.h"
+#include "editor/ui/view/ViewCore.h"
+
+namespace quor {
+
+namespace {
+
+// How near the first node the pointer must come to close the polygon.
+constexpr double kClosePixels = 4.0;
+constexpr unsigned kCloseKey = 'C';
+
+const Point3& FirstNode(const CConductorPolygon& polygon) {
+  return *polygon.GetNodes().begin();
+}
+
+Point3 LastNode(const CConductorPolygon& polygon) {
+  Point3 last;
+  for (const Point3& node : polygon.GetNodes()) last = node;
+  return last;
+}
+
+int NodeCount(const CConductorPolygon& polygon) {
+  return static_cast<int>(polygon.GetNodes().GetCount());
+}
+
+}  // namespace
+
+CPolylineTool::CPolylineTool() : cursor(cursor::kPolyline), closeCursor(cursor::kPolylineClose) {}
+
+void CPolylineTool::Reset() {
+  polygon = nullptr;
+  state = State::Idle;
+  nearFirst = false;
+}
+
+bool CPolylineTool::IsPolygonAlive(const ViewCore& core) const {
+  const ProjectDocument* document = core.GetDocument();
+  if (polygon == nullptr || document == nullptr) return false;
+  const CStructure& model = document->GetModel();
+  if (!model.HasLayerAtZ(polygonZ)) return false;
+  // Compared as identities only: after an undo the pointer is stale.
+  const auto& shapes = model.FindLayerByZ(polygonZ).GetShapes();
+  return std::any_of(shapes.begin(), shapes.end(),
+                     [this](const auto& held) { return held.get() == polygon; });
+}
+
+bool CPolylineTool::IsNearFirstNode(ToolView& view, const Point3& point) const {
+  if (polygon == nullptr || NodeCount(*polygon) <= 2 || polygon->IsClosed()) return false;
+  const double t = view.GetCore().PixelsToUnits(kClosePixels);
+  const Point3& first = FirstNode(*polygon);
+  return std::fabs(point.x - first.x) <= t && std::fabs(point.y - first.y) <= t;
+}
+
+Point3 CPolylineTool::PlacedPoint(ToolView& view, DevicePoint pixel) const {
+  if (nearFirst && polygon != nullptr) return FirstNode(*polygon);
+  const double z = state == State::Drawing ? polygonZ : view.GetCore().GetActiveZ();
+  return Point3(SnappedPoint(view, pixel), z);
+}
+
+void CPolylineTool::OnLButtonDown(ToolView& view, unsigned, DevicePoint pixel) {
+  ViewCore& core = view.GetCore();
+  ProjectDocument* document = core.GetDocument();
+  if (document == nullptr) return;
+  const Point3 v = PlacedPoint(view, pixel);
+  if (state == State::Idle) {
+    const double z = core.GetActiveZ();
+    // The state changes only once the polygon is there: the document's hint
+    // cancels the current tool on the way.
+    CConductorPolygon& added = document->AddObjectCopyAt(z, CConductorPolygon());
+    polygon = &added;
+    polygonZ = z;
+    state = State::Drawing;
+  } else if (NodeCount(*polygon) > 0) {
+    DrawXorSegment(view, XY(LastNode(*polygon)), XY(v));
+  }
+  DrawXorMarker(view, kXorRed, XY(v));
+  lastPoint = v;
+}
+
+void CPolylineTool::OnMouseMove(ToolView& view, unsigned flags, DevicePoint pixel) {
+  if (state != State::Drawing) return;
+  const Point3 world(WorldPoint(view, pixel), polygonZ);
+  Point3 v;
+  if (!IsNearFirstNode(view, world)) {
+    if (nearFirst) {
+      nearFirst = false;
+      OnSetCursor(view);
+    }
+    v = PlacedPoint(view, pixel);
+  } else {
+    if (!nearFirst) {
+      nearFirst = true;
+      OnSetCursor(view);
+    }
+    v = FirstNode(*polygon);
+  }
+  if ((flags & MK_LBUTTON) != 0) {
+    if (NodeCount(*polygon) > 0) {
+      const Point2 last = XY(LastNode(*polygon));
+      DrawXorSegment(view, last, XY(lastPoint));
+      DrawXorSegment(view, last, XY(v));
+    }
+    DrawXorMarker(view, kXorRed, XY(lastPoint));
+    DrawXorMarker(view, kXorRed, XY(v));
+  }
+  lastPoint = v;
+}
+
+void CPolylineTool::OnLButtonUp(ToolView& view, unsigned, DevicePoint pixel) {
+  if (state != State::Drawing) return;
+  const Point3 v = PlacedPoint(view, pixel);
+  if (NodeCount(*polygon) >= 3 && v == FirstNode(*polygon)) {
+    Close(view);
+    return;
+  }
+  polygon->AddNode(v);
+  // A node is no undo step of its own: undo takes the whole polygon away.
+  ViewCore& core = view.GetCore();
+  core.GetDocument()->MarkModified();
+  core.Repaint();
+}
+
+void CPolylineTool::OnKeyDown(ToolView& view, unsigned key, unsigned, unsigned) {
+  if (key != kCloseKey || state != State::Drawing || NodeCount(*polygon) <= 2) return;
+  Close(view);
+}
+
+void CPolylineTool::Close(ToolView& view) {
+  ViewCore& core = view.GetCore();
+  polygon->SetClosed(true);
+  core.GetDocument()->MarkModified();
+  if (!core.GetSelection().Contains(polygon)) core.AddToSelection(*polygon);
+  Reset();
+  core.Repaint();
+}
+
+void CPolylineTool::Cancel(ToolView& view) {
+  if (state != State::Drawing) return;
+  ViewCore& core = view.GetCore();
+  CConductorPolygon* drawn = IsPolygonAlive(core) ? polygon : nullptr;
+  const double z = polygonZ;
+  // Reset first: the removal's hint cancels the current tool again.
+  Reset();
+  if (drawn != nullptr && NodeCount(*drawn) < 2) core.GetDocument()->RemoveObjectAt(z, *drawn);
+  core.Repaint();
+}
+
+void CPolylineTool::OnKillFocus(ToolView& view) {
+  Cancel(view);
+  ViewCore& core = view.GetCore();
+  core.ClearSelection();
+  core.Repaint();
+}
+
+void CPolylineTool::OnSetCursor(ToolView& view) {
+  SetFlaggedCursor(view, nearFirst, cursor, closeCursor);
+}
+
+void CPolylineTool::Activate() {
+  Reset();
+}
+
+void CPolylineTool::DrawOverlay(ToolView& view, DrawContext& dc) {
+  if (state != State::Drawing || !IsPolygonAlive(view.GetCore())) return;
+  polygon->DrawNodes(view.GetCore(), dc, nullptr);
+}
+
+}  // namespace quor
