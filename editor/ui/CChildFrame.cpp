@@ -21,15 +21,28 @@ CChildFrame::~CChildFrame() {
   if (wxDocManager* manager = wxDocManager::GetDocumentManager()) {
     if (wxFileHistory* history = manager->GetFileHistory()) history->RemoveMenu(m_recentFiles);
   }
+  ForgetView();
+}
+
+void CChildFrame::ShowProject() {
+  m_projectShown = true;
+  Show();
+}
+
+void CChildFrame::ForgetView() {
   // Tabs report no deactivation when the active one closes: the bars must
   // still forget its view, before another tab reports its activation.
-  if (m_mainFrame.GetActiveChild() == this) {
-    m_mainFrame.BroadcastHint(UpdateHint::HintViewDeactivated, nullptr);
-    m_mainFrame.UpdateFrameTitle(nullptr);
-  }
+  if (m_viewForgotten || m_mainFrame.GetActiveChild() != this) return;
+  m_viewForgotten = true;
+  m_mainFrame.BroadcastHint(UpdateHint::HintViewDeactivated, nullptr);
+  m_mainFrame.UpdateFrameTitle(nullptr);
 }
 
 void CChildFrame::OnMDIActivate(wxActivateEvent& event) {
+  // Before the project is there (a dialog of File New closing activates the
+  // hidden frame) the bars must not see it. Not skipped: the framework would
+  // pass it on to the view.
+  if (!m_projectShown) return;
   // Our handler runs before the framework's; activating the view here first
   // keeps the framework's order (view activation, then the bars). The
   // framework's own activation repeats it, which changes nothing.

@@ -16,11 +16,22 @@ class CChildFrame : public wxDocMDIChildFrame {
   CChildFrame(wxDocument* document, wxView* view, CMainFrame* mainFrame);
   ~CChildFrame() override;
 
+  // Shows the window once its project has been read or made. Until then the
+  // frame takes part in no activation.
+  void ShowProject();
+  bool IsProjectShown() const { return m_projectShown; }
+
+  // The view is closing. While this is the active tab the bars forget the
+  // view now: its project is deleted before wx deletes this frame.
+  void ForgetView();
+
  private:
   void OnMDIActivate(wxActivateEvent& event);
 
   CMainFrame& m_mainFrame;
   wxMenu* m_recentFiles = nullptr;  // owned by the menu bar
+  bool m_projectShown = false;
+  bool m_viewForgotten = false;
 };
 
 }  // namespace quor

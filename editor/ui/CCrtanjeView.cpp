@@ -18,6 +18,7 @@
 #include "editor/ui/CMainFrame.h"
 #include "editor/ui/CommandIds.h"
 #include "editor/ui/ViewCanvas.h"
+#include "editor/ui/bars/CInfoBar.h"
 #include "editor/ui/view/ViewCore.h"
 
 namespace quor {
@@ -28,10 +29,10 @@ wxIMPLEMENT_DYNAMIC_CLASS(CCrtanjeView, wxView);
 wxBEGIN_EVENT_TABLE(CCrtanjeView, wxView)
   EVT_MENU(cmd::kArrangeSubtract, CCrtanjeView::OnSubtract)
   EVT_UPDATE_UI(cmd::kArrangeSubtract, CCrtanjeView::OnUpdateSubtract)
-wxEND_EVENT_TABLE()
-    // clang-format on
+wxEND_EVENT_TABLE();
+// clang-format on
 
-    CCrtanjeView::CCrtanjeView() = default;
+CCrtanjeView::CCrtanjeView() = default;
 
 CCrtanjeView::~CCrtanjeView() {
   // The window is deleted later, by wx; it must not reach a dead view.
@@ -45,14 +46,14 @@ DocumentServices& CCrtanjeView::Services() const {
 }
 
 bool CCrtanjeView::OnCreate(wxDocument* document, long) {
-  auto* mainFrame = wxDynamicCast(wxTheApp->GetTopWindow(), CMainFrame);
-  if (mainFrame == nullptr) return false;
+  m_mainFrame = wxDynamicCast(wxTheApp->GetTopWindow(), CMainFrame);
+  if (m_mainFrame == nullptr) return false;
   m_core = std::make_unique<ViewCore>(*this, Services().profile);
-  auto* frame = new CChildFrame(document, this, mainFrame);
+  auto* frame = new CChildFrame(document, this, m_mainFrame);
   m_canvas = new ViewCanvas(frame, *this);
   m_logPixelsX = wxClientDC(m_canvas).GetPPI().x;
   m_textHeight = m_canvas->GetTextExtent("x").y;
-  frame->Show();
+  // The frame is shown once the project has been read or made: see OnActivateView.
   return true;
 }
 
@@ -61,9 +62,6 @@ void CCrtanjeView::EnsureInitialUpdate() {
   if (m_initialUpdateDone || m_core == nullptr || document == nullptr) return;
   m_initialUpdateDone = true;
   m_core->OnInitialUpdate(*document);
-  // The view was activated while the project was still being read: the
-  // activation's status text is due now.
-  if (GetDocumentManager()->GetCurrentView() == this) m_core->OnActivateView(true);
 }
 
 void CCrtanjeView::OnDraw(wxDC* dc) {
@@ -82,15 +80,20 @@ void CCrtanjeView::OnUpdate(wxView*, wxObject* hint) {
     EnsureInitialUpdate();
     return;
   }
-  EnsureInitialUpdate();
-  if (update == nullptr) {
-    m_core->OnUpdate(UpdateHint{}, nullptr);
-    return;
-  }
-  m_core->OnUpdate(update->hint, update->payload);
+  // Any later update of the framework's own is hint 0.
+  m_core->OnUpdate(update != nullptr ? update->hint : UpdateHint{},
+                   update != nullptr ? update->payload : nullptr);
 }
 
 void CCrtanjeView::OnActivateView(bool activate, wxView* activeView, wxView* deactiveView) {
+  // The framework activates a new view once its project has been read or
+  // made. Only then does its window show: shown earlier, it would be
+  // activated at once and the bars would read a project not there yet.
+  auto* frame = static_cast<CChildFrame*>(GetFrame());
+  if (activate && frame != nullptr && !frame->IsProjectShown()) {
+    EnsureInitialUpdate();
+    frame->ShowProject();
+  }
   if (m_core != nullptr) m_core->OnActivateView(activate);
   wxView::OnActivateView(activate, activeView, deactiveView);
 }
@@ -98,7 +101,15 @@ void CCrtanjeView::OnActivateView(bool activate, wxView* activeView, wxView* dea
 bool CCrtanjeView::OnClose(bool deleteWindow) {
   if (!wxView::OnClose(deleteWindow)) return false;
   Activate(false);
+  if (auto* frame = static_cast<CChildFrame*>(GetFrame())) frame->ForgetView();
   return true;
+}
+
+void CCrtanjeView::ShowCoordinates(DevicePoint point) {
+  CInfoBar* bar = m_mainFrame->GetInfoBar();
+  if (bar == nullptr) return;
+  const Point2 shown = m_core->GetDisplayCoordinates(point);
+  bar->SetCoordinates(shown.x, shown.y);
 }
 
 void CCrtanjeView::SetActiveLayer(double z) {
@@ -115,6 +126,21 @@ void CCrtanjeView::AddToSelection(CShape& shape) {
 
 void CCrtanjeView::Repaint() {
   if (m_canvas != nullptr) m_canvas->Repaint();
+}
+
+ProjectDocument& CCrtanjeView::GetProjectDocument() const {
+  return *dynamic_cast<CCrtanjeDoc*>(GetDocument());
+}
+
+double CCrtanjeView::GetActiveZ() const {
+  return m_core->GetActiveZ();
+}
+
+void CCrtanjeView::RunViewCommand(int id) {
+  // Through the child frame, which routes it as its menu bar would.
+  wxCommandEvent command(wxEVT_MENU, id);
+  command.SetEventObject(GetFrame());
+  GetFrame()->GetEventHandler()->ProcessEvent(command);
 }
 
 DeviceSize CCrtanjeView::GetScrollBarSizes() const {

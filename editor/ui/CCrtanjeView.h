@@ -2,24 +2,26 @@
 // which does the mapping, zoom, grid, selection and painting. The view gives
 // the core what it needs of the editor (window metrics, scroll bars,
 // repaints, message boxes, the main frame's bars), hands it the document's
-// hints, and handles the view's own commands. The child frame and the
-// canvas are made here, as wx's document/view expects of a view.
+// hints, and handles the view's own commands. The bars see it as a BarView.
+// The child frame and the canvas are made here, as wx's document/view
+// expects of a view.
 #pragma once
 
 #include <wx/docview.h>
 
 #include <memory>
 
-#include "editor/document/EditingView.h"
+#include "editor/ui/bars/BarView.h"
 #include "editor/ui/view/ViewHost.h"
 
 namespace quor {
 
+class CMainFrame;
 class ViewCanvas;
 class ViewCore;
 struct DocumentServices;
 
-class CCrtanjeView : public wxView, public EditingView, public ViewHost {
+class CCrtanjeView : public wxView, public BarView, public ViewHost {
  public:
   CCrtanjeView();
   // Writes the view's profile values (through the core).
@@ -37,15 +39,21 @@ class CCrtanjeView : public wxView, public EditingView, public ViewHost {
   ViewCanvas* GetCanvas() const { return m_canvas; }
   // The canvas says so when it goes first.
   void OnCanvasDestroyed() { m_canvas = nullptr; }
-  // The document's own values are taken once it is loaded or made: at the
-  // framework's update after loading, or else before the first paint.
-  void EnsureInitialUpdate();
+
+  // The mouse is over the client point: the info bar shows it in the
+  // project's display unit.
+  void ShowCoordinates(DevicePoint point);
 
   // EditingView; Repaint also serves ViewHost.
   void SetActiveLayer(double z) override;
   void ClearSelection() override;
   void AddToSelection(CShape& shape) override;
   void Repaint() override;
+
+  // BarView.
+  ProjectDocument& GetProjectDocument() const override;
+  double GetActiveZ() const override;
+  void RunViewCommand(int id) override;
 
   // ViewHost.
   int GetLogPixelsX() const override { return m_logPixelsX; }
@@ -59,12 +67,16 @@ class CCrtanjeView : public wxView, public EditingView, public ViewHost {
 
  private:
   DocumentServices& Services() const;
+  // The document's own values are taken once it has been read or made: at
+  // the framework's update after reading, or else at the first activation.
+  void EnsureInitialUpdate();
 
   void OnSubtract(wxCommandEvent& event);
   void OnUpdateSubtract(wxUpdateUIEvent& event);
   bool IsTwoPolygonsSelected() const;
 
   std::unique_ptr<ViewCore> m_core;
+  CMainFrame* m_mainFrame = nullptr;
   ViewCanvas* m_canvas = nullptr;  // owned by the child frame
   // The window's metrics, fixed for its life.
   int m_logPixelsX = 0;

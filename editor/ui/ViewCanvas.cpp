@@ -2,7 +2,9 @@
 
 #include <wx/dcclient.h>
 #include <wx/region.h>
+#include <wx/settings.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "editor/ui/CCrtanjeView.h"
@@ -44,15 +46,16 @@ wxBEGIN_EVENT_TABLE(ViewCanvas, wxWindow)
   EVT_SIZE(ViewCanvas::OnSize)
   EVT_SCROLLWIN(ViewCanvas::OnScroll)
   EVT_MOUSEWHEEL(ViewCanvas::OnMouseWheel)
+  EVT_MOTION(ViewCanvas::OnMouseMove)
   EVT_LEFT_DOWN(ViewCanvas::OnLeftDown)
   EVT_LEFT_UP(ViewCanvas::OnLeftUp)
   EVT_MOUSE_CAPTURE_LOST(ViewCanvas::OnCaptureLost)
-wxEND_EVENT_TABLE()
-    // clang-format on
+wxEND_EVENT_TABLE();
+// clang-format on
 
-    ViewCanvas::ViewCanvas(wxWindow* parent, CCrtanjeView& view)
+ViewCanvas::ViewCanvas(wxWindow* parent, CCrtanjeView& view)
     : wxWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-               wxHSCROLL | wxVSCROLL | wxFULL_REPAINT_ON_RESIZE | wxWANTS_CHARS),
+               wxHSCROLL | wxVSCROLL | wxFULL_REPAINT_ON_RESIZE),
       m_view(&view),
       m_buffer(1, 1) {
   // Painting covers the whole client area; nothing is erased first.
@@ -85,8 +88,13 @@ void SetBar(wxWindow& window, int orientation, int position, int client, int tot
 
 void ViewCanvas::SetScrollBars(const ScrollBars& bars) {
   const wxSize client = GetClientSize();
-  SetBar(*this, wxHORIZONTAL, bars.position.x, client.x, bars.total.cx);
-  SetBar(*this, wxVERTICAL, bars.position.y, client.y, bars.total.cy);
+  // A window that cannot hold its bars (a new one passes through such sizes
+  // before it is laid out) shows none: the toolkit could not lay them out.
+  const int room = 2 * std::max(wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, this),
+                                wxSystemSettings::GetMetric(wxSYS_HSCROLL_Y, this));
+  const bool fits = client.x >= room && client.y >= room;
+  SetBar(*this, wxHORIZONTAL, bars.position.x, client.x, fits ? bars.total.cx : 0);
+  SetBar(*this, wxVERTICAL, bars.position.y, client.y, fits ? bars.total.cy : 0);
 }
 
 void ViewCanvas::Repaint() {
@@ -126,7 +134,6 @@ bool ViewCanvas::RenderScene(ViewCore& core) {
     });
     return false;
   }
-  m_view->EnsureInitialUpdate();
   SyncClientSize(core);
   m_rendering = true;
   m_buffer.ResetState();
@@ -186,6 +193,11 @@ void ViewCanvas::OnMouseWheel(wxMouseEvent& event) {
   for (int i = 0; i < std::abs(notches); ++i) {
     core->OnMouseWheel(KeyFlags(event), notches > 0 ? kWheelNotch : -kWheelNotch, point);
   }
+}
+
+void ViewCanvas::OnMouseMove(wxMouseEvent& event) {
+  if (m_view != nullptr) m_view->ShowCoordinates({event.GetX(), event.GetY()});
+  event.Skip();
 }
 
 void ViewCanvas::OnLeftDown(wxMouseEvent& event) {

@@ -1,7 +1,7 @@
 // The editing view's window. It keeps the view's picture in a back buffer of
 // the client's size, draws the whole scene into it through the view's core
 // when the scene has changed, and copies it to the screen; it passes size,
-// scroll bar, wheel and mouse input on to the core. Figures drawn in
+// scroll bar, wheel and mouse input on to the view and its core. Figures drawn in
 // exclusive-or go onto the same buffer, so a figure drawn twice gives back
 // every pixel, in the buffer and on the screen.
 #pragma once
@@ -41,6 +41,7 @@ class ViewCanvas : public wxWindow {
   void OnSize(wxSizeEvent& event);
   void OnScroll(wxScrollWinEvent& event);
   void OnMouseWheel(wxMouseEvent& event);
+  void OnMouseMove(wxMouseEvent& event);
   void OnLeftDown(wxMouseEvent& event);
   void OnLeftUp(wxMouseEvent& event);
   void OnCaptureLost(wxMouseCaptureLostEvent& event);

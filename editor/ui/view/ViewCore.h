@@ -5,6 +5,8 @@
 // wx canvas forwards its events here and presents what is drawn.
 #pragma once
 
+#include <vector>
+
 #include "editor/document/EditingView.h"
 #include "editor/document/UpdateHint.h"
 #include "editor/model/ViewMapping.h"
@@ -96,12 +98,33 @@ class ViewCore : public ViewMapping, public EditingView {
   void AddToSelection(CShape& shape) override;
   void Repaint() override;
 
+  // The operations the commands and the editing tools share. Tolerances are
+  // fixed in pixels, so they stay the same on the screen at every zoom.
+  // The object at the point (its z the layer's height), vias first.
+  CShape* HitTest(const Point3& point) const;
+  // The polygon whose corner handle lies under the point, with the handle
+  // (4 to 7) written to `handle`; null otherwise.
+  CShape* HitTestSelectionHandle(const Point3& point, int& handle) const;
+  bool IsSelected(const CShape* object) const;
+  void SelectInRect(const DoubleRect& rect);
+  // The first node of a selected polygon near the point, or null.
+  Point3* HitTestSelectedNode(const Point2& point) const;
+  // Appends the selected polygons' nodes strictly inside the rectangle and
+  // returns how many there were.
+  int SelectNodesInRect(const DoubleRect& rect, std::vector<Point3*>& list) const;
+  // The ends of the first edge of a selected polygon near the point.
+  bool HitTestSelectedEdge(const Point2& point, Point3*& first, Point3*& second) const;
+  // Scales the first selected polygon about the fixed corner so that the old
+  // corner goes to the new one; one undo step.
+  void ResizeSelection(const Point3& fixedCorner, const Point3& newCorner, const Point3& oldCorner);
+
   double GetActiveZ() const { return m_activeZ; }
   float GetZoom() const { return m_zoom; }
   float GetFitScale() const { return m_fitScale; }
   int GetRenderMode() const { return m_renderMode; }
   void SetRenderMode(int mode) { m_renderMode = mode; }
   int GetNodeDisplay() const { return m_nodeDisplay; }
+  // 1 draws the selection as node squares, 0 as corner handles.
   void SetNodeDisplay(int display) { m_nodeDisplay = display; }
   double GetGridSpacing() const { return m_gridSpacing; }
   bool IsShowGrid() const { return m_showGrid; }

@@ -4,6 +4,7 @@
 // scroll bars, and the commands that reach the document through the view.
 #include <gtest/gtest.h>
 #include <wx/mdi.h>
+#include <wx/textctrl.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -24,6 +25,8 @@
 #include "editor/ui/CMainFrame.h"
 #include "editor/ui/CommandIds.h"
 #include "editor/ui/ViewCanvas.h"
+#include "editor/ui/bars/CInfoBar.h"
+#include "editor/ui/bars/LayerComboBox.h"
 #include "editor/ui/view/ViewCore.h"
 #include "support/WxTestPump.h"
 
@@ -224,7 +227,7 @@ TEST_F(CCrtanjeViewTest, CheckRunsAndSubtractCutsTheSmallSquareOutOfTheLargeOne)
   EXPECT_FALSE(IsCommandEnabled(cmd::kArrangeSubtract)) << "one polygon";
   view->AddToSelection(inner);
   ASSERT_TRUE(IsCommandEnabled(cmd::kArrangeSubtract));
-  Command(cmd::kArrangeSubtract);
+  view->RunViewCommand(cmd::kArrangeSubtract);
   EXPECT_EQ(messages.shown, std::vector<std::string>{});
   EXPECT_TRUE(core.GetSelection().IsEmpty());
   ASSERT_EQ(top.GetShapeCount(), shapes - 1);
@@ -234,6 +237,67 @@ TEST_F(CCrtanjeViewTest, CheckRunsAndSubtractCutsTheSmallSquareOutOfTheLargeOne)
   // The hole shows the footprint through it; the ring keeps the layer's colour.
   EXPECT_EQ(pixel(50, 50), Rgb(255, 255, 255));
   EXPECT_EQ(pixel(15, 50), top.colour);
+}
+
+// The bars see the view: the info bar lists its layers and follows the mouse
+// over it; the view's profile values are written when it closes.
+TEST_F(CCrtanjeViewTest, TheInfoBarFollowsTheMouseAndTheProfileKeepsTheViewsValues) {
+  CCrtanjeView* view = OpenCopy(QUOR_SOURCE_DIR "/examples/microstrip.qlx");
+  ASSERT_NE(view, nullptr);
+  CInfoBar& bar = *frame->GetInfoBar();
+  CCrtanjeDoc& document = Document(*view);
+  EXPECT_EQ(static_cast<int>(bar.GetLayerList().GetCount()), document.GetModel().GetLayerCount());
+
+  const DevicePoint point = view->GetCore()->WorldToScreen({250.0, 100.0});
+  wxMouseEvent move(wxEVT_MOTION);
+  move.m_x = point.x;
+  move.m_y = point.y;
+  view->GetCanvas()->GetEventHandler()->ProcessEvent(move);
+  std::vector<double> shown;
+  for (wxWindow* child : bar.GetChildren()) {
+    if (auto* field = dynamic_cast<wxTextCtrl*>(child))
+      shown.push_back(std::stod(field->GetValue().ToStdString()));
+  }
+  ASSERT_EQ(shown.size(), 2u);
+  // Within the pixel the mouse stands on.
+  const double pixel = document.ToDisplayUnits(view->GetCore()->PixelsToUnits(1.0));
+  EXPECT_NEAR(shown[0], document.ToDisplayUnits(250.0), pixel);
+  EXPECT_NEAR(shown[1], document.ToDisplayUnits(100.0), pixel);
+
+  view->GetCore()->SetShowGrid(false);
+  ASSERT_TRUE(manager->CloseDocument(&document, true));
+  EXPECT_EQ(profile->GetProfileInt("Settings", "ShowGrid", 1), 0);
+}
+
+// Closing a project's window deletes the project before wx deletes the
+// window: the bars must have let go of the project's layers before it goes.
+TEST_F(CCrtanjeViewTest, ClosingAProjectTellsTheBarsWhileItStillExists) {
+  CCrtanjeView* view = OpenCopy(QUOR_SOURCE_DIR "/examples/microstrip.qlx");
+  ASSERT_NE(view, nullptr);
+  wxDocument* document = view->GetDocument();
+  struct WatchingBar : BarHintReceiver {
+    WatchingBar(wxDocManager& open, wxDocument& watched, BarHintReceiver& real)
+        : manager(open), document(watched), next(real) {}
+    void OnHint(UpdateHint hint, const void* payload) override {
+      if (hint == UpdateHint::HintViewDeactivated) projectAlive.push_back(IsOpen());
+      next.OnHint(hint, payload);
+    }
+    bool IsOpen() const {
+      const auto open = manager.GetDocumentsVector();
+      return std::find(open.begin(), open.end(), &document) != open.end();
+    }
+    wxDocManager& manager;
+    wxDocument& document;
+    BarHintReceiver& next;
+    std::vector<bool> projectAlive;
+  } bar(*manager, *document, *frame->GetInfoBar());
+  frame->SetHintReceiver(CMainFrame::HintSlot::InfoBar, &bar);
+  // As the tab's close button does it.
+  ASSERT_TRUE(view->GetFrame()->Close());
+  PumpUntil([this] { return frame->GetActiveChild() == nullptr; });
+  frame->SetHintReceiver(CMainFrame::HintSlot::InfoBar, frame->GetInfoBar());
+  EXPECT_EQ(bar.projectAlive, std::vector<bool>{true});
+  EXPECT_EQ(frame->GetInfoBar()->GetLayerList().GetCount(), 0u);
 }
 
 TEST(BackBufferDrawContextTest, ABufferTooLargeToHaveKeepsItsPicture) {

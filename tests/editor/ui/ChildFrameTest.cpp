@@ -6,6 +6,7 @@
 #include "ShellFixture.h"
 #include "editor/document/CCrtanjeDoc.h"
 #include "editor/ui/CMainFrame.h"
+#include "editor/ui/bars/CInfoBar.h"
 #include "support/WxTestPump.h"
 
 namespace quor::test {
@@ -14,7 +15,7 @@ namespace {
 class ChildFrameTest : public ShellFixture {
  protected:
   void TearDown() override {
-    if (frame != nullptr) frame->SetHintReceiver(CMainFrame::HintSlot::InfoBar, nullptr);
+    if (frame != nullptr) frame->SetHintReceiver(CMainFrame::HintSlot::InfoBar, frame->GetInfoBar());
     ShellFixture::TearDown();
   }
 
@@ -31,6 +32,7 @@ TEST_F(ChildFrameTest, SwitchingProjectsSendsDeactivationThenActivation) {
   ASSERT_NE(second, nullptr);
   ASSERT_TRUE(WaitUntilActive(second));
 
+  info.PassOnTo(frame->GetInfoBar());
   frame->SetHintReceiver(CMainFrame::HintSlot::InfoBar, &info);
   static_cast<wxMDIChildFrame*>(first->GetFirstView()->GetFrame())->Activate();
   ASSERT_TRUE(WaitUntilActive(first));
@@ -49,6 +51,7 @@ TEST_F(ChildFrameTest, ClosingTheActiveProjectSendsDeactivationFirst) {
   ASSERT_NE(first, nullptr);
   ASSERT_NE(second, nullptr);
   ASSERT_TRUE(WaitUntilActive(second));
+  info.PassOnTo(frame->GetInfoBar());
   frame->SetHintReceiver(CMainFrame::HintSlot::InfoBar, &info);
 
   ASSERT_TRUE(manager->CloseDocument(second, true));

@@ -51,11 +51,18 @@ class RecordingBar : public BarHintReceiver {
   };
 
   RecordingBar(std::string name, std::vector<Entry>& log) : m_name(std::move(name)), m_log(log) {}
-  void OnHint(UpdateHint hint, const void* payload) override { m_log.push_back({m_name, hint, payload}); }
+  void OnHint(UpdateHint hint, const void* payload) override {
+    m_log.push_back({m_name, hint, payload});
+    if (m_next != nullptr) m_next->OnHint(hint, payload);
+  }
+  // The hints go on to the bar whose slot this one takes, so that a real bar
+  // forgets a project's objects before the project goes.
+  void PassOnTo(BarHintReceiver* next) { m_next = next; }
 
  private:
   std::string m_name;
   std::vector<Entry>& m_log;
+  BarHintReceiver* m_next = nullptr;
 };
 
 class ShellFixture : public ::testing::Test {
