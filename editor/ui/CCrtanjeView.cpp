@@ -14,12 +14,14 @@
 #include "editor/document/MessageBoxes.h"
 #include "editor/document/UpdateHintObject.h"
 #include "editor/model/CShape.h"
+#include "editor/ui/ArtBitmaps.h"
 #include "editor/ui/CChildFrame.h"
 #include "editor/ui/CMainFrame.h"
 #include "editor/ui/CommandIds.h"
 #include "editor/ui/ViewCanvas.h"
 #include "editor/ui/bars/CInfoBar.h"
 #include "editor/ui/view/ViewCore.h"
+#include "platform/error/TextError.h"
 
 namespace quor {
 
@@ -27,6 +29,20 @@ wxIMPLEMENT_DYNAMIC_CLASS(CCrtanjeView, wxView);
 
 // clang-format off
 wxBEGIN_EVENT_TABLE(CCrtanjeView, wxView)
+  EVT_MENU(cmd::kToolSelect, CCrtanjeView::OnToolCommand)
+  EVT_UPDATE_UI(cmd::kToolSelect, CCrtanjeView::OnUpdateToolCommand)
+  EVT_MENU(cmd::kToolPolylineNode, CCrtanjeView::OnToolCommand)
+  EVT_UPDATE_UI(cmd::kToolPolylineNode, CCrtanjeView::OnUpdateToolCommand)
+  EVT_MENU(cmd::kToolPolyline, CCrtanjeView::OnToolCommand)
+  EVT_UPDATE_UI(cmd::kToolPolyline, CCrtanjeView::OnUpdateToolCommand)
+  EVT_MENU(cmd::kToolRectangle, CCrtanjeView::OnToolCommand)
+  EVT_UPDATE_UI(cmd::kToolRectangle, CCrtanjeView::OnUpdateToolCommand)
+  EVT_MENU(cmd::kToolVia, CCrtanjeView::OnToolCommand)
+  EVT_UPDATE_UI(cmd::kToolVia, CCrtanjeView::OnUpdateToolCommand)
+  EVT_MENU(cmd::kViewPan, CCrtanjeView::OnToolCommand)
+  EVT_UPDATE_UI(cmd::kViewPan, CCrtanjeView::OnUpdateToolCommand)
+  EVT_MENU(cmd::kViewZoom, CCrtanjeView::OnToolCommand)
+  EVT_UPDATE_UI(cmd::kViewZoom, CCrtanjeView::OnUpdateToolCommand)
   EVT_MENU(cmd::kArrangeSubtract, CCrtanjeView::OnSubtract)
   EVT_UPDATE_UI(cmd::kArrangeSubtract, CCrtanjeView::OnUpdateSubtract)
 wxEND_EVENT_TABLE();
@@ -157,11 +173,47 @@ void CCrtanjeView::ShowMessage(const std::string& text) {
 }
 
 void CCrtanjeView::CancelTool() {
-  // No editing tool is current yet: nothing holds a half-done figure.
+  DispatchToTool([](CTool& tool, ToolView& view) { tool.Cancel(view); });
 }
 
-void CCrtanjeView::DrawToolOverlay(DrawContext&) {
-  // No editing tool is current yet: there is no feedback to draw.
+void CCrtanjeView::DrawToolOverlay(DrawContext& dc) {
+  m_tools.GetTool().DrawOverlay(*this, dc);
+}
+
+void CCrtanjeView::DispatchToTool(const std::function<void(CTool& tool, ToolView& view)>& call) {
+  if (m_core == nullptr) return;
+  try {
+    call(m_tools.GetTool(), *this);
+  } catch (const TextError& error) {
+    ShowMessage(error.Text());
+  }
+}
+
+void CCrtanjeView::DrawXor(const std::function<void(DrawContext&)>& figure) {
+  if (m_canvas != nullptr) m_canvas->DrawXor(figure);
+}
+
+void CCrtanjeView::SetCursor(int cursorId) {
+  m_toolCursor = cursorId;
+  if (m_canvas != nullptr) m_canvas->SetCursor(LoadCursorResource(cursorId));
+}
+
+void CCrtanjeView::SetMessageText(const std::string& text) {
+  m_mainFrame->SetStatusText(wxString::FromUTF8(text), 0);
+}
+
+void CCrtanjeView::OnProperties() {
+  RunViewCommand(cmd::kViewProperties);
+}
+
+void CCrtanjeView::OnToolCommand(wxCommandEvent& event) {
+  const int id = ResourceCommandId(event.GetId());
+  DispatchToTool([this, id](CTool&, ToolView& view) { m_tools.OnToolCommand(view, id); });
+}
+
+void CCrtanjeView::OnUpdateToolCommand(wxUpdateUIEvent& event) {
+  event.Enable(true);
+  event.Check(m_tools.IsCurrent(ResourceCommandId(event.GetId())));
 }
 
 void CCrtanjeView::BroadcastHint(UpdateHint hint, const void* payload) {

@@ -9,9 +9,13 @@
 
 #include <wx/docview.h>
 
+#include <functional>
 #include <memory>
 
+#include "editor/ui/CursorArt.h"
 #include "editor/ui/bars/BarView.h"
+#include "editor/ui/tools/ToolView.h"
+#include "editor/ui/tools/ViewTools.h"
 #include "editor/ui/view/ViewHost.h"
 
 namespace quor {
@@ -21,7 +25,7 @@ class ViewCanvas;
 class ViewCore;
 struct DocumentServices;
 
-class CCrtanjeView : public wxView, public BarView, public ViewHost {
+class CCrtanjeView : public wxView, public BarView, public ViewHost, public ToolView {
  public:
   CCrtanjeView();
   // Writes the view's profile values (through the core).
@@ -43,6 +47,12 @@ class CCrtanjeView : public wxView, public BarView, public ViewHost {
   // The mouse is over the client point: the info bar shows it in the
   // project's display unit.
   void ShowCoordinates(DevicePoint point);
+  // Passes input on to the current editing tool; a refusal of the document
+  // on the way is shown.
+  void DispatchToTool(const std::function<void(CTool& tool, ToolView& view)>& call);
+  const ViewTools& GetTools() const { return m_tools; }
+  // The cursor the current tool asked for last.
+  int GetToolCursor() const { return m_toolCursor; }
 
   // EditingView; Repaint also serves ViewHost.
   void SetActiveLayer(double z) override;
@@ -65,17 +75,28 @@ class CCrtanjeView : public wxView, public BarView, public ViewHost {
   void DrawToolOverlay(DrawContext& dc) override;
   void BroadcastHint(UpdateHint hint, const void* payload) override;
 
+  // ToolView.
+  ViewCore& Core() override { return *m_core; }
+  void DrawXor(const std::function<void(DrawContext&)>& figure) override;
+  void SetCursor(int cursorId) override;
+  void SetMessageText(const std::string& text) override;
+  void OnProperties() override;
+
  private:
   DocumentServices& Services() const;
   // The document's own values are taken once it has been read or made: at
   // the framework's update after reading, or else at the first activation.
   void EnsureInitialUpdate();
 
+  void OnToolCommand(wxCommandEvent& event);
+  void OnUpdateToolCommand(wxUpdateUIEvent& event);
   void OnSubtract(wxCommandEvent& event);
   void OnUpdateSubtract(wxUpdateUIEvent& event);
   bool IsTwoPolygonsSelected() const;
 
   std::unique_ptr<ViewCore> m_core;
+  ViewTools m_tools;
+  int m_toolCursor = system_cursor::IDC_ARROW;
   CMainFrame* m_mainFrame = nullptr;
   ViewCanvas* m_canvas = nullptr;  // owned by the child frame
   // The window's metrics, fixed for its life.

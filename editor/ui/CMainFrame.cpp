@@ -57,6 +57,12 @@ wxEND_EVENT_TABLE()
       m_profile(profile),
       m_bars(this) {
   for (const int id : UnbuiltCommandIds()) Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateUnbuilt, this, id);
+  // The tool buttons belong to the active editing view, which handles them
+  // before the frame does; without one they are off.
+  for (const int id : {cmd::kToolSelect, cmd::kToolPolylineNode, cmd::kToolPolyline, cmd::kToolRectangle,
+                       cmd::kToolVia, cmd::kViewPan, cmd::kViewZoom}) {
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateWithoutView, this, id);
+  }
   Bind(wxEVT_SIZE, &CMainFrame::OnSizeOrMove, this);
   Bind(wxEVT_MOVE, &CMainFrame::OnSizeOrMove, this);
   Bind(wxEVT_IDLE, &CMainFrame::OnIdle, this);
@@ -318,6 +324,11 @@ void CMainFrame::OnUpdatePaste(wxUpdateUIEvent& event) {
 
 void CMainFrame::OnUpdateUnbuilt(wxUpdateUIEvent& event) {
   event.Enable(false);
+}
+
+void CMainFrame::OnUpdateWithoutView(wxUpdateUIEvent& event) {
+  event.Enable(false);
+  event.Check(false);
 }
 
 }  // namespace quor

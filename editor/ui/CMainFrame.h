@@ -86,6 +86,7 @@ class CMainFrame : public wxDocMDIParentFrame, public MainFrameLink {
   void OnUpdateViewStatusBar(wxUpdateUIEvent& event);
   void OnUpdatePaste(wxUpdateUIEvent& event);
   void OnUpdateUnbuilt(wxUpdateUIEvent& event);
+  void OnUpdateWithoutView(wxUpdateUIEvent& event);
   void OnSizeOrMove(wxEvent& event);
   void OnIdle(wxIdleEvent& event);
 

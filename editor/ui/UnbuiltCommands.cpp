@@ -11,10 +11,9 @@ constexpr int kUnbuilt[] = {
     // The editing view's commands, tools and context menus. (Undo and the
     // compute and result commands are enabled by the document's own rules.)
     cmd::kEditCut, cmd::kEditCopy, cmd::kEditDelete, cmd::kEditSelectAll,
-    cmd::kViewPan, cmd::kViewZoom, cmd::kViewZoomIn, cmd::kViewZoomOut, cmd::kViewZoomAll,
+    cmd::kViewZoomIn, cmd::kViewZoomOut, cmd::kViewZoomAll,
     cmd::kViewShowGrid, cmd::kViewSnapToGrid, cmd::kViewRenderNormal, cmd::kViewRenderWireFrame,
     cmd::kViewProperties, cmd::kArrangeBringToFront, cmd::kArrangeSendToBack,
-    cmd::kToolSelect, cmd::kToolPolylineNode, cmd::kToolPolyline, cmd::kToolRectangle, cmd::kToolVia,
     cmd::kProjectNewLayer, cmd::kProjectNewPolygon, cmd::kProjectNewVia, cmd::kProjectFootprint,
     cmd::kObjectIndex,
     cmd::kPolygonProperties, cmd::kViaProperties,

@@ -8,8 +8,10 @@
 #include <cstdlib>
 
 #include "editor/ui/CCrtanjeView.h"
+#include "editor/ui/tools/CTool.h"
 #include "editor/ui/view/MouseFlags.h"
 #include "editor/ui/view/ViewCore.h"
+#include "platform/win/WinTypes.h"
 
 namespace quor {
 
@@ -17,6 +19,30 @@ namespace {
 
 // One notch of a wheel, as the core counts them.
 constexpr int kWheelNotch = 120;
+
+// The Win32 virtual-key code of a wx key code, or 0 for keys no tool knows.
+unsigned VirtualKey(int keyCode) {
+  if (keyCode >= 'A' && keyCode <= 'Z') return static_cast<unsigned>(keyCode);
+  if (keyCode >= '0' && keyCode <= '9') return static_cast<unsigned>(keyCode);
+  switch (keyCode) {
+    case WXK_SHIFT:
+      return win::VK_SHIFT;
+    case WXK_ESCAPE:
+      return win::VK_ESCAPE;
+    case WXK_LEFT:
+      return win::VK_LEFT;
+    case WXK_UP:
+      return win::VK_UP;
+    case WXK_RIGHT:
+      return win::VK_RIGHT;
+    case WXK_DOWN:
+      return win::VK_DOWN;
+    case WXK_DELETE:
+      return win::VK_DELETE;
+    default:
+      return 0;
+  }
+}
 
 unsigned KeyFlags(const wxMouseEvent& event) {
   unsigned flags = 0;
@@ -47,8 +73,13 @@ wxBEGIN_EVENT_TABLE(ViewCanvas, wxWindow)
   EVT_SCROLLWIN(ViewCanvas::OnScroll)
   EVT_MOUSEWHEEL(ViewCanvas::OnMouseWheel)
   EVT_MOTION(ViewCanvas::OnMouseMove)
+  EVT_ENTER_WINDOW(ViewCanvas::OnEnterWindow)
   EVT_LEFT_DOWN(ViewCanvas::OnLeftDown)
   EVT_LEFT_UP(ViewCanvas::OnLeftUp)
+  EVT_LEFT_DCLICK(ViewCanvas::OnLeftDoubleClick)
+  EVT_KEY_DOWN(ViewCanvas::OnKeyDown)
+  EVT_KEY_UP(ViewCanvas::OnKeyUp)
+  EVT_KILL_FOCUS(ViewCanvas::OnKillFocus)
   EVT_MOUSE_CAPTURE_LOST(ViewCanvas::OnCaptureLost)
 wxEND_EVENT_TABLE();
 // clang-format on
@@ -195,8 +226,23 @@ void ViewCanvas::OnMouseWheel(wxMouseEvent& event) {
   }
 }
 
+void ViewCanvas::ToTool(const std::function<void(CTool& tool, ToolView& view)>& call) {
+  if (m_view != nullptr) m_view->DispatchToTool(call);
+}
+
 void ViewCanvas::OnMouseMove(wxMouseEvent& event) {
-  if (m_view != nullptr) m_view->ShowCoordinates({event.GetX(), event.GetY()});
+  const DevicePoint point{event.GetX(), event.GetY()};
+  const unsigned flags = KeyFlags(event);
+  if (m_view != nullptr) m_view->ShowCoordinates(point);
+  // The pointer over the client area asks the tool for its cursor, except
+  // while a drag holds the mouse: then the tool sets it itself.
+  if (!HasCapture()) ToTool([](CTool& tool, ToolView& view) { tool.OnSetCursor(view); });
+  ToTool([&](CTool& tool, ToolView& view) { tool.OnMouseMove(view, flags, point); });
+  event.Skip();
+}
+
+void ViewCanvas::OnEnterWindow(wxMouseEvent& event) {
+  ToTool([](CTool& tool, ToolView& view) { tool.OnSetCursor(view); });
   event.Skip();
 }
 
@@ -204,17 +250,48 @@ void ViewCanvas::OnLeftDown(wxMouseEvent& event) {
   // A drag that leaves the window still reports to it.
   if (!HasCapture()) CaptureMouse();
   SetFocus();
+  const DevicePoint point{event.GetX(), event.GetY()};
+  const unsigned flags = KeyFlags(event) | MK_LBUTTON;
+  ToTool([&](CTool& tool, ToolView& view) { tool.OnLButtonDown(view, flags, point); });
   event.Skip();
 }
 
 void ViewCanvas::OnLeftUp(wxMouseEvent& event) {
   if (HasCapture()) ReleaseMouse();
+  const DevicePoint point{event.GetX(), event.GetY()};
+  const unsigned flags = KeyFlags(event) & ~MK_LBUTTON;
+  ToTool([&](CTool& tool, ToolView& view) { tool.OnLButtonUp(view, flags, point); });
   event.Skip();
 }
 
+void ViewCanvas::OnLeftDoubleClick(wxMouseEvent& event) {
+  const DevicePoint point{event.GetX(), event.GetY()};
+  const unsigned flags = KeyFlags(event) | MK_LBUTTON;
+  ToTool([&](CTool& tool, ToolView& view) { tool.OnLButtonDblClk(view, flags, point); });
+  event.Skip();
+}
+
+void ViewCanvas::OnKeyDown(wxKeyEvent& event) {
+  const unsigned key = VirtualKey(event.GetKeyCode());
+  if (key != 0) ToTool([key](CTool& tool, ToolView& view) { tool.OnKeyDown(view, key, 1, 0); });
+  event.Skip();
+}
+
+void ViewCanvas::OnKeyUp(wxKeyEvent& event) {
+  const unsigned key = VirtualKey(event.GetKeyCode());
+  if (key != 0) ToTool([key](CTool& tool, ToolView& view) { tool.OnKeyUp(view, key, 1, 0); });
+  event.Skip();
+}
+
+void ViewCanvas::OnKillFocus(wxFocusEvent& event) {
+  event.Skip();
+  ToTool([](CTool& tool, ToolView& view) { tool.OnKillFocus(view); });
+}
+
 void ViewCanvas::OnCaptureLost(wxMouseCaptureLostEvent&) {
-  // The capture is already gone (another window took it); nothing here holds
-  // on to it, and wx insists that the loss is handled.
+  // Another window took the mouse in the middle of a gesture: the gesture
+  // cannot end here, so the tool abandons it.
+  if (m_view != nullptr) m_view->CancelTool();
 }
 
 }  // namespace quor

@@ -15,6 +15,8 @@
 namespace quor {
 
 class CCrtanjeView;
+class CTool;
+class ToolView;
 class ViewCore;
 struct ScrollBars;
 
@@ -37,13 +39,20 @@ class ViewCanvas : public wxWindow {
 
  private:
   ViewCore* Core() const;
+  // Input for the view's current tool, in the order the view passes it on.
+  void ToTool(const std::function<void(CTool& tool, ToolView& view)>& call);
   void OnPaint(wxPaintEvent& event);
   void OnSize(wxSizeEvent& event);
   void OnScroll(wxScrollWinEvent& event);
   void OnMouseWheel(wxMouseEvent& event);
   void OnMouseMove(wxMouseEvent& event);
+  void OnEnterWindow(wxMouseEvent& event);
   void OnLeftDown(wxMouseEvent& event);
   void OnLeftUp(wxMouseEvent& event);
+  void OnLeftDoubleClick(wxMouseEvent& event);
+  void OnKeyDown(wxKeyEvent& event);
+  void OnKeyUp(wxKeyEvent& event);
+  void OnKillFocus(wxFocusEvent& event);
   void OnCaptureLost(wxMouseCaptureLostEvent& event);
   // Tells the core the client size when it has changed.
   void SyncClientSize(ViewCore& core);

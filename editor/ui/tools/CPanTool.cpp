@@ -17,7 +17,7 @@ void CPanTool::OnLButtonDown(ToolView& view, unsigned, DevicePoint point) {
 void CPanTool::OnMouseMove(ToolView& view, unsigned, DevicePoint point) {
   if (!dragging) return;
   // Scroll positions stop at 0: the drawing cannot be pulled past its top-left edge.
-  view.GetCore().PanBy(point.x - lastPixel.x, point.y - lastPixel.y);
+  view.Core().PanBy(point.x - lastPixel.x, point.y - lastPixel.y);
   lastPixel = point;
 }
 

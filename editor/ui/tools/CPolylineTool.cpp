@@ -1,13 +1,11 @@
 #include "editor/ui/tools/CPolylineTool.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "editor/document/ProjectDocument.h"
 #include "editor/model/CConductorPolygon.h"
-#include "editor/model/CLayer.h"
-#include "editor/model/CStructure.h"
 #include "editor/ui/CursorArt.h"
+#include "editor/ui/tools/ModelShapes.h"
 #include "editor/ui/tools/ToolPoints.h"
 #include "editor/ui/tools/ToolView.h"
 #include "editor/ui/tools/XorFigures.h"
@@ -48,30 +46,25 @@ void CPolylineTool::Reset() {
 
 bool CPolylineTool::IsPolygonAlive(const ViewCore& core) const {
   const ProjectDocument* document = core.GetDocument();
-  if (polygon == nullptr || document == nullptr) return false;
-  const CStructure& model = document->GetModel();
-  if (!model.HasLayerAtZ(polygonZ)) return false;
-  // Compared as identities only: after an undo the pointer is stale.
-  const auto& shapes = model.FindLayerByZ(polygonZ).GetShapes();
-  return std::any_of(shapes.begin(), shapes.end(),
-                     [this](const auto& held) { return held.get() == polygon; });
+  return polygon != nullptr && document != nullptr &&
+         LayerHoldsShape(document->GetModel(), polygonZ, polygon);
 }
 
 bool CPolylineTool::IsNearFirstNode(ToolView& view, const Point3& point) const {
   if (polygon == nullptr || NodeCount(*polygon) <= 2 || polygon->IsClosed()) return false;
-  const double t = view.GetCore().PixelsToUnits(kClosePixels);
+  const double t = view.Core().PixelsToUnits(kClosePixels);
   const Point3& first = FirstNode(*polygon);
   return std::fabs(point.x - first.x) <= t && std::fabs(point.y - first.y) <= t;
 }
 
 Point3 CPolylineTool::PlacedPoint(ToolView& view, DevicePoint pixel) const {
   if (nearFirst && polygon != nullptr) return FirstNode(*polygon);
-  const double z = state == State::Drawing ? polygonZ : view.GetCore().GetActiveZ();
+  const double z = state == State::Drawing ? polygonZ : view.Core().GetActiveZ();
   return Point3(SnappedPoint(view, pixel), z);
 }
 
 void CPolylineTool::OnLButtonDown(ToolView& view, unsigned, DevicePoint pixel) {
-  ViewCore& core = view.GetCore();
+  ViewCore& core = view.Core();
   ProjectDocument* document = core.GetDocument();
   if (document == nullptr) return;
   const Point3 v = PlacedPoint(view, pixel);
@@ -128,7 +121,7 @@ void CPolylineTool::OnLButtonUp(ToolView& view, unsigned, DevicePoint pixel) {
   }
   polygon->AddNode(v);
   // A node is no undo step of its own: undo takes the whole polygon away.
-  ViewCore& core = view.GetCore();
+  ViewCore& core = view.Core();
   core.GetDocument()->MarkModified();
   core.Repaint();
 }
@@ -139,17 +132,17 @@ void CPolylineTool::OnKeyDown(ToolView& view, unsigned key, unsigned, unsigned) 
 }
 
 void CPolylineTool::Close(ToolView& view) {
-  ViewCore& core = view.GetCore();
+  ViewCore& core = view.Core();
   polygon->SetClosed(true);
   core.GetDocument()->MarkModified();
-  if (!core.GetSelection().Contains(polygon)) core.AddToSelection(*polygon);
+  if (!core.IsSelected(polygon)) core.AddToSelection(*polygon);
   Reset();
   core.Repaint();
 }
 
 void CPolylineTool::Cancel(ToolView& view) {
   if (state != State::Drawing) return;
-  ViewCore& core = view.GetCore();
+  ViewCore& core = view.Core();
   CConductorPolygon* drawn = IsPolygonAlive(core) ? polygon : nullptr;
   const double z = polygonZ;
   // Reset first: the removal's hint cancels the current tool again.
@@ -160,7 +153,7 @@ void CPolylineTool::Cancel(ToolView& view) {
 
 void CPolylineTool::OnKillFocus(ToolView& view) {
   Cancel(view);
-  ViewCore& core = view.GetCore();
+  ViewCore& core = view.Core();
   core.ClearSelection();
   core.Repaint();
 }
@@ -174,8 +167,8 @@ void CPolylineTool::Activate() {
 }
 
 void CPolylineTool::DrawOverlay(ToolView& view, DrawContext& dc) {
-  if (state != State::Drawing || !IsPolygonAlive(view.GetCore())) return;
-  polygon->DrawNodes(view.GetCore(), dc, nullptr);
+  if (state != State::Drawing || !IsPolygonAlive(view.Core())) return;
+  polygon->DrawNodes(view.Core(), dc, nullptr);
 }
 
 }  // namespace quor

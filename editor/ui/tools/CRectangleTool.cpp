@@ -29,7 +29,7 @@ void CRectangleTool::OnMouseMove(ToolView& view, unsigned, DevicePoint point) {
 void CRectangleTool::OnLButtonUp(ToolView& view, unsigned, DevicePoint point) {
   if (state != State::Dragging) return;
   state = State::Idle;
-  ViewCore& core = view.GetCore();
+  ViewCore& core = view.Core();
   const Point2 q = SnappedPoint(view, point);
   ProjectDocument* document = core.GetDocument();
   if (q.x == anchor.x || q.y == anchor.y || document == nullptr) {
@@ -45,7 +45,7 @@ void CRectangleTool::OnLButtonUp(ToolView& view, unsigned, DevicePoint point) {
   rectangle.AddNode({q.x, anchor.y, z});
   rectangle.SetClosed(true);
   CConductorPolygon& added = document->AddObjectCopyAt(z, rectangle);
-  if (!core.GetSelection().Contains(&added)) core.AddToSelection(added);
+  if (!core.IsSelected(&added)) core.AddToSelection(added);
   core.Repaint();
 }
 
@@ -61,7 +61,7 @@ void CRectangleTool::Cancel(ToolView& view) {
   if (state == State::Idle) return;
   state = State::Idle;
   // The band is on the picture only; painting anew takes it away.
-  view.GetCore().Repaint();
+  view.Core().Repaint();
 }
 
 }  // namespace quor

@@ -32,7 +32,7 @@ void CViaTool::OnLButtonUp(ToolView& view, unsigned, DevicePoint pixel) {
   if (state != State::Dragging) return;
   state = State::Dialog;
   point = SnappedPoint(view, pixel);
-  ViewCore& core = view.GetCore();
+  ViewCore& core = view.Core();
   // The moving cross gives way to the overlay's while the dialog is open.
   core.Repaint();
   if (ProjectDocument* document = core.GetDocument()) {
@@ -54,12 +54,12 @@ void CViaTool::Activate() {
 void CViaTool::Cancel(ToolView& view) {
   if (state == State::Idle) return;
   state = State::Idle;
-  view.GetCore().Repaint();
+  view.Core().Repaint();
 }
 
 void CViaTool::DrawOverlay(ToolView& view, DrawContext& dc) {
   if (state != State::Dialog) return;
-  const DevicePoint p = view.GetCore().WorldToScreen(point);
+  const DevicePoint p = view.Core().WorldToScreen(point);
   const ScopedPen blue(dc, Pen{PenStyle::Solid, 0, kXorBlue});
   const std::array<DevicePoint, 2> rising{DevicePoint{p.x - 3, p.y + 3}, DevicePoint{p.x + 4, p.y - 4}};
   const std::array<DevicePoint, 2> falling{DevicePoint{p.x + 3, p.y + 3}, DevicePoint{p.x - 4, p.y - 4}};

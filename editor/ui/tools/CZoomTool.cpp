@@ -35,10 +35,10 @@ void CZoomTool::OnKeyUp(ToolView& view, unsigned key, unsigned, unsigned) {
 void CZoomTool::OnLButtonDown(ToolView& view, unsigned, DevicePoint point) {
   switch (state) {
     case State::ZoomOut:
-      view.GetCore().ZoomOut(point);
+      view.Core().ZoomOut(point);
       return;
     case State::ZoomIn:
-      anchor = lastPoint = view.GetCore().ScreenToWorld(point);
+      anchor = lastPoint = view.Core().ScreenToWorld(point);
       pressPixel = point;
       return;
     case State::Rectangle:
@@ -53,7 +53,7 @@ void CZoomTool::OnMouseMove(ToolView& view, unsigned flags, DevicePoint point) {
     if (wide || high) state = State::Rectangle;
   }
   if (state != State::Rectangle) return;
-  const Point2 p = view.GetCore().ScreenToWorld(point);
+  const Point2 p = view.Core().ScreenToWorld(point);
   DrawXorRect(view, kXorRed, anchor, lastPoint);
   DrawXorRect(view, kXorRed, anchor, p);
   lastPoint = p;
@@ -62,11 +62,11 @@ void CZoomTool::OnMouseMove(ToolView& view, unsigned flags, DevicePoint point) {
 void CZoomTool::OnLButtonUp(ToolView& view, unsigned, DevicePoint point) {
   switch (state) {
     case State::ZoomIn:
-      view.GetCore().ZoomIn(point);
+      view.Core().ZoomIn(point);
       return;
     case State::Rectangle:
       state = State::ZoomIn;
-      view.GetCore().ZoomToRect(RectBetween(anchor, lastPoint));
+      view.Core().ZoomToRect(RectBetween(anchor, lastPoint));
       return;
     case State::ZoomOut:
       return;

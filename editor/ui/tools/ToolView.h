@@ -14,26 +14,16 @@ namespace quor {
 
 class ViewCore;
 
-// The system cursors a tool may show, at their Win32 resource numbers; the
-// drawn cursors go by their own resource numbers (CursorArt.h).
-namespace system_cursor {
-inline constexpr int IDC_ARROW = 32512;
-inline constexpr int IDC_SIZENWSE = 32642;
-inline constexpr int IDC_SIZENESW = 32643;
-inline constexpr int IDC_SIZEWE = 32644;
-inline constexpr int IDC_SIZENS = 32645;
-}  // namespace system_cursor
-
 class ToolView {
  public:
   virtual ~ToolView() = default;
 
-  virtual ViewCore& GetCore() = 0;
+  virtual ViewCore& Core() = 0;
   // Draws the figure on the window's picture with the exclusive-or raster
   // operation and shows the changed pixels at once; the same figure drawn
   // again gives every pixel back.
   virtual void DrawXor(const std::function<void(DrawContext&)>& figure) = 0;
-  // A drawn cursor's resource number or one of the system cursors above.
+  // A drawn cursor's resource number or a system cursor's (CursorArt.h).
   virtual void SetCursor(int cursorId) = 0;
   // The main frame's message text (the first status bar pane).
   virtual void SetMessageText(const std::string& text) = 0;

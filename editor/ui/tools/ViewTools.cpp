@@ -2,9 +2,12 @@
 
 #include <array>
 
+#include "editor/ui/tools/ToolView.h"
+#include "editor/ui/view/ViewCore.h"
+
 namespace quor {
 
-ViewTools::ViewTools() : m_pTool(&m_polyline) {
+ViewTools::ViewTools() : m_pTool(&m_select) {
   m_pTool->Activate();
 }
 
@@ -16,7 +19,8 @@ void ViewTools::SetTool(ToolView& view, CTool& tool) {
 }
 
 CTool* ViewTools::FindTool(int commandId) {
-  const std::array<CTool*, 5> tools{&m_polyline, &m_zoom, &m_pan, &m_rectangle, &m_via};
+  const std::array<CTool*, 7> tools{&m_polyline,  &m_zoom, &m_pan,         &m_select,
+                                    &m_rectangle, &m_via,  &m_polylineNode};
   for (CTool* tool : tools) {
     if (tool->GetCommandId() == commandId) return tool;
   }
@@ -27,6 +31,10 @@ void ViewTools::OnToolCommand(ToolView& view, int commandId) {
   CTool* tool = FindTool(commandId);
   if (tool == nullptr) return;
   SetTool(view, *tool);
+  if (tool != &m_polylineNode) return;
+  ViewCore& core = view.Core();
+  core.SetNodeDisplay(1);
+  core.Repaint();
 }
 
 }  // namespace quor

@@ -4,8 +4,10 @@
 #pragma once
 
 #include "editor/ui/tools/CPanTool.h"
+#include "editor/ui/tools/CPolylineNodeTool.h"
 #include "editor/ui/tools/CPolylineTool.h"
 #include "editor/ui/tools/CRectangleTool.h"
+#include "editor/ui/tools/CSelectTool.h"
 #include "editor/ui/tools/CViaTool.h"
 #include "editor/ui/tools/CZoomTool.h"
 
@@ -31,15 +33,19 @@ class ViewTools {
   CPolylineTool& Polyline() { return m_polyline; }
   CZoomTool& Zoom() { return m_zoom; }
   CPanTool& Pan() { return m_pan; }
+  CSelectTool& Select() { return m_select; }
   CRectangleTool& Rectangle() { return m_rectangle; }
   CViaTool& Via() { return m_via; }
+  CPolylineNodeTool& PolylineNode() { return m_polylineNode; }
 
  private:
   CPolylineTool m_polyline;
   CZoomTool m_zoom;
   CPanTool m_pan;
+  CSelectTool m_select;
   CRectangleTool m_rectangle;
   CViaTool m_via;
+  CPolylineNodeTool m_polylineNode;
   CTool* m_pTool;
 };
 

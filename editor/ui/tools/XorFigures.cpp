@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "editor/model/DrawHandle.h"
 #include "editor/ui/tools/ToolView.h"
 #include "editor/ui/view/ViewCore.h"
 
@@ -13,7 +14,7 @@ namespace {
 // The segment's pen is fixed: with XOR on white it shows as red.
 constexpr COLORREF kSegmentPen = 0xFFFF00;
 constexpr int kCrossArm = 3;
-constexpr double kMarkerPixels = 4.0;
+constexpr int kMarkerPixels = 4;
 
 // The figure with a solid one-pixel pen and exclusive-or selected, both put
 // back afterwards.
@@ -43,7 +44,7 @@ void DrawXorRect(ToolView& view, COLORREF colour, const Point2& corner1, const P
 }
 
 void DrawXorFrame(ToolView& view, COLORREF colour, const DoubleRect& rect) {
-  const DeviceRect r = view.GetCore().WorldRectToScreen(rect);
+  const DeviceRect r = view.Core().WorldRectToScreen(rect);
   DrawWithXorPen(view, XorPenColour(colour), [&](DrawContext& dc) {
     const std::array<DevicePoint, 5> outline{DevicePoint{r.left, r.top}, DevicePoint{r.right, r.top},
                                              DevicePoint{r.right, r.bottom}, DevicePoint{r.left, r.bottom},
@@ -53,13 +54,13 @@ void DrawXorFrame(ToolView& view, COLORREF colour, const DoubleRect& rect) {
 }
 
 void DrawXorSegment(ToolView& view, const Point2& from, const Point2& to) {
-  const DevicePoint a = view.GetCore().WorldToScreen(from);
-  const DevicePoint b = view.GetCore().WorldToScreen(to);
+  const DevicePoint a = view.Core().WorldToScreen(from);
+  const DevicePoint b = view.Core().WorldToScreen(to);
   DrawWithXorPen(view, kSegmentPen, [&](DrawContext& dc) { Line(dc, a, b); });
 }
 
 void DrawXorCross(ToolView& view, COLORREF colour, const Point2& point) {
-  const DevicePoint p = view.GetCore().WorldToScreen(point);
+  const DevicePoint p = view.Core().WorldToScreen(point);
   constexpr int d = kCrossArm;
   DrawWithXorPen(view, XorPenColour(colour), [&](DrawContext& dc) {
     Line(dc, {p.x - d, p.y + d}, p);
@@ -69,14 +70,8 @@ void DrawXorCross(ToolView& view, COLORREF colour, const Point2& point) {
 }
 
 void DrawXorMarker(ToolView& view, COLORREF colour, const Point2& point) {
-  const ViewCore& core = view.GetCore();
-  const double half = core.PixelsToUnits(kMarkerPixels);
-  const DeviceRect square =
-      core.WorldRectToScreen({point.y + half, point.y - half, point.x - half, point.x + half});
-  DrawWithXorPen(view, XorPenColour(colour), [&](DrawContext& dc) {
-    const ScopedBrush hollow(dc, Brush{BrushStyle::Hollow, 0});
-    dc.Rectangle(square);
-  });
+  const ViewCore& core = view.Core();
+  view.DrawXor([&](DrawContext& dc) { DrawXorHandle(Point3(point, 0.0), core, dc, colour, kMarkerPixels); });
 }
 
 }  // namespace quor

@@ -48,7 +48,7 @@ TEST_F(DrawingToolsTest, RectangleDragAddsOneClosedFourNodePolygonInOneUndoStep)
   EXPECT_EQ(Nodes(polygon),
             (std::vector<Point3>{{762, 254, 0}, {762, 508, 0}, {254, 508, 0}, {254, 254, 0}}));
   EXPECT_EQ(document->UndoCount(), undo + 1);
-  EXPECT_TRUE(view->GetSelection().Contains(&polygon));
+  EXPECT_TRUE(view->IsSelected(&polygon));
   EXPECT_EQ(tools.Rectangle().GetState(), CRectangleTool::State::Idle);
   document->Undo();
   EXPECT_EQ(PolygonCount(), 0);
@@ -147,7 +147,7 @@ TEST_F(DrawingToolsTest, ThreeNodesAndTheKeyCCloseATriangleThatOneUndoRemoves) {
   const CConductorPolygon& triangle = OnlyPolygon();
   EXPECT_TRUE(triangle.IsClosed());
   EXPECT_EQ(Nodes(triangle), (std::vector<Point3>{{254, 254, 0}, {762, 254, 0}, {508, 762, 0}}));
-  EXPECT_TRUE(view->GetSelection().Contains(&triangle));
+  EXPECT_TRUE(view->IsSelected(&triangle));
   EXPECT_TRUE(document->modified);
   EXPECT_EQ(document->UndoCount(), undo + 1);
   EXPECT_EQ(tools.Polyline().GetState(), CPolylineTool::State::Idle);

@@ -18,7 +18,7 @@ class FakeToolView : public ToolView {
  public:
   explicit FakeToolView(ViewCore& core) : m_core(core) {}
 
-  ViewCore& GetCore() override { return m_core; }
+  ViewCore& Core() override { return m_core; }
   void DrawXor(const std::function<void(DrawContext&)>& figure) override { figure(xorFigures); }
   void SetCursor(int cursorId) override { cursor = cursorId; }
   void SetMessageText(const std::string& text) override { messageText = text; }

@@ -11,7 +11,7 @@ namespace {
 class ViewToolsTest : public ::testing::Test, public ToolTestView {};
 
 TEST_F(ViewToolsTest, CommandsFindTheirToolsAndMakeThemCurrent) {
-  for (const int id : {32832, 32831, 32853, 32829, 32828}) {
+  for (const int id : {32830, 32909, 32832, 32831, 32853, 32829, 32828}) {
     tools.OnToolCommand(toolView, id);
     EXPECT_TRUE(tools.IsCurrent(id)) << id;
     EXPECT_EQ(Tool().GetCommandId(), id);
