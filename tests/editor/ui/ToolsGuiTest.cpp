@@ -1,0 +1,421 @@
+// The editing tools on the X screen, driven by the pointer and the keyboard
+// as a user drives them (wxUIActionSimulator): after each gesture the model,
+// the selection and the undo list are checked.
+#include <gtest/gtest.h>
+#include <wx/dialog.h>
+#include <wx/uiaction.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <iterator>
+#include <memory>
+#include <vector>
+
+#include "ShellFixture.h"
+#include "dialogs/ModalScript.h"
+#include "editor/document/CCrtanjeDoc.h"
+#include "editor/model/CConductorPolygon.h"
+#include "editor/model/CDielectric.h"
+#include "editor/model/CLayer.h"
+#include "editor/model/CStructure.h"
+#include "editor/model/CVia.h"
+#include "editor/ui/CCrtanjeView.h"
+#include "editor/ui/CMainFrame.h"
+#include "editor/ui/CommandIds.h"
+#include "editor/ui/CursorArt.h"
+#include "editor/ui/ViewCanvas.h"
+#include "editor/ui/bars/LayerComboBox.h"
+#include "editor/ui/dialogs/ViaValues.h"
+#include "editor/ui/tools/ViewTools.h"
+#include "editor/ui/tools/XorFigures.h"
+#include "editor/ui/view/ViewCore.h"
+#include "support/WxTestPump.h"
+
+namespace quor::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Counts the input events that reach the canvas, so that a test waits for
+// each simulated event to arrive rather than for a fixed time.
+struct InputCounter {
+  explicit InputCounter(wxWindow& canvas) {
+    const auto mouse = [this](wxMouseEvent& event) {
+      ++events;
+      event.Skip();
+    };
+    const auto key = [this](wxKeyEvent& event) {
+      ++events;
+      event.Skip();
+    };
+    canvas.Bind(wxEVT_MOTION, mouse);
+    canvas.Bind(wxEVT_LEFT_DOWN, mouse);
+    canvas.Bind(wxEVT_LEFT_UP, mouse);
+    canvas.Bind(wxEVT_LEFT_DCLICK, mouse);
+    canvas.Bind(wxEVT_KEY_DOWN, key);
+    canvas.Bind(wxEVT_KEY_UP, key);
+  }
+  int events = 0;
+};
+
+class ToolsGuiTest : public ShellFixture {
+ protected:
+  void SetUp() override {
+    ShellFixture::SetUp();
+    // File > New without the footprint dialog: the profile's footprint.
+    profile->WriteProfileInt("Settings", "FootprintPromptOnStartup", 0);
+    CreateMainFrame();
+    view = NewProject();
+    ASSERT_NE(view, nullptr);
+    counter = std::make_unique<InputCounter>(*view->GetCanvas());
+  }
+
+  // File > New, as the menu gives it; the new project's view once painted at
+  // its laid-out size.
+  CCrtanjeView* NewProject() {
+    const std::size_t before = manager->GetDocumentsVector().size();
+    Command(cmd::kFileNew);
+    if (manager->GetDocumentsVector().size() != before + 1) return nullptr;
+    wxDocument* document = manager->GetDocumentsVector().back();
+    if (!WaitUntilActive(document)) return nullptr;
+    auto* opened = dynamic_cast<CCrtanjeView*>(document->GetFirstView());
+    PumpUntil([opened] {
+      const wxSize client = opened->GetCanvas()->GetClientSize();
+      return opened->GetCore()->GetClientSize() == DeviceSize{client.x, client.y} && client.x > 200;
+    });
+    PumpEvents(std::chrono::milliseconds(300));
+    return opened;
+  }
+
+  CCrtanjeDoc& Document() const { return *dynamic_cast<CCrtanjeDoc*>(view->GetDocument()); }
+  CStructure& Model() const { return Document().GetModel(); }
+  ViewCore& Core() const { return *view->GetCore(); }
+  const CLayer& ActiveLayer() const { return Model().FindLayerByZ(Core().GetActiveZ()); }
+  // The client pixel of a world point.
+  DevicePoint Pixel(double x, double y) const { return Core().WorldToScreen({x, y}); }
+
+  void Command(int id) {
+    wxCommandEvent command(wxEVT_MENU, id);
+    command.SetEventObject(frame);
+    frame->ProcessWindowEvent(command);
+    PumpEvents(std::chrono::milliseconds(20));
+  }
+
+  // Runs one simulated input and waits until the canvas has seen `count` events of it.
+  bool Input(const std::function<void(wxUIActionSimulator&)>& act, int count = 1) {
+    const int before = counter->events;
+    wxUIActionSimulator simulator;
+    act(simulator);
+    return PumpUntil([&] { return counter->events >= before + count; }, std::chrono::milliseconds(3000));
+  }
+  bool MoveTo(DevicePoint client) {
+    const wxPoint screen = view->GetCanvas()->ClientToScreen(wxPoint(client.x, client.y));
+    // Where the pointer is already, moving it sends nothing.
+    if (wxGetMousePosition() == screen) return true;
+    return Input([screen](wxUIActionSimulator& s) { s.MouseMove(screen); });
+  }
+  // A press near the last one soon after it would be a double click: it waits first.
+  bool Press() {
+    const wxPoint at = wxGetMousePosition();
+    const auto since = std::chrono::steady_clock::now() - lastPress;
+    if (std::abs(at.x - lastPressAt.x) < 10 && std::abs(at.y - lastPressAt.y) < 10 &&
+        since < kDoubleClickTime) {
+      PumpEvents(std::chrono::duration_cast<std::chrono::milliseconds>(kDoubleClickTime - since));
+    }
+    lastPress = std::chrono::steady_clock::now();
+    lastPressAt = at;
+    return Input([](wxUIActionSimulator& s) { s.MouseDown(); });
+  }
+  bool Release() {
+    return Input([](wxUIActionSimulator& s) { s.MouseUp(); });
+  }
+  bool Key(int key, int modifiers = wxMOD_NONE) {
+    return Input([=](wxUIActionSimulator& s) { s.Char(key, modifiers); }, 2);
+  }
+  // Press at `from`, move through the middle to `to`, release there.
+  void Drag(DevicePoint from, DevicePoint to) {
+    ASSERT_TRUE(MoveTo(from));
+    ASSERT_TRUE(Press());
+    ASSERT_TRUE(MoveTo({(from.x + to.x) / 2, (from.y + to.y) / 2}));
+    ASSERT_TRUE(MoveTo(to));
+    ASSERT_TRUE(Release());
+  }
+  void Click(DevicePoint at) {
+    ASSERT_TRUE(MoveTo(at));
+    ASSERT_TRUE(Press());
+    ASSERT_TRUE(Release());
+  }
+  // Grid points about 50 pixels apart, counted from the footprint's
+  // top-left corner inwards: presses on two of them are never a double click.
+  DevicePoint Free(int i, int j) const {
+    double length = 0.0;
+    double width = 0.0;
+    Document().GetFootprintSize(length, width);
+    const double s = GridStep();
+    return Pixel(s * (1 + i), width - s * (1 + j));
+  }
+  // The world distance between neighbouring Free points: whole grid spacings.
+  double GridStep() const {
+    const double spacing = Document().GetSettings().GridSpacing;
+    const int pixels = std::max(1, Core().UnitsToPixels(spacing));
+    return spacing * std::max(1, (50 + pixels - 1) / pixels);
+  }
+
+  // A rectangle drawn with the Rectangle tool between two free points; the
+  // Select tool is current afterwards.
+  const CConductorPolygon& DrawRectangle(DevicePoint from, DevicePoint to) {
+    Command(cmd::kToolRectangle);
+    Drag(from, to);
+    Command(cmd::kToolSelect);
+    return *ActiveLayer().GetShapes().back();
+  }
+  Point3 FirstNode(const CConductorPolygon& polygon) const { return *polygon.GetNodes().begin(); }
+
+  static constexpr std::chrono::milliseconds kDoubleClickTime{600};
+
+  CCrtanjeView* view = nullptr;
+  std::unique_ptr<InputCounter> counter;
+  std::chrono::steady_clock::time_point lastPress;
+  wxPoint lastPressAt{-100, -100};
+  ModalScript script;
+};
+
+TEST_F(ToolsGuiTest, RectangleDragAddsOneClosedPolygonInOneUndoStepAndABackDragNothing) {
+  Command(cmd::kToolRectangle);
+  EXPECT_TRUE(view->GetTools().IsCurrent(32831));
+  const int shapes = ActiveLayer().GetShapeCount();
+  const std::size_t undo = Document().UndoCount();
+  Drag(Free(0, 0), Free(3, 2));
+  ASSERT_EQ(ActiveLayer().GetShapeCount(), shapes + 1);
+  const CConductorPolygon& added = *ActiveLayer().GetShapes().back();
+  EXPECT_TRUE(added.IsClosed());
+  EXPECT_EQ(added.GetNodes().GetCount(), 4);
+  EXPECT_EQ(added.GetZ(), Core().GetActiveZ());
+  EXPECT_EQ(Document().UndoCount(), undo + 1);
+  EXPECT_TRUE(Core().IsSelected(&added));
+
+  // Back to the start's grid line in x: nothing.
+  Drag(Free(0, 0), {Free(0, 0).x + 2, Free(0, 3).y});
+  EXPECT_EQ(ActiveLayer().GetShapeCount(), shapes + 1);
+  EXPECT_EQ(Document().UndoCount(), undo + 1);
+}
+
+TEST_F(ToolsGuiTest, ThreeClicksAndCCloseATriangleThatOneUndoRemovesWhole) {
+  Command(cmd::kToolPolyline);
+  const int shapes = ActiveLayer().GetShapeCount();
+  Click(Free(0, 0));
+  Click(Free(4, 0));
+  Click(Free(2, 3));
+  ASSERT_TRUE(Key('c'));
+  ASSERT_EQ(ActiveLayer().GetShapeCount(), shapes + 1);
+  const CConductorPolygon& triangle = *ActiveLayer().GetShapes().back();
+  EXPECT_TRUE(triangle.IsClosed());
+  EXPECT_EQ(triangle.GetNodes().GetCount(), 3);
+  EXPECT_TRUE(Core().IsSelected(&triangle));
+  Document().Undo();
+  EXPECT_EQ(ActiveLayer().GetShapeCount(), shapes);
+}
+
+TEST_F(ToolsGuiTest, SwitchingToolsAfterOneNodeRemovesThePolygonAfterTwoLeavesItOpen) {
+  Command(cmd::kToolPolyline);
+  const int shapes = ActiveLayer().GetShapeCount();
+  Click(Free(0, 0));
+  Command(cmd::kToolSelect);
+  EXPECT_EQ(ActiveLayer().GetShapeCount(), shapes);
+
+  // Not where the last click was: a second press there would be a double click.
+  Command(cmd::kToolPolyline);
+  Click(Free(0, 1));
+  Click(Free(3, 1));
+  Command(cmd::kToolRectangle);
+  ASSERT_EQ(ActiveLayer().GetShapeCount(), shapes + 1);
+  EXPECT_FALSE(ActiveLayer().GetShapes().back()->IsClosed());
+  EXPECT_EQ(ActiveLayer().GetShapes().back()->GetNodes().GetCount(), 2);
+}
+
+TEST_F(ToolsGuiTest, ViaDialogAcceptedAddsOneSelectedViaAndCancelledNone) {
+  Model().AddLayer(CDielectric(4.5, 100.0), std::nullopt, true, false);
+  Command(cmd::kToolVia);
+  const std::size_t vias = Model().GetVias().size();
+  script.Then([](wxDialog& dialog) { dialog.EndModal(wxID_CANCEL); });
+  Drag(Free(0, 0), Free(1, 1));
+  EXPECT_EQ(Model().GetVias().size(), vias);
+
+  script.Then([](wxDialog& dialog) {
+    auto* top = dynamic_cast<LayerComboBox*>(dialog.FindWindow(via_dialog::kTopLayerCombo));
+    auto* bottom = dynamic_cast<LayerComboBox*>(dialog.FindWindow(via_dialog::kBottomLayerCombo));
+    top->SetSelection(top->GetCount() - 1);
+    bottom->SetSelection(0);
+    Type(dialog, via_dialog::kRadiusEdit, "2");
+    PressOk(dialog);
+  });
+  // Pressed elsewhere than before: a second press there would be a double click.
+  Drag(Free(2, 0), Free(3, 1));
+  ASSERT_EQ(Model().GetVias().size(), vias + 1);
+  const CVia& via = *Model().GetVias().back();
+  EXPECT_NEAR(via.GetX(), 4 * GridStep(), 1e-6);
+  EXPECT_EQ(Core().GetSelection().GetObjects(), (std::vector<CShape*>{Model().GetVias().back().get()}));
+  EXPECT_EQ(script.titles.size(), 2u);
+}
+
+TEST_F(ToolsGuiTest, EveryExclusiveOrFigureDrawnTwiceLeavesTheBufferByteIdentical) {
+  ViewCanvas& canvas = *view->GetCanvas();
+  const wxImage before = canvas.GetBuffer().Image();
+  const Point2 a = Core().ScreenToWorld(Free(0, 0));
+  const Point2 b = Core().ScreenToWorld(Free(3, 2));
+  const std::vector<std::function<void()>> figures{
+      [&] { DrawXorRect(*view, kXorRed, a, b); }, [&] { DrawXorFrame(*view, kXorBlue, RectBetween(a, b)); },
+      [&] { DrawXorSegment(*view, a, b); },       [&] { DrawXorCross(*view, kXorBlue, a); },
+      [&] { DrawXorMarker(*view, kXorRed, b); },
+  };
+  for (std::size_t i = 0; i < figures.size(); ++i) {
+    SCOPED_TRACE(i);
+    figures[i]();
+    const wxImage drawn = canvas.GetBuffer().Image();
+    EXPECT_FALSE(std::equal(before.GetData(), before.GetData() + before.GetWidth() * before.GetHeight() * 3,
+                            drawn.GetData()));
+    figures[i]();
+    const wxImage after = canvas.GetBuffer().Image();
+    ASSERT_EQ(after.GetSize(), before.GetSize());
+    EXPECT_TRUE(std::equal(before.GetData(), before.GetData() + before.GetWidth() * before.GetHeight() * 3,
+                           after.GetData()));
+  }
+}
+
+TEST_F(ToolsGuiTest, RubberBandSelectsExactlyTheObjectsInside) {
+  const CConductorPolygon& first = DrawRectangle(Free(0, 0), Free(1, 1));
+  const CConductorPolygon& second = DrawRectangle(Free(3, 0), Free(4, 1));
+  // Around the first only; the band stops short of the second.
+  Drag({Free(0, 0).x - 10, Free(0, 0).y - 10}, {Free(2, 1).x, Free(2, 1).y + 10});
+  EXPECT_EQ(Core().GetSelection().GetObjects(),
+            (std::vector<CShape*>{const_cast<CConductorPolygon*>(&first)}));
+  // Clear of the first one's corner handles, which stand 10 pixels out.
+  Drag({Free(0, 0).x - 25, Free(0, 0).y - 25}, {Free(4, 1).x + 10, Free(4, 1).y + 10});
+  EXPECT_EQ(Core().GetSelection().GetCount(), 2);
+  EXPECT_TRUE(Core().IsSelected(&second));
+}
+
+TEST_F(ToolsGuiTest, DragOfTwoPixelsMovesNothingAndALongerOneMovesBySnappedDelta) {
+  const CConductorPolygon& square = DrawRectangle(Free(0, 0), Free(1, 1));
+  const Point3 start = FirstNode(square);
+  const std::size_t undo = Document().UndoCount();
+  const DevicePoint inside{(Free(0, 0).x + Free(1, 1).x) / 2, (Free(0, 0).y + Free(1, 1).y) / 2};
+  Drag(inside, {inside.x + 2, inside.y + 2});
+  EXPECT_EQ(FirstNode(square), start);
+  EXPECT_EQ(Document().UndoCount(), undo);
+
+  // Two grid steps right and a little: snapping puts the box back on the grid.
+  Drag({inside.x + 1, inside.y}, {inside.x + 1 + 2 * (Free(1, 0).x - Free(0, 0).x) + 3, inside.y - 2});
+  const double s = GridStep();
+  ASSERT_EQ(Document().UndoCount(), undo + 1);
+  const CConductorPolygon& after = *ActiveLayer().GetShapes().back();
+  EXPECT_NEAR(FirstNode(after).x, start.x + 2 * s, 1e-6);
+  EXPECT_NEAR(FirstNode(after).y, start.y, 1e-6);
+}
+
+TEST_F(ToolsGuiTest, CornerHandleDragScalesThePolygonAboutTheOppositeCorner) {
+  DrawRectangle(Free(0, 0), Free(1, 1));
+  const double s = GridStep();
+  const CConductorPolygon& square = *ActiveLayer().GetShapes().back();
+  const DoubleRect box = square.GetBBox();
+  Click({(Free(0, 0).x + Free(1, 1).x) / 2, (Free(0, 0).y + Free(1, 1).y) / 2});
+  ASSERT_EQ(Core().GetSelection().GetCount(), 1);
+  // The bottom-right handle, 10 pixels outside the corner, one grid step right.
+  const DevicePoint corner = Pixel(box.right, box.bottom);
+  const std::size_t undo = Document().UndoCount();
+  Drag({corner.x + 10, corner.y + 10}, {corner.x + 10 + (Free(1, 0).x - Free(0, 0).x), corner.y + 10});
+  ASSERT_EQ(Document().UndoCount(), undo + 1);
+  const DoubleRect scaled = ActiveLayer().GetShapes().back()->GetBBox();
+  EXPECT_NEAR(scaled.left, box.left, 1e-6);
+  EXPECT_NEAR(scaled.top, box.top, 1e-6);
+  EXPECT_NEAR(scaled.right, box.right + s, 1e-6);
+  EXPECT_NEAR(scaled.bottom, box.bottom, 1e-6);
+}
+
+TEST_F(ToolsGuiTest, NodeDragMovesOneNodeAndAToolChangeMidDragPutsItBack) {
+  DrawRectangle(Free(0, 0), Free(2, 2));
+  const CConductorPolygon& square = *ActiveLayer().GetShapes().back();
+  Click({(Free(0, 0).x + Free(2, 2).x) / 2, (Free(0, 0).y + Free(2, 2).y) / 2});
+  Command(cmd::kToolPolylineNode);
+  EXPECT_EQ(Core().GetNodeDisplay(), 1);
+  const std::vector<Point3> before(square.GetNodes().begin(), square.GetNodes().end());
+  const std::size_t undo = Document().UndoCount();
+  // The first node is the rectangle's anchor, the drag's start.
+  const DevicePoint node = Pixel(before[0].x, before[0].y);
+  Drag(node, {node.x - 30, node.y + 40});
+  EXPECT_NE(FirstNode(square), before[0]);
+  EXPECT_EQ(*std::next(square.GetNodes().begin()), before[1]);
+  EXPECT_EQ(Document().UndoCount(), undo + 1);
+
+  const Point3 moved = FirstNode(square);
+  const DevicePoint now = Pixel(moved.x, moved.y);
+  ASSERT_TRUE(MoveTo({now.x + 1, now.y}));
+  ASSERT_TRUE(Press());
+  ASSERT_TRUE(MoveTo({now.x + 60, now.y - 50}));
+  EXPECT_NE(FirstNode(square), moved);
+  Command(cmd::kToolSelect);
+  EXPECT_EQ(FirstNode(square), moved);
+  EXPECT_EQ(Core().GetNodeDisplay(), 0);
+  ASSERT_TRUE(Release());
+  EXPECT_EQ(FirstNode(square), moved);
+  EXPECT_EQ(Document().UndoCount(), undo + 1);
+}
+
+TEST_F(ToolsGuiTest, PanStopsAtScrollPositionZero) {
+  Core().ZoomIn({Core().GetClientSize().cx / 2, Core().GetClientSize().cy / 2});
+  Core().ScrollTo({40, 30});
+  Command(cmd::kViewPan);
+  ASSERT_TRUE(MoveTo(Free(1, 1)));
+  EXPECT_EQ(view->GetToolCursor(), cursor::kOpenHand);
+  Drag(Free(0, 0), {Free(0, 0).x + 200, Free(0, 0).y + 150});
+  EXPECT_EQ(Core().GetScrollBars().position, (DevicePoint{0, 0}));
+}
+
+TEST_F(ToolsGuiTest, ZoomDragOfTenPixelsIsAClickAndOfElevenARectangleZoom) {
+  Command(cmd::kViewZoom);
+  const float zoom = Core().GetZoom();
+  Drag(Free(1, 1), {Free(1, 1).x + 10, Free(1, 1).y + 10});
+  EXPECT_FLOAT_EQ(Core().GetZoom(), 2.0f * zoom);
+
+  Core().ZoomAll();
+  Drag(Free(0, 2), {Free(0, 2).x + 11, Free(0, 2).y + 3});
+  // Eleven pixels wide: zoomed to fit them, to the limit.
+  EXPECT_FLOAT_EQ(Core().GetZoom(), ViewCore::kMaxZoom);
+
+  // Shift turns the cursor at once; a click then zooms out.
+  ASSERT_TRUE(Input([](wxUIActionSimulator& s) { s.KeyDown(WXK_SHIFT); }));
+  EXPECT_EQ(view->GetToolCursor(), cursor::kZoomOut);
+  // The footprint's points are far off the window now: the client's middle.
+  Click({Core().GetClientSize().cx / 2, Core().GetClientSize().cy / 2});
+  EXPECT_LT(Core().GetZoom(), ViewCore::kMaxZoom);
+  ASSERT_TRUE(Input([](wxUIActionSimulator& s) { s.KeyUp(WXK_SHIFT); }));
+  EXPECT_EQ(view->GetToolCursor(), cursor::kZoomIn);
+}
+
+TEST_F(ToolsGuiTest, ReleaseOutsideTheWindowStillEndsTheDrag) {
+  Command(cmd::kToolRectangle);
+  const int shapes = ActiveLayer().GetShapeCount();
+  ASSERT_TRUE(MoveTo(Free(0, 0)));
+  ASSERT_TRUE(Press());
+  ASSERT_TRUE(MoveTo(Free(1, 1)));
+  // Beyond the canvas's left edge: the capture brings the release back.
+  ASSERT_TRUE(MoveTo({-30, Free(1, 1).y}));
+  ASSERT_TRUE(Release());
+  EXPECT_EQ(ActiveLayer().GetShapeCount(), shapes + 1);
+  EXPECT_EQ(const_cast<ViewTools&>(view->GetTools()).Rectangle().GetState(), CRectangleTool::State::Idle);
+}
+
+TEST_F(ToolsGuiTest, DoubleClickOnEmptySpaceClearsTheSelectionAndOpensNothing) {
+  DrawRectangle(Free(0, 0), Free(1, 1));
+  ASSERT_FALSE(Core().GetSelection().IsEmpty());
+  ASSERT_TRUE(MoveTo(Free(3, 3)));
+  ASSERT_TRUE(Input([](wxUIActionSimulator& s) { s.MouseDblClick(); }, 3));
+  PumpEvents();
+  EXPECT_TRUE(Core().GetSelection().IsEmpty());
+  EXPECT_TRUE(script.titles.empty());
+}
+
+}  // namespace
+}  // namespace quor::test
