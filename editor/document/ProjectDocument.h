@@ -122,7 +122,8 @@ class ProjectDocument {
   CConductorPolygon& AddObjectCopyAt(double z, const CConductorPolygon& polygon);
   // Polygons go to the layer at z, vias to the layers at their own heights;
   // when one of those is missing nothing is pasted ("Layer does not exist").
-  void PasteObjects(std::vector<ClipboardObject> objects, double z);
+  // Returns the pasted objects, now the model's, in clipboard order.
+  std::vector<CShape*> PasteObjects(std::vector<ClipboardObject> objects, double z);
   void DeleteObjects(const std::vector<CShape*>& objects);
   void DeleteVia(CVia& via);
   void RemoveObjectAt(double z, CConductorPolygon& polygon);
@@ -146,6 +147,8 @@ class ProjectDocument {
   void EditLayerProperties(double z);
   // The dialog starts at the centre when one is given (the Via tool's point).
   void NewVia(EditingView& view, const Point2* centre = nullptr);
+  // The Via dialog on an existing via; OK changes its values in one undo step.
+  void EditViaProperties(CVia& via);
   void EditFootprint(EditingView& view);
 
   // Replaces the first polygon of the list and the second, which lies inside

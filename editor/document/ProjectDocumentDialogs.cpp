@@ -78,6 +78,28 @@ void ProjectDocument::NewVia(EditingView& view, const Point2* centre) {
   view.Repaint();
 }
 
+void ProjectDocument::EditViaProperties(CVia& via) {
+  ViaDialogValues values;
+  values.structure = m_model.get();
+  values.unitName = GetUnitName();
+  values.radius = ToDisplayUnits(via.GetRadius());
+  values.x = ToDisplayUnits(via.GetX());
+  values.y = ToDisplayUnits(via.GetY());
+  values.top = via.GetTopLayer();
+  values.bottom = via.GetBottomLayer();
+  values.solid = via.IsSolid();
+  if (!Services().dialogs.RunViaDialog(values)) return;
+  ChangeModel(UpdateHint::HintViaProperties, Snapshot::Take, Delivery::ViewsOnly, [&]() -> const void* {
+    // The via object stays, with its id and its place in the via list: the
+    // selection and the project tree keep pointing at it.
+    CVia edited(FromDisplayUnits(values.radius), FromDisplayUnits(values.x), FromDisplayUnits(values.y),
+                values.top, values.bottom, values.solid);
+    edited.id = via.id;
+    via = edited;
+    return nullptr;
+  });
+}
+
 void ProjectDocument::EditFootprint(EditingView& view) {
   double length = 0.0;
   double width = 0.0;

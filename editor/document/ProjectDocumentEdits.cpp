@@ -43,7 +43,7 @@ CConductorPolygon& ProjectDocument::AddObjectCopyAt(double z, const CConductorPo
   return static_cast<CConductorPolygon&>(*payload.object);
 }
 
-void ProjectDocument::PasteObjects(std::vector<ClipboardObject> objects, double z) {
+std::vector<CShape*> ProjectDocument::PasteObjects(std::vector<ClipboardObject> objects, double z) {
   std::vector<CShape*> pasted;
   HintPastedObjects payload{z, nullptr, 0};
   ChangeModel(UpdateHint::HintPasteObjects, Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> const void* {
@@ -77,6 +77,7 @@ void ProjectDocument::PasteObjects(std::vector<ClipboardObject> objects, double 
     payload.count = static_cast<std::int32_t>(pasted.size());
     return &payload;
   });
+  return pasted;
 }
 
 void ProjectDocument::DeleteObjects(const std::vector<CShape*>& objects) {

@@ -14,39 +14,20 @@
 #include "editor/document/MessageBoxes.h"
 #include "editor/document/UpdateHintObject.h"
 #include "editor/model/CShape.h"
-#include "editor/ui/ArtBitmaps.h"
 #include "editor/ui/CChildFrame.h"
 #include "editor/ui/CMainFrame.h"
 #include "editor/ui/CommandIds.h"
 #include "editor/ui/ViewCanvas.h"
+#include "editor/ui/ViewContextMenus.h"
 #include "editor/ui/bars/CInfoBar.h"
+#include "editor/ui/dialogs/CDlgConductorIndex.h"
+#include "editor/ui/dialogs/WxDialogMessages.h"
+#include "editor/ui/polygondialog/CDlgPolygon.h"
 #include "editor/ui/view/ViewCore.h"
-#include "platform/error/TextError.h"
 
 namespace quor {
 
 wxIMPLEMENT_DYNAMIC_CLASS(CCrtanjeView, wxView);
-
-// clang-format off
-wxBEGIN_EVENT_TABLE(CCrtanjeView, wxView)
-  EVT_MENU(cmd::kToolSelect, CCrtanjeView::OnToolCommand)
-  EVT_UPDATE_UI(cmd::kToolSelect, CCrtanjeView::OnUpdateToolCommand)
-  EVT_MENU(cmd::kToolPolylineNode, CCrtanjeView::OnToolCommand)
-  EVT_UPDATE_UI(cmd::kToolPolylineNode, CCrtanjeView::OnUpdateToolCommand)
-  EVT_MENU(cmd::kToolPolyline, CCrtanjeView::OnToolCommand)
-  EVT_UPDATE_UI(cmd::kToolPolyline, CCrtanjeView::OnUpdateToolCommand)
-  EVT_MENU(cmd::kToolRectangle, CCrtanjeView::OnToolCommand)
-  EVT_UPDATE_UI(cmd::kToolRectangle, CCrtanjeView::OnUpdateToolCommand)
-  EVT_MENU(cmd::kToolVia, CCrtanjeView::OnToolCommand)
-  EVT_UPDATE_UI(cmd::kToolVia, CCrtanjeView::OnUpdateToolCommand)
-  EVT_MENU(cmd::kViewPan, CCrtanjeView::OnToolCommand)
-  EVT_UPDATE_UI(cmd::kViewPan, CCrtanjeView::OnUpdateToolCommand)
-  EVT_MENU(cmd::kViewZoom, CCrtanjeView::OnToolCommand)
-  EVT_UPDATE_UI(cmd::kViewZoom, CCrtanjeView::OnUpdateToolCommand)
-  EVT_MENU(cmd::kArrangeSubtract, CCrtanjeView::OnSubtract)
-  EVT_UPDATE_UI(cmd::kArrangeSubtract, CCrtanjeView::OnUpdateSubtract)
-wxEND_EVENT_TABLE();
-// clang-format on
 
 CCrtanjeView::CCrtanjeView() = default;
 
@@ -65,6 +46,8 @@ bool CCrtanjeView::OnCreate(wxDocument* document, long) {
   m_mainFrame = wxDynamicCast(wxTheApp->GetTopWindow(), CMainFrame);
   if (m_mainFrame == nullptr) return false;
   m_core = std::make_unique<ViewCore>(*this, Services().profile);
+  BindCommands();
+  BindToolCommands();
   auto* frame = new CChildFrame(document, this, m_mainFrame);
   m_canvas = new ViewCanvas(frame, *this);
   m_logPixelsX = wxClientDC(m_canvas).GetPPI().x;
@@ -172,69 +155,48 @@ void CCrtanjeView::ShowMessage(const std::string& text) {
   Services().messages.ShowMessage(text);
 }
 
-void CCrtanjeView::CancelTool() {
-  DispatchToTool([](CTool& tool, ToolView& view) { tool.Cancel(view); });
+const std::vector<ClipboardObject>& CCrtanjeView::GetClipboard() const {
+  return m_mainFrame->GetClipboard();
 }
 
-void CCrtanjeView::DrawToolOverlay(DrawContext& dc) {
-  m_tools.GetTool().DrawOverlay(*this, dc);
+void CCrtanjeView::SetClipboard(std::vector<ClipboardObject> objects) {
+  m_mainFrame->SetClipboard(std::move(objects));
 }
 
-void CCrtanjeView::DispatchToTool(const std::function<void(CTool& tool, ToolView& view)>& call) {
-  if (m_core == nullptr) return;
-  try {
-    call(m_tools.GetTool(), *this);
-  } catch (const TextError& error) {
-    ShowMessage(error.Text());
-  }
+bool CCrtanjeView::RunPolygonDialog(CConductorPolygon& polygon, double z, bool newPolygon) {
+  PolygonDialogCore::ViewHooks hooks{[this](int) { Repaint(); }, [this] { Repaint(); }};
+  CDlgPolygon dialog(m_mainFrame, GetProjectDocument(), polygon, z, newPolygon, std::move(hooks),
+                     Services().messages);
+  return dialog.ShowModal() == wxID_OK;
 }
 
-void CCrtanjeView::DrawXor(const std::function<void(DrawContext&)>& figure) {
-  if (m_canvas != nullptr) m_canvas->DrawXor(figure);
+std::optional<int> CCrtanjeView::AskConductorIndex(const std::string& text) {
+  WxDialogMessages messages(Services().messages);
+  CDlgConductorIndex dialog(m_mainFrame, text, messages);
+  if (dialog.ShowModal() != wxID_OK) return std::nullopt;
+  return dialog.Index();
 }
 
-void CCrtanjeView::SetCursor(int cursorId) {
-  m_toolCursor = cursorId;
-  if (m_canvas != nullptr) m_canvas->SetCursor(LoadCursorResource(cursorId));
+void CCrtanjeView::OnKeyDown(unsigned key, int repeat, unsigned flags) {
+  Guarded([&](ViewCore& core) { core.OnKeyDown(key, repeat, flags); });
 }
 
-void CCrtanjeView::SetMessageText(const std::string& text) {
-  m_mainFrame->SetStatusText(wxString::FromUTF8(text), 0);
-}
-
-void CCrtanjeView::OnProperties() {
-  RunViewCommand(cmd::kViewProperties);
-}
-
-void CCrtanjeView::OnToolCommand(wxCommandEvent& event) {
-  const int id = ResourceCommandId(event.GetId());
-  DispatchToTool([this, id](CTool&, ToolView& view) { m_tools.OnToolCommand(view, id); });
-}
-
-void CCrtanjeView::OnUpdateToolCommand(wxUpdateUIEvent& event) {
-  event.Enable(true);
-  event.Check(m_tools.IsCurrent(ResourceCommandId(event.GetId())));
+void CCrtanjeView::OnContextMenu(DevicePoint point) {
+  int menu = ViewCore::kMenuEmpty;
+  Guarded([&](ViewCore& core) { menu = core.OnContextMenu(point); });
+  const std::unique_ptr<wxMenu> popup = CreateViewContextMenu(menu);
+  // The items show the state of now, as the menu bar's do when opened.
+  UpdateMenuItems(*popup, *m_mainFrame);
+  const int chosen = m_popup ? m_popup(*popup, point) : m_canvas->RunPopupMenu(*popup, point);
+  if (chosen == wxID_NONE) return;
+  // Routed as a command of the menu bar.
+  wxCommandEvent command(wxEVT_MENU, chosen);
+  command.SetEventObject(m_mainFrame);
+  m_mainFrame->ProcessWindowEvent(command);
 }
 
 void CCrtanjeView::BroadcastHint(UpdateHint hint, const void* payload) {
   Services().frame.BroadcastHint(hint, payload);
-}
-
-bool CCrtanjeView::IsTwoPolygonsSelected() const {
-  const CSelection& selection = m_core->GetSelection();
-  return selection.GetCount() == 2 && selection.GetType() == CShape::kConductorPolygon;
-}
-
-void CCrtanjeView::OnSubtract(wxCommandEvent&) {
-  auto* document = dynamic_cast<CCrtanjeDoc*>(GetDocument());
-  if (document == nullptr || !IsTwoPolygonsSelected()) return;
-  // A copy: the subtraction's hints empty the selection while it runs.
-  const std::vector<CShape*> objects = m_core->GetSelection().GetObjects();
-  document->SubtractPolygons(objects);
-}
-
-void CCrtanjeView::OnUpdateSubtract(wxUpdateUIEvent& event) {
-  event.Enable(IsTwoPolygonsSelected());
 }
 
 }  // namespace quor

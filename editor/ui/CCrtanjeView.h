@@ -18,6 +18,8 @@
 #include "editor/ui/tools/ViewTools.h"
 #include "editor/ui/view/ViewHost.h"
 
+class wxMenu;
+
 namespace quor {
 
 class CMainFrame;
@@ -47,9 +49,26 @@ class CCrtanjeView : public wxView, public BarView, public ViewHost, public Tool
   // The mouse is over the client point: the info bar shows it in the
   // project's display unit.
   void ShowCoordinates(DevicePoint point);
-  // Passes input on to the current editing tool; a refusal of the document
-  // on the way is shown.
-  void DispatchToTool(const std::function<void(CTool& tool, ToolView& view)>& call);
+  // A key went down in the view's window (a Win32 virtual key code).
+  void OnKeyDown(unsigned key, int repeat, unsigned flags);
+  // The context menu at a client point: what is hit there is selected and
+  // the menu of its kind shown; the chosen command runs as from the menu bar.
+  void OnContextMenu(DevicePoint point);
+  // Shows a pop-up menu at a client point and returns the chosen command id
+  // (wxID_NONE when dismissed). Tests put a script in its place.
+  using PopupRunner = std::function<int(wxMenu& menu, DevicePoint point)>;
+  void SetPopupRunner(PopupRunner runner) { m_popup = std::move(runner); }
+
+  // The current editing tool's input, in the order the window reports it;
+  // a refusal of the document on the way is shown (ViewToolInput.cpp).
+  void ToolLButtonDown(unsigned flags, DevicePoint point);
+  void ToolLButtonUp(unsigned flags, DevicePoint point);
+  void ToolLButtonDblClk(unsigned flags, DevicePoint point);
+  void ToolMouseMove(unsigned flags, DevicePoint point);
+  void ToolKeyUp(unsigned key, int repeat, unsigned flags);
+  void ToolKillFocus();
+  // True when the tool has set the cursor.
+  bool ToolSetCursor();
   const ViewTools& GetTools() const { return m_tools; }
   // The cursor the current tool asked for last.
   int GetToolCursor() const { return m_toolCursor; }
@@ -74,6 +93,13 @@ class CCrtanjeView : public wxView, public BarView, public ViewHost, public Tool
   void CancelTool() override;
   void DrawToolOverlay(DrawContext& dc) override;
   void BroadcastHint(UpdateHint hint, const void* payload) override;
+  void ToolKeyDown(unsigned key, int repeat, unsigned flags) override;
+  void SetSelectTool() override;
+  int GetToolCommandId() const override;
+  const std::vector<ClipboardObject>& GetClipboard() const override;
+  void SetClipboard(std::vector<ClipboardObject> objects) override;
+  bool RunPolygonDialog(CConductorPolygon& polygon, double z, bool newPolygon) override;
+  std::optional<int> AskConductorIndex(const std::string& text) override;
 
   // ToolView.
   ViewCore& Core() override { return *m_core; }
@@ -88,11 +114,14 @@ class CCrtanjeView : public wxView, public BarView, public ViewHost, public Tool
   // the framework's update after reading, or else at the first activation.
   void EnsureInitialUpdate();
 
-  void OnToolCommand(wxCommandEvent& event);
-  void OnUpdateToolCommand(wxUpdateUIEvent& event);
-  void OnSubtract(wxCommandEvent& event);
-  void OnUpdateSubtract(wxUpdateUIEvent& event);
-  bool IsTwoPolygonsSelected() const;
+  // The command map: each of the view's commands with its enabling rule and
+  // check mark (ViewCommands.cpp).
+  void BindCommands();
+  // Runs an action of the core; a refusal of the document is shown.
+  void Guarded(const std::function<void(ViewCore&)>& action);
+  // The tool commands with their check marks (ViewToolInput.cpp).
+  void BindToolCommands();
+  void DispatchToTool(const std::function<void(CTool& tool, ToolView& view)>& call);
 
   std::unique_ptr<ViewCore> m_core;
   ViewTools m_tools;
@@ -103,9 +132,9 @@ class CCrtanjeView : public wxView, public BarView, public ViewHost, public Tool
   int m_logPixelsX = 0;
   int m_textHeight = 0;
   bool m_initialUpdateDone = false;
+  PopupRunner m_popup;
 
   wxDECLARE_DYNAMIC_CLASS(CCrtanjeView);
-  wxDECLARE_EVENT_TABLE();
 };
 
 }  // namespace quor

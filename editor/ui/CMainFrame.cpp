@@ -56,13 +56,8 @@ wxEND_EVENT_TABLE()
                           wxDEFAULT_FRAME_STYLE | wxFRAME_NO_WINDOW_MENU, "QUORMainWndClass"),
       m_profile(profile),
       m_bars(this) {
-  for (const int id : UnbuiltCommandIds()) Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateUnbuilt, this, id);
-  // The tool buttons belong to the active editing view, which handles them
-  // before the frame does; without one they are off.
-  for (const int id : {cmd::kToolSelect, cmd::kToolPolylineNode, cmd::kToolPolyline, cmd::kToolRectangle,
-                       cmd::kToolVia, cmd::kViewPan, cmd::kViewZoom}) {
-    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateWithoutView, this, id);
-  }
+  for (const int id : UnbuiltCommandIds()) Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateDisabled, this, id);
+  for (const int id : ProjectCommandIds()) Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateDisabled, this, id);
   Bind(wxEVT_SIZE, &CMainFrame::OnSizeOrMove, this);
   Bind(wxEVT_MOVE, &CMainFrame::OnSizeOrMove, this);
   Bind(wxEVT_IDLE, &CMainFrame::OnIdle, this);
@@ -322,13 +317,8 @@ void CMainFrame::OnUpdatePaste(wxUpdateUIEvent& event) {
   event.Enable(m_clipboardCount >= 1);
 }
 
-void CMainFrame::OnUpdateUnbuilt(wxUpdateUIEvent& event) {
+void CMainFrame::OnUpdateDisabled(wxUpdateUIEvent& event) {
   event.Enable(false);
-}
-
-void CMainFrame::OnUpdateWithoutView(wxUpdateUIEvent& event) {
-  event.Enable(false);
-  event.Check(false);
 }
 
 }  // namespace quor

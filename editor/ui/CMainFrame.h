@@ -85,8 +85,8 @@ class CMainFrame : public wxDocMDIParentFrame, public MainFrameLink {
   void OnViewStatusBar(wxCommandEvent& event);
   void OnUpdateViewStatusBar(wxUpdateUIEvent& event);
   void OnUpdatePaste(wxUpdateUIEvent& event);
-  void OnUpdateUnbuilt(wxUpdateUIEvent& event);
-  void OnUpdateWithoutView(wxUpdateUIEvent& event);
+  // Reached only when no project's view or document has answered.
+  void OnUpdateDisabled(wxUpdateUIEvent& event);
   void OnSizeOrMove(wxEvent& event);
   void OnIdle(wxIdleEvent& event);
 

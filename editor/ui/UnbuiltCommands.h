@@ -9,4 +9,8 @@ namespace quor {
 
 std::span<const int> UnbuiltCommandIds();
 
+// Commands that only an open project's view or document handles; the main
+// frame disables them while no project answers for them.
+std::span<const int> ProjectCommandIds();
+
 }  // namespace quor

@@ -1,6 +1,7 @@
 #include "editor/ui/ViewCanvas.h"
 
 #include <wx/dcclient.h>
+#include <wx/menu.h>
 #include <wx/region.h>
 #include <wx/settings.h>
 
@@ -8,7 +9,6 @@
 #include <cstdlib>
 
 #include "editor/ui/CCrtanjeView.h"
-#include "editor/ui/tools/CTool.h"
 #include "editor/ui/view/MouseFlags.h"
 #include "editor/ui/view/ViewCore.h"
 #include "platform/win/WinTypes.h"
@@ -19,14 +19,14 @@ namespace {
 
 // One notch of a wheel, as the core counts them.
 constexpr int kWheelNotch = 120;
+// Shift and Ctrl, which the tools follow while a drag goes on.
+constexpr unsigned kVirtualShift = 0x10;
+constexpr unsigned kVirtualControl = 0x11;
 
-// The Win32 virtual-key code of a wx key code, or 0 for keys no tool knows.
-unsigned VirtualKey(int keyCode) {
-  if (keyCode >= 'A' && keyCode <= 'Z') return static_cast<unsigned>(keyCode);
-  if (keyCode >= '0' && keyCode <= '9') return static_cast<unsigned>(keyCode);
-  switch (keyCode) {
-    case WXK_SHIFT:
-      return win::VK_SHIFT;
+// The Win32 virtual key of a wx key the view or its tools handle; 0 for others.
+unsigned VirtualKey(const wxKeyEvent& event) {
+  const int code = event.GetKeyCode();
+  switch (code) {
     case WXK_ESCAPE:
       return win::VK_ESCAPE;
     case WXK_LEFT:
@@ -39,9 +39,27 @@ unsigned VirtualKey(int keyCode) {
       return win::VK_DOWN;
     case WXK_DELETE:
       return win::VK_DELETE;
+    case WXK_SHIFT:
+      return kVirtualShift;
+    case WXK_CONTROL:
+      return kVirtualControl;
     default:
+      // Letters and digits are their own virtual keys.
+      if ((code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9')) return static_cast<unsigned>(code);
       return 0;
   }
+}
+
+// The keys the view acts on; the others go on to the framework.
+bool IsViewKey(unsigned key) {
+  return key == win::VK_ESCAPE || (key >= win::VK_LEFT && key <= win::VK_DOWN) || key == win::VK_DELETE;
+}
+
+unsigned KeyFlags(const wxKeyboardState& event) {
+  unsigned flags = 0;
+  if (event.ShiftDown()) flags |= MK_SHIFT;
+  if (event.ControlDown()) flags |= MK_CONTROL;
+  return flags;
 }
 
 unsigned KeyFlags(const wxMouseEvent& event) {
@@ -73,13 +91,14 @@ wxBEGIN_EVENT_TABLE(ViewCanvas, wxWindow)
   EVT_SCROLLWIN(ViewCanvas::OnScroll)
   EVT_MOUSEWHEEL(ViewCanvas::OnMouseWheel)
   EVT_MOTION(ViewCanvas::OnMouseMove)
-  EVT_ENTER_WINDOW(ViewCanvas::OnEnterWindow)
   EVT_LEFT_DOWN(ViewCanvas::OnLeftDown)
   EVT_LEFT_UP(ViewCanvas::OnLeftUp)
-  EVT_LEFT_DCLICK(ViewCanvas::OnLeftDoubleClick)
+  EVT_LEFT_DCLICK(ViewCanvas::OnLeftDClick)
   EVT_KEY_DOWN(ViewCanvas::OnKeyDown)
   EVT_KEY_UP(ViewCanvas::OnKeyUp)
   EVT_KILL_FOCUS(ViewCanvas::OnKillFocus)
+  EVT_SET_CURSOR(ViewCanvas::OnSetCursor)
+  EVT_CONTEXT_MENU(ViewCanvas::OnContextMenu)
   EVT_MOUSE_CAPTURE_LOST(ViewCanvas::OnCaptureLost)
 wxEND_EVENT_TABLE();
 // clang-format on
@@ -226,23 +245,12 @@ void ViewCanvas::OnMouseWheel(wxMouseEvent& event) {
   }
 }
 
-void ViewCanvas::ToTool(const std::function<void(CTool& tool, ToolView& view)>& call) {
-  if (m_view != nullptr) m_view->DispatchToTool(call);
-}
-
 void ViewCanvas::OnMouseMove(wxMouseEvent& event) {
-  const DevicePoint point{event.GetX(), event.GetY()};
-  const unsigned flags = KeyFlags(event);
-  if (m_view != nullptr) m_view->ShowCoordinates(point);
-  // The pointer over the client area asks the tool for its cursor, except
-  // while a drag holds the mouse: then the tool sets it itself.
-  if (!HasCapture()) ToTool([](CTool& tool, ToolView& view) { tool.OnSetCursor(view); });
-  ToTool([&](CTool& tool, ToolView& view) { tool.OnMouseMove(view, flags, point); });
-  event.Skip();
-}
-
-void ViewCanvas::OnEnterWindow(wxMouseEvent& event) {
-  ToTool([](CTool& tool, ToolView& view) { tool.OnSetCursor(view); });
+  if (m_view != nullptr) {
+    const DevicePoint point{event.GetX(), event.GetY()};
+    m_view->ShowCoordinates(point);
+    m_view->ToolMouseMove(KeyFlags(event), point);
+  }
   event.Skip();
 }
 
@@ -250,48 +258,67 @@ void ViewCanvas::OnLeftDown(wxMouseEvent& event) {
   // A drag that leaves the window still reports to it.
   if (!HasCapture()) CaptureMouse();
   SetFocus();
-  const DevicePoint point{event.GetX(), event.GetY()};
-  const unsigned flags = KeyFlags(event) | MK_LBUTTON;
-  ToTool([&](CTool& tool, ToolView& view) { tool.OnLButtonDown(view, flags, point); });
+  if (m_view != nullptr) m_view->ToolLButtonDown(KeyFlags(event), {event.GetX(), event.GetY()});
   event.Skip();
 }
 
 void ViewCanvas::OnLeftUp(wxMouseEvent& event) {
   if (HasCapture()) ReleaseMouse();
-  const DevicePoint point{event.GetX(), event.GetY()};
-  const unsigned flags = KeyFlags(event) & ~MK_LBUTTON;
-  ToTool([&](CTool& tool, ToolView& view) { tool.OnLButtonUp(view, flags, point); });
+  if (m_view != nullptr) m_view->ToolLButtonUp(KeyFlags(event), {event.GetX(), event.GetY()});
   event.Skip();
 }
 
-void ViewCanvas::OnLeftDoubleClick(wxMouseEvent& event) {
-  const DevicePoint point{event.GetX(), event.GetY()};
-  const unsigned flags = KeyFlags(event) | MK_LBUTTON;
-  ToTool([&](CTool& tool, ToolView& view) { tool.OnLButtonDblClk(view, flags, point); });
+void ViewCanvas::OnLeftDClick(wxMouseEvent& event) {
+  if (m_view != nullptr) m_view->ToolLButtonDblClk(KeyFlags(event), {event.GetX(), event.GetY()});
   event.Skip();
 }
 
 void ViewCanvas::OnKeyDown(wxKeyEvent& event) {
-  const unsigned key = VirtualKey(event.GetKeyCode());
-  if (key != 0) ToTool([key](CTool& tool, ToolView& view) { tool.OnKeyDown(view, key, 1, 0); });
-  event.Skip();
+  const unsigned key = VirtualKey(event);
+  if (m_view == nullptr || key == 0) {
+    event.Skip();
+    return;
+  }
+  m_view->OnKeyDown(key, 1, KeyFlags(event));
+  // The view's own keys end here: passed on, the arrows would move the focus.
+  if (!IsViewKey(key)) event.Skip();
 }
 
 void ViewCanvas::OnKeyUp(wxKeyEvent& event) {
-  const unsigned key = VirtualKey(event.GetKeyCode());
-  if (key != 0) ToTool([key](CTool& tool, ToolView& view) { tool.OnKeyUp(view, key, 1, 0); });
+  const unsigned key = VirtualKey(event);
+  if (m_view != nullptr && key != 0) m_view->ToolKeyUp(key, 1, KeyFlags(event));
   event.Skip();
 }
 
 void ViewCanvas::OnKillFocus(wxFocusEvent& event) {
   event.Skip();
-  ToTool([](CTool& tool, ToolView& view) { tool.OnKillFocus(view); });
+  if (m_view != nullptr) m_view->ToolKillFocus();
+}
+
+void ViewCanvas::OnSetCursor(wxSetCursorEvent& event) {
+  if (m_view == nullptr || !m_view->ToolSetCursor()) event.Skip();
+}
+
+void ViewCanvas::OnContextMenu(wxContextMenuEvent& event) {
+  if (m_view == nullptr) return;
+  // From the keyboard the menu comes where the mouse is, or in the middle.
+  wxPoint point = event.GetPosition();
+  if (point == wxDefaultPosition) {
+    point = ScreenToClient(wxGetMousePosition());
+    if (!GetClientRect().Contains(point)) point = wxPoint(GetClientSize().x / 2, GetClientSize().y / 2);
+  } else {
+    point = ScreenToClient(point);
+  }
+  m_view->OnContextMenu({point.x, point.y});
+}
+
+int ViewCanvas::RunPopupMenu(wxMenu& menu, DevicePoint point) {
+  return GetPopupMenuSelectionFromUser(menu, wxPoint(point.x, point.y));
 }
 
 void ViewCanvas::OnCaptureLost(wxMouseCaptureLostEvent&) {
-  // Another window took the mouse in the middle of a gesture: the gesture
-  // cannot end here, so the tool abandons it.
-  if (m_view != nullptr) m_view->CancelTool();
+  // The capture is already gone (another window took it); nothing here holds
+  // on to it, and wx insists that the loss is handled.
 }
 
 }  // namespace quor

@@ -12,11 +12,11 @@
 
 #include "platform/draw/BackBufferDrawContext.h"
 
+class wxMenu;
+
 namespace quor {
 
 class CCrtanjeView;
-class CTool;
-class ToolView;
 class ViewCore;
 struct ScrollBars;
 
@@ -36,23 +36,24 @@ class ViewCanvas : public wxWindow {
   // pixels at once. Drawing the same figure again takes them back.
   void DrawXor(const std::function<void(DrawContext&)>& figure);
   const BackBufferDrawContext& GetBuffer() const { return m_buffer; }
+  // Shows a pop-up menu at a client point; the chosen id or wxID_NONE.
+  int RunPopupMenu(wxMenu& menu, DevicePoint point);
 
  private:
   ViewCore* Core() const;
-  // Input for the view's current tool, in the order the view passes it on.
-  void ToTool(const std::function<void(CTool& tool, ToolView& view)>& call);
   void OnPaint(wxPaintEvent& event);
   void OnSize(wxSizeEvent& event);
   void OnScroll(wxScrollWinEvent& event);
   void OnMouseWheel(wxMouseEvent& event);
   void OnMouseMove(wxMouseEvent& event);
-  void OnEnterWindow(wxMouseEvent& event);
   void OnLeftDown(wxMouseEvent& event);
   void OnLeftUp(wxMouseEvent& event);
-  void OnLeftDoubleClick(wxMouseEvent& event);
+  void OnLeftDClick(wxMouseEvent& event);
   void OnKeyDown(wxKeyEvent& event);
   void OnKeyUp(wxKeyEvent& event);
   void OnKillFocus(wxFocusEvent& event);
+  void OnSetCursor(wxSetCursorEvent& event);
+  void OnContextMenu(wxContextMenuEvent& event);
   void OnCaptureLost(wxMouseCaptureLostEvent& event);
   // Tells the core the client size when it has changed.
   void SyncClientSize(ViewCore& core);

@@ -148,6 +148,11 @@ void CSelection::EditPolygonProperties(
   dialog(static_cast<CConductorPolygon&>(first), first.GetZ());
 }
 
+void CSelection::EditViaProperties() {
+  if (m_objects.empty()) return;
+  if (auto* via = dynamic_cast<CVia*>(m_objects.front())) Document().EditViaProperties(*via);
+}
+
 void CSelection::RecalcBounds() {
   for (CShape* object : m_objects) {
     if (auto* polyline = dynamic_cast<CPolyline*>(object)) polyline->RecalcBounds();

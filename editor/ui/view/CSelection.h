@@ -67,6 +67,8 @@ class CSelection {
   CShape* HitTestHandle(const Point3& point, int& handle, double tolerance, double distance) const;
   // Every selected polygon recomputes its box from its nodes.
   void RecalcBounds();
+  // With a via selected first: the Via dialog on it.
+  void EditViaProperties();
   // With a polygon selected first: the polygon dialog on it, at its height.
   void EditPolygonProperties(const std::function<void(CConductorPolygon& polygon, double z)>& dialog) const;
 

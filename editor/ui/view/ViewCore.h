@@ -118,6 +118,54 @@ class ViewCore : public ViewMapping, public EditingView {
   // corner goes to the new one; one undo step.
   void ResizeSelection(const Point3& fixedCorner, const Point3& newCorner, const Point3& oldCorner);
 
+  // The view's commands. The wx view maps the menu ids to these; a refusal
+  // of the document (TextError) comes out of them for the caller to show.
+  static constexpr int kMenuPolygons = 167;
+  static constexpr int kMenuEmpty = 188;
+  static constexpr int kMenuVias = 189;
+  bool HasSelection() const { return !m_selection.IsEmpty(); }
+  bool IsOneObjectSelected() const { return m_selection.GetCount() == 1; }
+  bool IsOnePolygonSelected() const;
+  bool IsTwoPolygonsSelected() const;
+  void SelectAll();
+  void Copy();
+  void Cut();
+  void DeleteSelection();
+  bool CanPaste() const;
+  // Clones of the clipboard's objects, moved d right and d down, pasted onto
+  // the active layer and selected; returns them.
+  std::vector<CShape*> Paste(double offset);
+  // Paste 10 pixels right and down of the copied positions.
+  void PasteWithOffset();
+  void Undo();
+  // The dialog of the one selected object's kind.
+  void Properties();
+  void PolygonProperties();
+  void ViaProperties();
+  void OnIndex();
+  void BringToFront();
+  void SendToBack();
+  void Subtract();
+  bool CanZoomIn() const { return m_zoom < kMaxZoom; }
+  bool CanZoomOut() const { return m_zoom > kMinZoom; }
+  // Zoom In and Out about the middle of the client area.
+  void ZoomInCentre();
+  void ZoomOutCentre();
+  void ToggleShowGrid();
+  void ToggleSnapToGrid();
+  void SetRenderModeCommand(int mode);
+  // An empty polygon on the active layer, edited in the Polygon dialog; a
+  // cancelled dialog removes it again (a second undo step).
+  void OnNewPolygon();
+  void NewLayer();
+  void NewVia();
+  void EditFootprint();
+  // The view's keys (Win32 virtual key codes), after the tool has seen them.
+  void OnKeyDown(unsigned key, int repeat, unsigned flags);
+  // Right click at a client point: selects what is there and returns the
+  // context menu to show (kMenuPolygons, kMenuEmpty or kMenuVias).
+  int OnContextMenu(DevicePoint point);
+
   double GetActiveZ() const { return m_activeZ; }
   float GetZoom() const { return m_zoom; }
   float GetFitScale() const { return m_fitScale; }

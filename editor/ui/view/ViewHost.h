@@ -1,15 +1,22 @@
 // What the editing view's core needs of the window around it and of the
 // editor beyond: the window's metrics, its scroll bars and repaints, message
-// boxes, the current tool, and the main frame's hint relay. The wx canvas
-// implements it; tests use a recording fake.
+// boxes, the current tool, the main frame's hint relay and clipboard, and the
+// dialogs of the view's commands. The wx view implements it; tests use a
+// recording fake.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
+
+#include "editor/document/ClipboardObject.h"
 
 #include "editor/document/UpdateHint.h"
 #include "platform/draw/DrawContext.h"
 
 namespace quor {
+
+class CConductorPolygon;
 
 // The scroll bars as the core keeps them, in pixels. A bar is shown while the
 // total exceeds the client size in its direction (the window sets the thumb
@@ -40,6 +47,24 @@ class ViewHost {
   // The current editing tool.
   virtual void CancelTool() = 0;
   virtual void DrawToolOverlay(DrawContext& dc) = 0;
+  // A key went down over the view; the tool sees it before the view does.
+  virtual void ToolKeyDown(unsigned key, int repeat, unsigned flags) = 0;
+  // Makes the Select tool current.
+  virtual void SetSelectTool() = 0;
+  // The command id of the current tool, at its original value (32830 Select,
+  // 32832 Polyline, 32831 Rectangle, ...).
+  virtual int GetToolCommandId() const = 0;
+
+  // The main frame's internal clipboard, shared by every open project.
+  virtual const std::vector<ClipboardObject>& GetClipboard() const = 0;
+  virtual void SetClipboard(std::vector<ClipboardObject> objects) = 0;
+
+  // The Polygon dialog on a polygon of the model at height z, modal; it
+  // applies its own changes. True when it ends with OK.
+  virtual bool RunPolygonDialog(CConductorPolygon& polygon, double z, bool newPolygon) = 0;
+  // The Conductor Index dialog, its field starting with the text; the index
+  // it accepted, or nothing when cancelled.
+  virtual std::optional<int> AskConductorIndex(const std::string& text) = 0;
 
   // To the main frame's bars only (the active layer).
   virtual void BroadcastHint(UpdateHint hint, const void* payload) = 0;

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,12 +36,38 @@ class FakeViewHost : public ViewHost {
     dc.Ellipse({0, 0, 1, 1});
   }
   void BroadcastHint(UpdateHint hint, const void*) override { broadcast.push_back(hint); }
+  void ToolKeyDown(unsigned key, int, unsigned) override { toolKeys.push_back(key); }
+  void SetSelectTool() override { toolId = 32830; }
+  int GetToolCommandId() const override { return toolId; }
+  const std::vector<ClipboardObject>& GetClipboard() const override { return clipboard; }
+  void SetClipboard(std::vector<ClipboardObject> objects) override { clipboard = std::move(objects); }
+  // The dialog's answer comes from the test; it may edit the polygon first.
+  bool RunPolygonDialog(CConductorPolygon& polygon, double z, bool newPolygon) override {
+    polygonDialogs.push_back({&polygon, z, newPolygon});
+    return polygonDialog ? polygonDialog(polygon) : false;
+  }
+  std::optional<int> AskConductorIndex(const std::string& text) override {
+    indexTexts.push_back(text);
+    return indexAnswer;
+  }
 
   ScrollBars bars;
   int repaints = 0;
   std::vector<std::string> messages;
   int toolCancels = 0;
   std::vector<UpdateHint> broadcast;
+  std::vector<unsigned> toolKeys;
+  int toolId = 32830;
+  std::vector<ClipboardObject> clipboard;
+  struct PolygonDialog {
+    CConductorPolygon* polygon;
+    double z;
+    bool newPolygon;
+  };
+  std::vector<PolygonDialog> polygonDialogs;
+  std::function<bool(CConductorPolygon&)> polygonDialog;
+  std::vector<std::string> indexTexts;
+  std::optional<int> indexAnswer;
   // The editing tools, where a test has them.
   std::function<void()> cancelTool;
   std::function<void(DrawContext&)> drawToolOverlay;
