@@ -126,7 +126,8 @@ class ProjectDocument {
   std::vector<CShape*> PasteObjects(std::vector<ClipboardObject> objects, double z);
   void DeleteObjects(const std::vector<CShape*>& objects);
   void DeleteVia(CVia& via);
-  void RemoveObjectAt(double z, CConductorPolygon& polygon);
+  // Without a snapshot only where the change undoes an unfinished figure.
+  void RemoveObjectAt(double z, CConductorPolygon& polygon, Snapshot snapshot = Snapshot::Take);
   void MoveObjectToLayer(CConductorPolygon& polygon, double z);
   // Deletes the layer with its polygons and the vias that join it.
   void DeleteLayer(double z);

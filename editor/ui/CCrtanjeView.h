@@ -91,6 +91,7 @@ class CCrtanjeView : public wxView, public BarView, public ViewHost, public Tool
   void SetScrollBars(const ScrollBars& bars) override;
   void ShowMessage(const std::string& text) override;
   void CancelTool() override;
+  void CancelToolForUndo() override;
   void DrawToolOverlay(DrawContext& dc) override;
   void BroadcastHint(UpdateHint hint, const void* payload) override;
   void ToolKeyDown(unsigned key, int repeat, unsigned flags) override;

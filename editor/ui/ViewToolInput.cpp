@@ -48,6 +48,10 @@ void CCrtanjeView::CancelTool() {
   DispatchToTool([](CTool& tool, ToolView& view) { tool.Cancel(view); });
 }
 
+void CCrtanjeView::CancelToolForUndo() {
+  DispatchToTool([this](CTool&, ToolView& view) { m_tools.CancelForUndo(view); });
+}
+
 void CCrtanjeView::DrawToolOverlay(DrawContext& dc) {
   m_tools.GetTool().DrawOverlay(*this, dc);
 }

@@ -141,13 +141,24 @@ void CPolylineTool::Close(ToolView& view) {
 }
 
 void CPolylineTool::Cancel(ToolView& view) {
+  Abandon(view, true);
+}
+
+void CPolylineTool::CancelForUndo(ToolView& view) {
+  Abandon(view, false);
+}
+
+void CPolylineTool::Abandon(ToolView& view, bool undoable) {
   if (state != State::Drawing) return;
   ViewCore& core = view.Core();
   CConductorPolygon* drawn = IsPolygonAlive(core) ? polygon : nullptr;
   const double z = polygonZ;
   // Reset first: the removal's hint cancels the current tool again.
   Reset();
-  if (drawn != nullptr && NodeCount(*drawn) < 2) core.GetDocument()->RemoveObjectAt(z, *drawn);
+  if (drawn != nullptr && NodeCount(*drawn) < 2) {
+    using Snapshot = ProjectDocument::Snapshot;
+    core.GetDocument()->RemoveObjectAt(z, *drawn, undoable ? Snapshot::Take : Snapshot::None);
+  }
   core.Repaint();
 }
 

@@ -28,6 +28,10 @@ class CPolylineTool : public CTool {
   void Activate() override;
   // A polygon of fewer than 2 nodes is removed again; one of 2 or more stays open.
   void Cancel(ToolView& view) override;
+  // Cancel just before an undo, which goes back to before the polygon: a
+  // polygon removed here files no undo step, so that redo cannot bring back
+  // a polygon of one node.
+  void CancelForUndo(ToolView& view);
   // The nodes placed so far.
   void DrawOverlay(ToolView& view, DrawContext& dc) override;
 
@@ -35,6 +39,7 @@ class CPolylineTool : public CTool {
 
  private:
   void Reset();
+  void Abandon(ToolView& view, bool undoable);
   // The polygon still in the model: the tool may read and change it.
   bool IsPolygonAlive(const ViewCore& core) const;
   bool IsNearFirstNode(ToolView& view, const Point3& point) const;

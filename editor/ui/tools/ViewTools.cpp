@@ -18,6 +18,14 @@ void ViewTools::SetTool(ToolView& view, CTool& tool) {
   m_pTool->Activate();
 }
 
+void ViewTools::CancelForUndo(ToolView& view) {
+  if (m_pTool == &m_polyline) {
+    m_polyline.CancelForUndo(view);
+    return;
+  }
+  m_pTool->Cancel(view);
+}
+
 CTool* ViewTools::FindTool(int commandId) {
   const std::array<CTool*, 7> tools{&m_polyline,  &m_zoom, &m_pan,         &m_select,
                                     &m_rectangle, &m_via,  &m_polylineNode};

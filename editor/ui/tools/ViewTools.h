@@ -23,6 +23,8 @@ class ViewTools {
   CTool& GetTool() const { return *m_pTool; }
   // Also when the tool is current already: a half-done gesture is abandoned.
   void SetTool(ToolView& view, CTool& tool);
+  // Cancel before an undo, which takes away whole what the tool has begun.
+  void CancelForUndo(ToolView& view);
   // The tool of a tool command (its resource id), or null.
   CTool* FindTool(int commandId);
   // A tool command: that tool becomes current; the Polyline Node tool shows

@@ -3,6 +3,10 @@
 #include <wx/app.h>
 #include <wx/menu.h>
 
+#include <unistd.h>
+
+#include <string>
+
 #include "editor/document/CCrtanjeDoc.h"
 #include "editor/document/CCrtanjeDocTemplate.h"
 #include "editor/ui/CCrtanjeView.h"
@@ -15,7 +19,8 @@
 namespace quor::test {
 
 void ShellFixture::SetUp() {
-  directory = std::filesystem::path(testing::TempDir()) / "quor-shell-test";
+  // One directory per process: test programs of other build trees may run at the same time.
+  directory = std::filesystem::path(testing::TempDir()) / ("quor-shell-test-" + std::to_string(getpid()));
   std::filesystem::remove_all(directory);
   std::filesystem::create_directories(directory);
   profile = std::make_unique<FileProfile>(directory / "quor.conf");

@@ -202,7 +202,7 @@ TEST_F(ToolsGuiTest, RectangleDragAddsOneClosedPolygonInOneUndoStepAndABackDragN
   EXPECT_EQ(Document().UndoCount(), undo + 1);
 }
 
-TEST_F(ToolsGuiTest, ThreeClicksAndCCloseATriangleThatOneUndoRemovesWhole) {
+TEST_F(ToolsGuiTest, ThreeClicksAndCCloseATriangleThatCtrlZRemovesWhole) {
   Command(cmd::kToolPolyline);
   const int shapes = ActiveLayer().GetShapeCount();
   Click(Free(0, 0));
@@ -214,7 +214,8 @@ TEST_F(ToolsGuiTest, ThreeClicksAndCCloseATriangleThatOneUndoRemovesWhole) {
   EXPECT_TRUE(triangle.IsClosed());
   EXPECT_EQ(triangle.GetNodes().GetCount(), 3);
   EXPECT_TRUE(Core().IsSelected(&triangle));
-  Document().Undo();
+  ASSERT_TRUE(Key('z', wxMOD_CONTROL));
+  PumpUntil([&] { return ActiveLayer().GetShapeCount() == shapes; });
   EXPECT_EQ(ActiveLayer().GetShapeCount(), shapes);
 }
 
@@ -415,6 +416,55 @@ TEST_F(ToolsGuiTest, DoubleClickOnEmptySpaceClearsTheSelectionAndOpensNothing) {
   PumpEvents();
   EXPECT_TRUE(Core().GetSelection().IsEmpty());
   EXPECT_TRUE(script.titles.empty());
+}
+
+TEST_F(ToolsGuiTest, EscInTheMiddleOfEveryGestureLeavesNothingHalfMade) {
+  const CConductorPolygon& square = DrawRectangle(Free(0, 0), Free(2, 2));
+  const std::vector<Point3> nodes(square.GetNodes().begin(), square.GetNodes().end());
+  const int shapes = ActiveLayer().GetShapeCount();
+  const std::size_t undo = Document().UndoCount();
+  const float zoom = Core().GetZoom();
+  const DevicePoint inside{(Free(0, 0).x + Free(2, 2).x) / 2, (Free(0, 0).y + Free(2, 2).y) / 2};
+  struct Gesture {
+    int command;
+    DevicePoint from;
+    DevicePoint to;
+  };
+  const std::vector<Gesture> gestures{
+      {cmd::kToolRectangle, Free(4, 0), Free(5, 1)}, {cmd::kToolVia, Free(4, 0), Free(5, 1)},
+      {cmd::kToolSelect, inside, Free(4, 3)},        {cmd::kToolSelect, Free(4, 0), Free(5, 2)},
+      {cmd::kViewZoom, Free(4, 0), Free(5, 1)},      {cmd::kViewPan, Free(4, 0), Free(5, 1)},
+      {cmd::kToolPolyline, Free(4, 0), Free(5, 1)},
+  };
+  for (const Gesture& gesture : gestures) {
+    SCOPED_TRACE(gesture.command);
+    Command(gesture.command);
+    ASSERT_TRUE(MoveTo(gesture.from));
+    ASSERT_TRUE(Press());
+    ASSERT_TRUE(MoveTo(gesture.to));
+    ASSERT_TRUE(Key(WXK_ESCAPE));
+    EXPECT_TRUE(view->GetTools().IsCurrent(32830));
+    ASSERT_TRUE(Release());
+    EXPECT_EQ(ActiveLayer().GetShapeCount(), shapes);
+    EXPECT_TRUE(Model().GetVias().empty());
+    EXPECT_EQ(std::vector<Point3>(square.GetNodes().begin(), square.GetNodes().end()), nodes);
+    EXPECT_FLOAT_EQ(Core().GetZoom(), zoom);
+    EXPECT_TRUE(script.titles.empty());
+  }
+  // The polygon of one node went again, in a step of its own.
+  EXPECT_EQ(Document().UndoCount(), undo + 2);
+
+  // A node drag: the node goes back where it was.
+  Click(inside);
+  Command(cmd::kToolPolylineNode);
+  const DevicePoint node = Pixel(nodes[0].x, nodes[0].y);
+  ASSERT_TRUE(MoveTo(node));
+  ASSERT_TRUE(Press());
+  ASSERT_TRUE(MoveTo({node.x + 40, node.y - 40}));
+  ASSERT_TRUE(Key(WXK_ESCAPE));
+  ASSERT_TRUE(Release());
+  EXPECT_EQ(std::vector<Point3>(square.GetNodes().begin(), square.GetNodes().end()), nodes);
+  EXPECT_EQ(Core().GetNodeDisplay(), 0);
 }
 
 }  // namespace

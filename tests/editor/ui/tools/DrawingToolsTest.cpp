@@ -207,6 +207,23 @@ TEST_F(DrawingToolsTest, RubberBandFollowsOnlyWithTheButtonHeld) {
   EXPECT_EQ(toolView.xorFigures.Calls()[1].brush.style, BrushStyle::Hollow);
 }
 
+TEST_F(DrawingToolsTest, UndoWhileDrawingTakesThePolygonAwayAndRedoDoesNotBringBackAHalfOne) {
+  Choose(tools.Polyline());
+  const std::size_t undo = document->UndoCount();
+  PlaceNodes({GridPixel(1, 1)});
+  view->Undo();
+  EXPECT_EQ(PolygonCount(), 0);
+  EXPECT_EQ(document->UndoCount(), undo);
+  document->Redo();
+  EXPECT_EQ(PolygonCount(), 0);
+
+  // Two nodes or more: the undo still goes back to before the polygon.
+  PlaceNodes({GridPixel(1, 1), GridPixel(2, 2), GridPixel(3, 1)});
+  view->Undo();
+  EXPECT_EQ(PolygonCount(), 0);
+  EXPECT_EQ(tools.Polyline().GetState(), CPolylineTool::State::Idle);
+}
+
 TEST_F(DrawingToolsTest, CancelAfterTheModelWasReplacedDoesNotTouchTheLostPolygon) {
   Choose(tools.Polyline());
   PlaceNodes({GridPixel(1, 1)});

@@ -8,6 +8,7 @@ namespace quor::test {
 
 ToolTestView::ToolTestView() {
   host.cancelTool = [this] { tools.GetTool().Cancel(toolView); };
+  host.cancelToolForUndo = [this] { tools.CancelForUndo(toolView); };
   host.drawToolOverlay = [this](DrawContext& dc) { tools.GetTool().DrawOverlay(toolView, dc); };
 }
 

@@ -27,6 +27,10 @@ class FakeViewHost : public ViewHost {
     ++toolCancels;
     if (cancelTool) cancelTool();
   }
+  void CancelToolForUndo() override {
+    ++toolCancels;
+    if (cancelToolForUndo) cancelToolForUndo();
+  }
   // Without tools, leaves a mark, so that tests see where in the paint the overlay comes.
   void DrawToolOverlay(DrawContext& dc) override {
     if (drawToolOverlay) {
@@ -70,6 +74,7 @@ class FakeViewHost : public ViewHost {
   std::optional<int> indexAnswer;
   // The editing tools, where a test has them.
   std::function<void()> cancelTool;
+  std::function<void()> cancelToolForUndo;
   std::function<void(DrawContext&)> drawToolOverlay;
 };
 
