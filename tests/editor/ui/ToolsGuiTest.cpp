@@ -6,15 +6,10 @@
 #include <wx/uiaction.h>
 
 #include <algorithm>
-#include <chrono>
-#include <cstdlib>
-#include <filesystem>
 #include <iterator>
-#include <memory>
 #include <vector>
 
-#include "ShellFixture.h"
-#include "dialogs/ModalScript.h"
+#include "ToolsGuiFixture.h"
 #include "editor/document/CCrtanjeDoc.h"
 #include "editor/model/CConductorPolygon.h"
 #include "editor/model/CDielectric.h"
@@ -36,151 +31,7 @@
 namespace quor::test {
 namespace {
 
-namespace fs = std::filesystem;
-
-// Counts the input events that reach the canvas, so that a test waits for
-// each simulated event to arrive rather than for a fixed time.
-struct InputCounter {
-  explicit InputCounter(wxWindow& canvas) {
-    const auto mouse = [this](wxMouseEvent& event) {
-      ++events;
-      event.Skip();
-    };
-    const auto key = [this](wxKeyEvent& event) {
-      ++events;
-      event.Skip();
-    };
-    canvas.Bind(wxEVT_MOTION, mouse);
-    canvas.Bind(wxEVT_LEFT_DOWN, mouse);
-    canvas.Bind(wxEVT_LEFT_UP, mouse);
-    canvas.Bind(wxEVT_LEFT_DCLICK, mouse);
-    canvas.Bind(wxEVT_KEY_DOWN, key);
-    canvas.Bind(wxEVT_KEY_UP, key);
-  }
-  int events = 0;
-};
-
-class ToolsGuiTest : public ShellFixture {
- protected:
-  void SetUp() override {
-    ShellFixture::SetUp();
-    // File > New without the footprint dialog: the profile's footprint.
-    profile->WriteProfileInt("Settings", "FootprintPromptOnStartup", 0);
-    CreateMainFrame();
-    view = NewProject();
-    ASSERT_NE(view, nullptr);
-    counter = std::make_unique<InputCounter>(*view->GetCanvas());
-  }
-
-  // File > New, as the menu gives it; the new project's view once painted at
-  // its laid-out size.
-  CCrtanjeView* NewProject() {
-    const std::size_t before = manager->GetDocumentsVector().size();
-    Command(cmd::kFileNew);
-    if (manager->GetDocumentsVector().size() != before + 1) return nullptr;
-    wxDocument* document = manager->GetDocumentsVector().back();
-    if (!WaitUntilActive(document)) return nullptr;
-    auto* opened = dynamic_cast<CCrtanjeView*>(document->GetFirstView());
-    PumpUntil([opened] {
-      const wxSize client = opened->GetCanvas()->GetClientSize();
-      return opened->GetCore()->GetClientSize() == DeviceSize{client.x, client.y} && client.x > 200;
-    });
-    PumpEvents(std::chrono::milliseconds(300));
-    return opened;
-  }
-
-  CCrtanjeDoc& Document() const { return *dynamic_cast<CCrtanjeDoc*>(view->GetDocument()); }
-  CStructure& Model() const { return Document().GetModel(); }
-  ViewCore& Core() const { return *view->GetCore(); }
-  const CLayer& ActiveLayer() const { return Model().FindLayerByZ(Core().GetActiveZ()); }
-  // The client pixel of a world point.
-  DevicePoint Pixel(double x, double y) const { return Core().WorldToScreen({x, y}); }
-
-  void Command(int id) {
-    wxCommandEvent command(wxEVT_MENU, id);
-    command.SetEventObject(frame);
-    frame->ProcessWindowEvent(command);
-    PumpEvents(std::chrono::milliseconds(20));
-  }
-
-  // Runs one simulated input and waits until the canvas has seen `count` events of it.
-  bool Input(const std::function<void(wxUIActionSimulator&)>& act, int count = 1) {
-    const int before = counter->events;
-    wxUIActionSimulator simulator;
-    act(simulator);
-    return PumpUntil([&] { return counter->events >= before + count; }, std::chrono::milliseconds(3000));
-  }
-  bool MoveTo(DevicePoint client) {
-    const wxPoint screen = view->GetCanvas()->ClientToScreen(wxPoint(client.x, client.y));
-    // Where the pointer is already, moving it sends nothing.
-    if (wxGetMousePosition() == screen) return true;
-    return Input([screen](wxUIActionSimulator& s) { s.MouseMove(screen); });
-  }
-  // A press near the last one soon after it would be a double click: it waits first.
-  bool Press() {
-    const wxPoint at = wxGetMousePosition();
-    const auto since = std::chrono::steady_clock::now() - lastPress;
-    if (std::abs(at.x - lastPressAt.x) < 10 && std::abs(at.y - lastPressAt.y) < 10 &&
-        since < kDoubleClickTime) {
-      PumpEvents(std::chrono::duration_cast<std::chrono::milliseconds>(kDoubleClickTime - since));
-    }
-    lastPress = std::chrono::steady_clock::now();
-    lastPressAt = at;
-    return Input([](wxUIActionSimulator& s) { s.MouseDown(); });
-  }
-  bool Release() {
-    return Input([](wxUIActionSimulator& s) { s.MouseUp(); });
-  }
-  bool Key(int key, int modifiers = wxMOD_NONE) {
-    return Input([=](wxUIActionSimulator& s) { s.Char(key, modifiers); }, 2);
-  }
-  // Press at `from`, move through the middle to `to`, release there.
-  void Drag(DevicePoint from, DevicePoint to) {
-    ASSERT_TRUE(MoveTo(from));
-    ASSERT_TRUE(Press());
-    ASSERT_TRUE(MoveTo({(from.x + to.x) / 2, (from.y + to.y) / 2}));
-    ASSERT_TRUE(MoveTo(to));
-    ASSERT_TRUE(Release());
-  }
-  void Click(DevicePoint at) {
-    ASSERT_TRUE(MoveTo(at));
-    ASSERT_TRUE(Press());
-    ASSERT_TRUE(Release());
-  }
-  // Grid points about 50 pixels apart, counted from the footprint's
-  // top-left corner inwards: presses on two of them are never a double click.
-  DevicePoint Free(int i, int j) const {
-    double length = 0.0;
-    double width = 0.0;
-    Document().GetFootprintSize(length, width);
-    const double s = GridStep();
-    return Pixel(s * (1 + i), width - s * (1 + j));
-  }
-  // The world distance between neighbouring Free points: whole grid spacings.
-  double GridStep() const {
-    const double spacing = Document().GetSettings().GridSpacing;
-    const int pixels = std::max(1, Core().UnitsToPixels(spacing));
-    return spacing * std::max(1, (50 + pixels - 1) / pixels);
-  }
-
-  // A rectangle drawn with the Rectangle tool between two free points; the
-  // Select tool is current afterwards.
-  const CConductorPolygon& DrawRectangle(DevicePoint from, DevicePoint to) {
-    Command(cmd::kToolRectangle);
-    Drag(from, to);
-    Command(cmd::kToolSelect);
-    return *ActiveLayer().GetShapes().back();
-  }
-  Point3 FirstNode(const CConductorPolygon& polygon) const { return *polygon.GetNodes().begin(); }
-
-  static constexpr std::chrono::milliseconds kDoubleClickTime{600};
-
-  CCrtanjeView* view = nullptr;
-  std::unique_ptr<InputCounter> counter;
-  std::chrono::steady_clock::time_point lastPress;
-  wxPoint lastPressAt{-100, -100};
-  ModalScript script;
-};
+using ToolsGuiTest = ToolsGuiFixture;
 
 TEST_F(ToolsGuiTest, RectangleDragAddsOneClosedPolygonInOneUndoStepAndABackDragNothing) {
   Command(cmd::kToolRectangle);
