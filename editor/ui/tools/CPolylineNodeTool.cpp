@@ -157,8 +157,7 @@ void CPolylineNodeTool::OnMouseMove(ToolView& view, unsigned, DevicePoint point)
       break;
     case State::Selecting:
       if (p == lastPoint) break;
-      DrawXorRect(view, kXorRed, anchor, lastPoint);
-      DrawXorRect(view, kXorRed, anchor, p);
+      MoveXorRect(view, kXorRed, anchor, lastPoint, p);
       break;
     case State::Moving:
       if (!moved && IsInDeadZone(pressPixel, point)) return;

@@ -21,8 +21,7 @@ void CRectangleTool::OnMouseMove(ToolView& view, unsigned, DevicePoint point) {
   if (state != State::Dragging) return;
   const Point2 q = SnappedPoint(view, point);
   if (q == lastPoint) return;
-  DrawXorRect(view, kXorBlue, anchor, lastPoint);
-  DrawXorRect(view, kXorBlue, anchor, q);
+  MoveXorRect(view, kXorBlue, anchor, lastPoint, q);
   lastPoint = q;
 }
 

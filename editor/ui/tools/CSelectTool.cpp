@@ -126,14 +126,12 @@ void CSelectTool::OnMouseMove(ToolView& view, unsigned, DevicePoint point) {
     }
     case State::Selecting:
       if (p == lastPoint) break;
-      DrawXorRect(view, kXorRed, anchor, lastPoint);
-      DrawXorRect(view, kXorRed, anchor, p);
+      MoveXorRect(view, kXorRed, anchor, lastPoint, p);
       break;
     case State::Resizing: {
-      const Point2 q = DraggedCorner(view, p);
-      DrawXorRect(view, kXorBlue, fixedCorner, movingCorner);
-      MoveCorner(q);
-      DrawXorRect(view, kXorBlue, fixedCorner, movingCorner);
+      const Point2 before = movingCorner;
+      MoveCorner(DraggedCorner(view, p));
+      MoveXorRect(view, kXorBlue, fixedCorner, before, movingCorner);
       break;
     }
   }

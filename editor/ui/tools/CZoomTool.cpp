@@ -54,8 +54,7 @@ void CZoomTool::OnMouseMove(ToolView& view, unsigned flags, DevicePoint point) {
   }
   if (state != State::Rectangle) return;
   const Point2 p = view.Core().ScreenToWorld(point);
-  DrawXorRect(view, kXorRed, anchor, lastPoint);
-  DrawXorRect(view, kXorRed, anchor, p);
+  MoveXorRect(view, kXorRed, anchor, lastPoint, p);
   lastPoint = p;
 }
 

@@ -43,6 +43,11 @@ void DrawXorRect(ToolView& view, COLORREF colour, const Point2& corner1, const P
   DrawXorFrame(view, colour, RectBetween(corner1, corner2));
 }
 
+void MoveXorRect(ToolView& view, COLORREF colour, const Point2& fixed, const Point2& from, const Point2& to) {
+  DrawXorRect(view, colour, fixed, from);
+  DrawXorRect(view, colour, fixed, to);
+}
+
 void DrawXorFrame(ToolView& view, COLORREF colour, const DoubleRect& rect) {
   const DeviceRect r = view.Core().WorldRectToScreen(rect);
   DrawWithXorPen(view, XorPenColour(colour), [&](DrawContext& dc) {

@@ -28,6 +28,9 @@ inline constexpr COLORREF XorPenColour(COLORREF colour) {
 
 // The rectangle with these two opposite corners.
 void DrawXorRect(ToolView& view, COLORREF colour, const Point2& corner1, const Point2& corner2);
+// A rubber band from a fixed corner follows the pointer: the band to `from`
+// is erased and the band to `to` drawn.
+void MoveXorRect(ToolView& view, COLORREF colour, const Point2& fixed, const Point2& from, const Point2& to);
 // The rectangle's outline as one closed five-point polyline.
 void DrawXorFrame(ToolView& view, COLORREF colour, const DoubleRect& rect);
 // A line in a fixed pen that shows red on white.
