@@ -15,6 +15,7 @@
 
 #include "ScreenProbe.h"
 #include "ShellFixture.h"
+#include "ViewFixture.h"
 #include "editor/document/CCrtanjeDoc.h"
 #include "editor/document/CSolverLibrary.h"
 #include "editor/document/ComputeServices.h"
@@ -35,15 +36,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-int CountColour(const wxImage& image, COLORREF colour) {
-  int count = 0;
-  const unsigned char* p = image.GetData();
-  for (int i = 0; i < image.GetWidth() * image.GetHeight(); ++i, p += 3) {
-    count += Rgb(p[0], p[1], p[2]) == colour;
-  }
-  return count;
-}
-
 // Pixels that differ; -1 when the sizes do.
 int CountDifferences(const wxImage& a, const wxImage& b) {
   if (a.GetSize() != b.GetSize()) return -1;
@@ -54,63 +46,7 @@ int CountDifferences(const wxImage& a, const wxImage& b) {
   return count;
 }
 
-// A closed square on the layer at z, lower left corner first, counter-clockwise.
-CConductorPolygon Square(double left, double bottom, double side, double z) {
-  CConductorPolygon square;
-  for (const auto& [x, y] : {std::pair{left, bottom},
-                             {left + side, bottom},
-                             {left + side, bottom + side},
-                             {left, bottom + side}}) {
-    square.AddNode({x, y, z});
-  }
-  square.SetClosed(true);
-  return square;
-}
-
-class CCrtanjeViewTest : public ShellFixture {
- protected:
-  void SetUp() override {
-    ShellFixture::SetUp();
-    CreateMainFrame();
-    compute = std::make_unique<ComputeServices>(
-        ComputeServices{library, windows, QUOR_BIN_DIR "/", directory / "viewer.lck"});
-    services->compute = compute.get();
-  }
-
-  // A copy of the sample in the fixture's directory, so that the compute
-  // road writes beside the copy; its view once painted at its laid-out size.
-  CCrtanjeView* OpenCopy(const fs::path& sample) {
-    const fs::path copy = directory / sample.filename();
-    fs::copy_file(sample, copy);
-    wxDocument* document = manager->CreateDocument(copy.string(), wxDOC_SILENT);
-    if (document == nullptr || !WaitUntilActive(document)) return nullptr;
-    auto* view = dynamic_cast<CCrtanjeView*>(document->GetFirstView());
-    PumpUntil([view] {
-      const wxSize client = view->GetCanvas()->GetClientSize();
-      return view->GetCore()->GetClientSize() == DeviceSize{client.x, client.y} && client.x > 200;
-    });
-    PumpEvents(std::chrono::milliseconds(300));
-    return view;
-  }
-
-  static wxImage Screen(const ViewCanvas& canvas) {
-    return CaptureScreenArea(wxRect(canvas.ClientToScreen(wxPoint(0, 0)), canvas.GetClientSize()));
-  }
-
-  static CCrtanjeDoc& Document(const CCrtanjeView& view) {
-    return *dynamic_cast<CCrtanjeDoc*>(view.GetDocument());
-  }
-
-  void Command(int id) {
-    wxCommandEvent command(wxEVT_MENU, id);
-    command.SetEventObject(frame);
-    frame->ProcessWindowEvent(command);
-  }
-
-  CSolverLibrary library{QUOR_BIN_DIR "/libTessmor.so"};
-  WxComputeWindows windows;
-  std::unique_ptr<ComputeServices> compute;
-};
+class CCrtanjeViewTest : public ViewFixture {};
 
 TEST_F(CCrtanjeViewTest, EachSampleShowsItsFootprintLayersGridAndAxes) {
   std::vector<fs::path> samples;

@@ -1,10 +1,9 @@
 #include "ShellFixture.h"
 
-#include <wx/app.h>
-#include <wx/menu.h>
-
 #include <unistd.h>
+#include <wx/app.h>
 
+#include <wx/menu.h>
 #include <string>
 
 #include "editor/document/CCrtanjeDoc.h"
@@ -19,7 +18,7 @@
 namespace quor::test {
 
 void ShellFixture::SetUp() {
-  // One directory per process: test programs of other build trees may run at the same time.
+  // One directory per test program run: other runs may share /tmp.
   directory = std::filesystem::path(testing::TempDir()) / ("quor-shell-test-" + std::to_string(getpid()));
   std::filesystem::remove_all(directory);
   std::filesystem::create_directories(directory);

@@ -1,0 +1,390 @@
+// The editing view's commands driven as a user drives them: keys pressed on
+// the view's window, mouse clicks, menu commands routed from the frame, and
+// the dialogs they open, answered from inside their modal loops.
+#include <gtest/gtest.h>
+#include <wx/button.h>
+#include <wx/listctrl.h>
+#include <wx/menu.h>
+#include <wx/textctrl.h>
+#include <wx/timer.h>
+#include <wx/treectrl.h>
+#include <wx/uiaction.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "ScreenProbe.h"
+#include "ViewFixture.h"
+#include "editor/document/CCrtanjeDoc.h"
+#include "editor/grid/GridWndProc.h"
+#include "editor/model/CStructure.h"
+#include "editor/ui/CCrtanjeView.h"
+#include "editor/ui/CMainFrame.h"
+#include "editor/ui/CommandIds.h"
+#include "editor/ui/ViewCanvas.h"
+#include "editor/ui/bars/CDlgLayers.h"
+#include "editor/ui/bars/CDlgProjectTree.h"
+#include "editor/ui/bars/CInfoBar.h"
+#include "editor/ui/bars/CProjectBar.h"
+#include "editor/ui/bars/LayerComboBox.h"
+#include "editor/ui/dialogs/CDlgConductorIndex.h"
+#include "editor/ui/dialogs/CDlgVia.h"
+#include "editor/ui/dialogs/ConductorIndexValue.h"
+#include "editor/ui/polygondialog/CDlgPolygon.h"
+#include "editor/ui/view/ViewCore.h"
+#include "platform/win/WindowSystem.h"
+#include "support/WxTestPump.h"
+
+namespace quor::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Answers the first modal dialog of its kind that shows within ten seconds,
+// from inside the dialog's own loop: a timer keeps looking for it.
+template <typename Dialog>
+class WhenDialogShows : public wxTimer {
+ public:
+  explicit WhenDialogShows(std::function<void(Dialog&)> act) : m_act(std::move(act)) { Start(20); }
+  bool Answered() const { return m_answered; }
+
+ private:
+  void Notify() override {
+    for (wxWindow* window : wxTopLevelWindows) {
+      auto* dialog = dynamic_cast<Dialog*>(window);
+      if (dialog == nullptr || !dialog->IsModal()) continue;
+      Stop();
+      m_answered = true;
+      m_act(*dialog);
+      return;
+    }
+    if (++m_ticks > 500) Stop();
+  }
+
+  std::function<void(Dialog&)> m_act;
+  bool m_answered = false;
+  int m_ticks = 0;
+};
+
+class ViewCommandsWxTest : public ViewFixture {
+ protected:
+  // The Polygon dialog's grid, as the application registers it at start.
+  static void SetUpTestSuite() { grid::RegisterGridClass(win::ThreadWindowSystem()); }
+
+  void SetUp() override {
+    ViewFixture::SetUp();
+    view = OpenCopy(QUOR_SOURCE_DIR "/examples/microstrip.qlx");
+    ASSERT_NE(view, nullptr);
+    core = view->GetCore();
+    document = &Document(*view);
+    // The tests place their own objects on the bottom layer.
+    core->SetActiveLayer(0.0);
+  }
+
+  CStructure& Model() const { return document->GetModel(); }
+  CLayer& Bottom() const { return Model().FindLayerByZ(0.0); }
+
+  int ObjectCount() const {
+    int count = static_cast<int>(Model().GetVias().size());
+    for (const auto& layer : Model().GetLayers()) count += layer->GetShapeCount();
+    return count;
+  }
+
+  CConductorPolygon& AddSquare(double left, double bottom, double side) {
+    return document->AddObjectCopyAt(0.0, Square(left, bottom, side, 0.0));
+  }
+
+  // Keys go to the window that has the focus, as on a desktop.
+  void Press(int key, int modifiers = wxMOD_NONE) {
+    frame->Raise();
+    view->GetCanvas()->SetFocus();
+    PumpUntil([this] { return wxWindow::FindFocus() == view->GetCanvas(); });
+    wxUIActionSimulator input;
+    input.Char(key, modifiers);
+    PumpEvents();
+  }
+
+  wxPoint ScreenPoint(double x, double y) const {
+    const DevicePoint client = core->WorldToScreen({x, y});
+    return view->GetCanvas()->ClientToScreen(wxPoint(client.x, client.y));
+  }
+
+  // Right-clicks there; the menu that would pop up is recorded, not shown.
+  std::vector<int> RightClick(double x, double y) {
+    std::vector<int> items;
+    view->SetPopupRunner([&items](wxMenu& menu, DevicePoint) {
+      for (const wxMenuItem* item : menu.GetMenuItems()) items.push_back(item->GetId());
+      return wxID_NONE;
+    });
+    wxUIActionSimulator input;
+    input.MouseMove(ScreenPoint(x, y));
+    input.MouseClick(wxMOUSE_BTN_RIGHT);
+    PumpUntil([&items] { return !items.empty(); });
+    return items;
+  }
+
+  static bool Has(const std::vector<int>& items, int id) {
+    return std::find(items.begin(), items.end(), id) != items.end();
+  }
+
+  CCrtanjeView* view = nullptr;
+  ViewCore* core = nullptr;
+  CCrtanjeDoc* document = nullptr;
+};
+
+TEST_F(ViewCommandsWxTest, CtrlAThenDeleteEmptiesTheModelInOneUndoStepAndCtrlZBringsItBack) {
+  AddSquare(100, 100, 200);
+  const int objects = ObjectCount();
+  ASSERT_GT(objects, 1);
+  const std::size_t steps = document->UndoCount();
+  Press('A', wxMOD_CONTROL);
+  ASSERT_TRUE(PumpUntil([this, objects] { return core->GetSelection().GetCount() == objects; }));
+  Press(WXK_DELETE);
+  EXPECT_TRUE(PumpUntil([this] { return ObjectCount() == 0; }));
+  EXPECT_EQ(document->UndoCount(), steps + 1);
+  Press('Z', wxMOD_CONTROL);
+  EXPECT_TRUE(PumpUntil([this, objects] { return ObjectCount() == objects; }));
+
+  // Delete with nothing selected records nothing.
+  ASSERT_TRUE(core->GetSelection().IsEmpty());
+  const std::size_t afterUndo = document->UndoCount();
+  Press(WXK_DELETE);
+  EXPECT_EQ(document->UndoCount(), afterUndo);
+  EXPECT_EQ(ObjectCount(), objects);
+}
+
+TEST_F(ViewCommandsWxTest, CopyAndPasteTwicePutTwoCopiesTenPixelsFromTheOriginalAndCtrlTAtIt) {
+  EXPECT_FALSE(IsCommandEnabled(cmd::kEditPaste)) << "an empty clipboard";
+  Press('V', wxMOD_CONTROL);
+  const int before = ObjectCount();
+  EXPECT_EQ(ObjectCount(), before);
+
+  CConductorPolygon& square = AddSquare(100, 100, 200);
+  core->AddToSelection(square);
+  Press('C', wxMOD_CONTROL);
+  ASSERT_EQ(frame->GetClipboard().size(), 1u);
+  EXPECT_TRUE(IsCommandEnabled(cmd::kEditPaste));
+  const double d = core->PixelsToUnits(10);
+  const std::size_t steps = document->UndoCount();
+  const int shapes = Bottom().GetShapeCount();
+  Press('V', wxMOD_CONTROL);
+  Press('V', wxMOD_CONTROL);
+  ASSERT_TRUE(PumpUntil([&] { return Bottom().GetShapeCount() == shapes + 2; }));
+  EXPECT_EQ(document->UndoCount(), steps + 2);
+  for (auto copy = std::prev(Bottom().GetShapes().end(), 2); copy != Bottom().GetShapes().end(); ++copy) {
+    EXPECT_NEAR((*copy)->GetBBox().left, 100 + d, 1e-9);
+    EXPECT_NEAR((*copy)->GetBBox().top, 300 - d, 1e-9);
+  }
+  EXPECT_EQ(core->GetSelection().GetObjects(), std::vector<CShape*>{Bottom().GetShapes().back().get()});
+
+  Press('T', wxMOD_CONTROL);
+  ASSERT_TRUE(PumpUntil([&] { return Bottom().GetShapeCount() == shapes + 3; }));
+  EXPECT_EQ(Bottom().GetShapes().back()->GetBBox(), Square(100, 100, 200, 0.0).GetBBox());
+}
+
+TEST_F(ViewCommandsWxTest, CutOfTwoPolygonsIsOneUndoStepAndArrowsMoveTenPixels) {
+  CConductorPolygon& a = AddSquare(100, 100, 200);
+  CConductorPolygon& b = AddSquare(1000, 100, 200);
+  core->AddToSelection(a);
+  Press(WXK_RIGHT);
+  EXPECT_NEAR(a.GetBBox().left, 100 + core->PixelsToUnits(10), 1e-9);
+  Press(WXK_DOWN);
+  EXPECT_NEAR(a.GetBBox().bottom, 100 - core->PixelsToUnits(10), 1e-9);
+
+  core->AddToSelection(b);
+  const int before = ObjectCount();
+  const std::size_t steps = document->UndoCount();
+  Press('X', wxMOD_CONTROL);
+  EXPECT_TRUE(PumpUntil([this, before] { return ObjectCount() == before - 2; }));
+  EXPECT_EQ(document->UndoCount(), steps + 1);
+  EXPECT_EQ(frame->GetClipboard().size(), 2u);
+}
+
+TEST_F(ViewCommandsWxTest, RightClickSelectsTheObjectAndShowsTheMenuOfItsKind) {
+  CConductorPolygon& square = AddSquare(100, 100, 400);
+  CConductorPolygon& other = AddSquare(1000, 100, 200);
+  core->AddToSelection(other);
+  const std::vector<int> polygonMenu = RightClick(300, 300);
+  EXPECT_EQ(core->GetSelection().GetObjects(), std::vector<CShape*>{&square});
+  EXPECT_TRUE(Has(polygonMenu, cmd::kPolygonProperties));
+  EXPECT_TRUE(Has(polygonMenu, cmd::kObjectIndex));
+  EXPECT_FALSE(Has(polygonMenu, cmd::kViewShowGrid));
+
+  double length = 0.0;
+  double width = 0.0;
+  document->GetFootprintSize(length, width);
+  const std::vector<int> emptyMenu = RightClick(length - 10, width - 10);
+  EXPECT_TRUE(core->GetSelection().IsEmpty());
+  EXPECT_TRUE(Has(emptyMenu, cmd::kViewShowGrid));
+  EXPECT_FALSE(Has(emptyMenu, cmd::kEditDelete));
+
+  // The menu's choice is carried out as from the menu bar.
+  core->AddToSelection(square);
+  view->SetPopupRunner([](wxMenu& menu, DevicePoint) {
+    EXPECT_TRUE(menu.FindItem(cmd::kEditDelete)->IsEnabled());
+    return cmd::kEditDelete;
+  });
+  const int before = ObjectCount();
+  wxUIActionSimulator input;
+  input.MouseMove(ScreenPoint(300, 300));
+  input.MouseClick(wxMOUSE_BTN_RIGHT);
+  EXPECT_TRUE(PumpUntil([this, before] { return ObjectCount() == before - 1; }));
+}
+
+TEST_F(ViewCommandsWxTest, ZoomStopsAtItsLimitsAndTheGridCheckMarkFollowsTheView) {
+  for (int i = 0; i < 20 && IsCommandEnabled(cmd::kViewZoomIn); ++i) Command(cmd::kViewZoomIn);
+  EXPECT_EQ(core->GetZoom(), 16.0f);
+  EXPECT_FALSE(IsCommandEnabled(cmd::kViewZoomIn));
+  for (int i = 0; i < 20 && IsCommandEnabled(cmd::kViewZoomOut); ++i) Command(cmd::kViewZoomOut);
+  EXPECT_EQ(core->GetZoom(), 0.1f);
+  EXPECT_FALSE(IsCommandEnabled(cmd::kViewZoomOut));
+  Command(cmd::kViewZoomAll);
+  EXPECT_EQ(core->GetZoom(), 1.0f);
+
+  wxMenuBar* bar = VisibleMenuBar();
+  for (int round = 0; round < 2; ++round) {
+    bar->UpdateMenus();
+    EXPECT_EQ(bar->FindItem(cmd::kViewShowGrid)->IsChecked(), core->IsShowGrid());
+    EXPECT_EQ(bar->FindItem(cmd::kViewSnapToGrid)->IsChecked(), core->IsSnapToGrid());
+    Command(cmd::kViewShowGrid);
+    Command(cmd::kViewSnapToGrid);
+  }
+}
+
+TEST_F(ViewCommandsWxTest, CtrlFAndCtrlBChangeTheDrawOrderAndSubtractNeedsTwoPolygons) {
+  CConductorPolygon& large = AddSquare(100, 100, 1000);
+  CConductorPolygon& small = AddSquare(300, 300, 200);
+  core->AddToSelection(large);
+  EXPECT_FALSE(IsCommandEnabled(cmd::kArrangeSubtract));
+  Press('F', wxMOD_CONTROL);
+  EXPECT_EQ(Bottom().GetShapes().back().get(), &large);
+  core->AddToSelection(small);
+  EXPECT_FALSE(IsCommandEnabled(cmd::kArrangeBringToFront)) << "two polygons";
+  core->GetSelection().Clear();
+  core->AddToSelection(small);
+  Press('B', wxMOD_CONTROL);
+  EXPECT_EQ(Bottom().GetShapes().front().get(), &small);
+
+  core->AddToSelection(large);
+  ASSERT_TRUE(IsCommandEnabled(cmd::kArrangeSubtract));
+  const int before = Bottom().GetShapeCount();
+  Command(cmd::kArrangeSubtract);
+  EXPECT_EQ(Bottom().GetShapeCount(), before - 1);
+}
+
+TEST_F(ViewCommandsWxTest, AltEnterOpensTheDialogOfTheObjectsKind) {
+  CConductorPolygon& square = AddSquare(100, 100, 400);
+  core->AddToSelection(square);
+  WhenDialogShows<CDlgPolygon> polygonDialog([](CDlgPolygon& dialog) { dialog.EndModal(wxID_CANCEL); });
+  Press(WXK_RETURN, wxMOD_ALT);
+  EXPECT_TRUE(PumpUntil([&] { return polygonDialog.Answered(); }));
+  EXPECT_EQ(core->GetNodeDisplay(), 0);
+
+  CVia& via = document->AddObjectCopy(
+      CVia(20.0, 500, 500, Model().GetLayers().back().get(), Model().GetLayers().front().get(), true));
+  core->GetSelection().Clear();
+  core->AddToSelection(via);
+  WhenDialogShows<CDlgVia> viaDialog([](CDlgVia& dialog) { dialog.EndModal(wxID_CANCEL); });
+  Press(WXK_RETURN, wxMOD_ALT);
+  EXPECT_TRUE(PumpUntil([&] { return viaDialog.Answered(); }));
+
+  core->AddToSelection(square);
+  EXPECT_FALSE(IsCommandEnabled(cmd::kViewProperties)) << "two objects";
+}
+
+TEST_F(ViewCommandsWxTest, CtrlIWithTextWithoutDigitsSetsIndexZero) {
+  CConductorPolygon& square = AddSquare(100, 100, 400);
+  square.conductorIndex = 5;
+  core->AddToSelection(square);
+  std::string shown;
+  WhenDialogShows<CDlgConductorIndex> answer([&shown](CDlgConductorIndex& dialog) {
+    auto* field = dynamic_cast<wxTextCtrl*>(dialog.FindWindow(conductor_index_dialog::kIndexEdit));
+    ASSERT_NE(field, nullptr);
+    shown = field->GetValue().ToStdString();
+    field->ChangeValue("abc");
+    wxCommandEvent ok(wxEVT_BUTTON, wxID_OK);
+    ok.SetEventObject(dialog.FindWindow(wxID_OK));
+    dialog.FindWindow(wxID_OK)->GetEventHandler()->ProcessEvent(ok);
+  });
+  const std::size_t steps = document->UndoCount();
+  Press('I', wxMOD_CONTROL);
+  EXPECT_TRUE(PumpUntil([&square] { return square.conductorIndex == 0; }));
+  EXPECT_EQ(shown, "5");
+  EXPECT_EQ(document->UndoCount(), steps + 1);
+}
+
+TEST_F(ViewCommandsWxTest, CancelledNewPolygonLeavesTheModelAsBeforeAndTwoUndoStepsMore) {
+  const int before = ObjectCount();
+  const std::size_t steps = document->UndoCount();
+  WhenDialogShows<CDlgPolygon> answer([](CDlgPolygon& dialog) { dialog.EndModal(wxID_CANCEL); });
+  Command(cmd::kProjectNewPolygon);
+  EXPECT_TRUE(answer.Answered());
+  EXPECT_EQ(ObjectCount(), before);
+  EXPECT_EQ(document->UndoCount(), steps + 2);
+  EXPECT_TRUE(core->GetSelection().IsEmpty());
+}
+
+TEST_F(ViewCommandsWxTest, DeleteInTheProjectTreeLeavesTheViewsSelection) {
+  CConductorPolygon& square = AddSquare(100, 100, 400);
+  core->AddToSelection(square);
+  ASSERT_NE(frame->GetProjectBar(), nullptr);
+  wxTreeCtrl& tree = frame->GetProjectBar()->GetTree().GetTree();
+  frame->Raise();
+  tree.SetFocus();
+  ASSERT_TRUE(PumpUntil([&tree] { return wxWindow::FindFocus() == &tree; }));
+  const int before = ObjectCount();
+  // Held down while the press is handled, as a hand does it.
+  wxUIActionSimulator input;
+  input.KeyDown(WXK_DELETE);
+  PumpEvents(std::chrono::milliseconds(200));
+  input.KeyUp(WXK_DELETE);
+  PumpEvents(std::chrono::milliseconds(100));
+  EXPECT_EQ(ObjectCount(), before);
+  EXPECT_TRUE(core->IsSelected(&square));
+}
+
+// The bars list the open project: the Layers window and the project tree
+// name its layers, the info bar shows the active layer and the mouse.
+TEST_F(ViewCommandsWxTest, ScreenshotOfTheEditorWithItsBars) {
+  const int layers = Model().GetLayerCount();
+  CDlgLayers* layersWindow = frame->GetLayersWindow();
+  ASSERT_NE(layersWindow, nullptr);
+  EXPECT_EQ(layersWindow->GetList().GetItemCount(), layers);
+  wxTreeCtrl& tree = frame->GetProjectBar()->GetTree().GetTree();
+  wxTreeItemIdValue cookie;
+  const wxTreeItemId layersItem = tree.GetFirstChild(tree.GetRootItem(), cookie);
+  ASSERT_TRUE(layersItem.IsOk());
+  EXPECT_EQ(static_cast<int>(tree.GetChildrenCount(layersItem, false)), layers);
+  LayerComboBox& combo = frame->GetInfoBar()->GetLayerList();
+  ASSERT_EQ(static_cast<int>(combo.GetCount()), layers);
+  EXPECT_EQ(combo.LayerAt(combo.GetSelection()), &Bottom());
+
+  wxUIActionSimulator input;
+  input.MouseMove(ScreenPoint(500, 250));
+  std::vector<wxTextCtrl*> fields;
+  for (wxWindow* child : frame->GetInfoBar()->GetChildren()) {
+    if (auto* field = dynamic_cast<wxTextCtrl*>(child)) fields.push_back(field);
+  }
+  ASSERT_EQ(fields.size(), 2u);
+  const double pixel = document->ToDisplayUnits(core->PixelsToUnits(1.0));
+  EXPECT_TRUE(PumpUntil([&] {
+    return std::abs(std::stod(fields[0]->GetValue().ToStdString()) - document->ToDisplayUnits(500)) <= pixel;
+  }));
+  EXPECT_NEAR(std::stod(fields[1]->GetValue().ToStdString()), document->ToDisplayUnits(250), pixel);
+
+  PumpEvents(std::chrono::milliseconds(200));
+  const wxRect area = frame->GetScreenRect().Union(layersWindow->GetScreenRect());
+  const wxImage screen = CaptureScreenArea(area.Intersect(wxRect(wxPoint(0, 0), wxGetDisplaySize())));
+  ASSERT_TRUE(screen.IsOk());
+  const fs::path shots = fs::path(QUOR_BIN_DIR).parent_path() / "screenshots";
+  fs::create_directories(shots);
+  EXPECT_TRUE(screen.SaveFile((shots / "editor_with_bars.png").string(), wxBITMAP_TYPE_PNG));
+}
+
+}  // namespace
+}  // namespace quor::test

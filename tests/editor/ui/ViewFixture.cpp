@@ -1,0 +1,75 @@
+#include "ViewFixture.h"
+
+#include <chrono>
+#include <utility>
+
+#include "ScreenProbe.h"
+#include "editor/document/CCrtanjeDoc.h"
+#include "editor/ui/CCrtanjeView.h"
+#include "editor/ui/CMainFrame.h"
+#include "editor/ui/ViewCanvas.h"
+#include "editor/ui/view/ViewCore.h"
+#include "support/WxTestPump.h"
+
+namespace quor::test {
+
+namespace fs = std::filesystem;
+
+int CountColour(const wxImage& image, COLORREF colour) {
+  int count = 0;
+  const unsigned char* p = image.GetData();
+  for (int i = 0; i < image.GetWidth() * image.GetHeight(); ++i, p += 3) {
+    count += Rgb(p[0], p[1], p[2]) == colour;
+  }
+  return count;
+}
+
+CConductorPolygon Square(double left, double bottom, double side, double z) {
+  CConductorPolygon square;
+  for (const auto& [x, y] : {std::pair{left, bottom},
+                             {left + side, bottom},
+                             {left + side, bottom + side},
+                             {left, bottom + side}}) {
+    square.AddNode({x, y, z});
+  }
+  square.SetClosed(true);
+  return square;
+}
+
+void ViewFixture::SetUp() {
+  ShellFixture::SetUp();
+  CreateMainFrame();
+  compute = std::make_unique<ComputeServices>(
+      ComputeServices{library, windows, QUOR_BIN_DIR "/", directory / "viewer.lck"});
+  services->compute = compute.get();
+}
+
+CCrtanjeView* ViewFixture::OpenCopy(const fs::path& sample) {
+  const fs::path copy = directory / sample.filename();
+  fs::copy_file(sample, copy);
+  wxDocument* document = manager->CreateDocument(copy.string(), wxDOC_SILENT);
+  if (document == nullptr || !WaitUntilActive(document)) return nullptr;
+  auto* view = dynamic_cast<CCrtanjeView*>(document->GetFirstView());
+  PumpUntil([view] {
+    const wxSize client = view->GetCanvas()->GetClientSize();
+    return view->GetCore()->GetClientSize() == DeviceSize{client.x, client.y} && client.x > 200;
+  });
+  PumpEvents(std::chrono::milliseconds(300));
+  return view;
+}
+
+wxImage ViewFixture::Screen(const ViewCanvas& canvas) {
+  return CaptureScreenArea(wxRect(canvas.ClientToScreen(wxPoint(0, 0)), canvas.GetClientSize()));
+}
+
+CCrtanjeDoc& ViewFixture::Document(const CCrtanjeView& view) {
+  return *dynamic_cast<CCrtanjeDoc*>(view.GetDocument());
+}
+
+void ViewFixture::Command(int id) {
+  wxCommandEvent command(wxEVT_MENU, id);
+  command.SetEventObject(frame);
+  frame->ProcessWindowEvent(command);
+}
+
+}  // namespace quor::test
