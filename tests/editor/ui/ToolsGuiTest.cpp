@@ -3,10 +3,12 @@
 // the selection and the undo list are checked.
 #include <gtest/gtest.h>
 #include <wx/dialog.h>
+#include <wx/statusbr.h>
 #include <wx/uiaction.h>
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 #include <vector>
 
 #include "ToolsGuiFixture.h"
@@ -32,6 +34,49 @@ namespace quor::test {
 namespace {
 
 using ToolsGuiTest = ToolsGuiFixture;
+
+// The check mark the menus and the Tools toolbar show for a command.
+bool IsChecked(wxWindow& frame, int id) {
+  wxUpdateUIEvent event(id);
+  event.SetEventObject(&frame);
+  frame.ProcessWindowEvent(event);
+  return event.GetSetChecked() && event.GetChecked();
+}
+
+TEST_F(ToolsGuiTest, KeysF2ToF8ChooseTheToolsWhoseButtonsAloneAreChecked) {
+  const std::vector<std::pair<int, int>> keys{
+      {WXK_F5, cmd::kToolRectangle}, {WXK_F4, cmd::kToolPolyline}, {WXK_F6, cmd::kToolVia},
+      {WXK_F7, cmd::kViewPan},       {WXK_F8, cmd::kViewZoom},     {WXK_F3, cmd::kToolPolylineNode},
+      {WXK_F2, cmd::kToolSelect},
+  };
+  const std::vector<int> commands{cmd::kToolSelect,    cmd::kToolPolylineNode, cmd::kToolPolyline,
+                                  cmd::kToolRectangle, cmd::kToolVia,          cmd::kViewPan,
+                                  cmd::kViewZoom};
+  ASSERT_TRUE(MoveTo(Free(2, 2)));
+  Click(Free(2, 2));  // the view has the focus
+  for (const auto& [key, command] : keys) {
+    SCOPED_TRACE(command);
+    wxUIActionSimulator().Char(key);
+    const int resourceId = ResourceCommandId(command);
+    EXPECT_TRUE(PumpUntil([&] { return view->GetTools().IsCurrent(resourceId); }));
+    for (const int other : commands) EXPECT_EQ(IsChecked(*frame, other), other == command) << other;
+    EXPECT_TRUE(IsCommandEnabled(command));
+  }
+  // Without a project the tools are off.
+  ASSERT_TRUE(manager->CloseDocument(view->GetDocument(), true));
+  PumpEvents();
+  for (const int command : commands) EXPECT_FALSE(IsCommandEnabled(command)) << command;
+}
+
+TEST_F(ToolsGuiTest, TheIdlePointerOverAnObjectDescribesItInTheStatusBar) {
+  const CConductorPolygon& square = DrawRectangle(Free(0, 0), Free(1, 1));
+  ASSERT_TRUE(MoveTo({(Free(0, 0).x + Free(1, 1).x) / 2, (Free(0, 0).y + Free(1, 1).y) / 2}));
+  const std::string description = square.GetDescription(Document().GetSettings());
+  ASSERT_FALSE(description.empty());
+  EXPECT_EQ(frame->GetStatusBar()->GetStatusText(0).utf8_string(), description);
+  ASSERT_TRUE(MoveTo(Free(3, 3)));
+  EXPECT_EQ(frame->GetStatusBar()->GetStatusText(0), "Ready");
+}
 
 TEST_F(ToolsGuiTest, RectangleDragAddsOneClosedPolygonInOneUndoStepAndABackDragNothing) {
   Command(cmd::kToolRectangle);
