@@ -86,6 +86,17 @@ TEST_F(SelectToolTest, DragInsideTheDeadZoneMovesNothingAndALongerOneMovesBySnap
   ExpectNear(Nodes(*Model().FindLayerByZ(0.0).GetShapes().front()).front(), {508, 508, 0});
 }
 
+TEST_F(SelectToolTest, DragFromOneOfTwoSelectedObjectsMovesBothInOneUndoStep) {
+  Click(GridPixel(2, 2));
+  Click(GridPixel(5, 5), MK_CONTROL);
+  const std::size_t undo = document->UndoCount();
+  // Shift held at the press keeps the selection too.
+  Drag(GridPixel(5, 5), GridPixel(6, 4), MK_SHIFT);
+  ExpectNear(Nodes(big).front(), {508, 0, 0});
+  ExpectNear(Nodes(small).front(), {1524, 1016, 0});
+  EXPECT_EQ(document->UndoCount(), undo + 1);
+}
+
 TEST_F(SelectToolTest, CornerHandleScalesAboutTheOppositeCornerInOneUndoStep) {
   Click(GridPixel(2, 2));
   const std::size_t undo = document->UndoCount();
