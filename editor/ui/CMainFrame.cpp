@@ -3,6 +3,7 @@
 #include <wx/aui/auibar.h>
 #include <wx/msgdlg.h>
 
+#include <algorithm>
 #include <iterator>
 
 #include "editor/model/CShape.h"
@@ -26,6 +27,8 @@ namespace {
 constexpr const char* kSection = "Settings";
 constexpr const char* kTitle = "QUOR";
 constexpr int kFootprintPaneWidth = 80;
+// Room a status pane needs beside its text, on each side.
+constexpr int kStatusPaneMargin = 12;
 
 }  // namespace
 
@@ -226,7 +229,15 @@ void CMainFrame::SetHintReceiver(HintSlot slot, BarHintReceiver* receiver) {
 }
 
 void CMainFrame::SetStatusText(const std::string& text) {
-  SetStatusText(wxString::FromUTF8(text), 1);
+  const wxString shown = wxString::FromUTF8(text);
+  if (wxStatusBar* bar = GetStatusBar()) {
+    // The pane grows to its text ("1000 x 500" and longer), with the
+    // toolkit's room around it and the size grip the last pane carries.
+    const int needed = bar->GetTextExtent(shown).x + 2 * kStatusPaneMargin + bar->GetSize().y;
+    const int widths[] = {-1, std::max(kFootprintPaneWidth, needed)};
+    bar->SetStatusWidths(static_cast<int>(std::size(widths)), widths);
+  }
+  SetStatusText(shown, 1);
   if (wxStatusBar* bar = GetStatusBar()) bar->Update();
 }
 

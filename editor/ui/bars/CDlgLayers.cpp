@@ -1,5 +1,8 @@
 #include "editor/ui/bars/CDlgLayers.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include <wx/colordlg.h>
 #include <wx/listctrl.h>
 #include <wx/menu.h>
@@ -27,9 +30,10 @@ struct Column {
 // The icon columns are 18 pixels plus the margins the list keeps inside each
 // cell, so that their 16-pixel pictures show whole.
 constexpr int kCellMargins = 8;
-constexpr Column kColumns[] = {{"", 18 + kCellMargins},
-                               {"", 18 + kCellMargins},
-                               {"", 18 + kCellMargins},
+constexpr int kImageColumnWidth = 18 + kCellMargins / 2;
+constexpr Column kColumns[] = {{"", kImageColumnWidth},
+                               {"", kImageColumnWidth},
+                               {"", kImageColumnWidth},
                                {"Layer", 80},
                                {"Er", 40},
                                {"Z", 40}};
@@ -78,6 +82,10 @@ CDlgLayers::CDlgLayers(wxWindow* parent, ProfileStore& profile, int closeCommand
   const int bottom = m_profile.GetProfileInt(kSection, "LayersDlgBottom", 300);
   SetSize(left, top, right - left, bottom - top);
 
+  m_list->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+    event.Skip();
+    FitColumns();
+  });
   m_list->Bind(wxEVT_LEFT_DOWN, &CDlgLayers::OnLeftDown, this);
   m_list->Bind(wxEVT_LEFT_DCLICK, &CDlgLayers::OnLeftDoubleClick, this);
   m_list->Bind(wxEVT_KEY_DOWN, &CDlgLayers::OnKeyDown, this);
@@ -110,6 +118,25 @@ void CDlgLayers::CreateColumns() {
 
 void CDlgLayers::OnHint(UpdateHint hint, const void* payload) {
   m_logic.OnHint(hint, BarPayload(hint, payload));
+  FitColumns();
+}
+
+void CDlgLayers::FitColumns() {
+  // Er and Z as wide as their widest text; the name takes what is left of
+  // the list's width, so that every column shows at the window's size.
+  const int first = static_cast<int>(std::size(kColumns)) - 3;
+  int widths[3] = {};
+  for (int column = first; column < first + 3; ++column) {
+    int widest = m_list->GetTextExtent(kColumns[column].title).x;
+    for (long row = 0; row < m_list->GetItemCount(); ++row) {
+      widest = std::max(widest, m_list->GetTextExtent(m_list->GetItemText(row, column)).x);
+    }
+    widths[column - first] = widest + kCellMargins + kCellMargins / 2;
+  }
+  const int room = m_list->GetClientSize().x - first * kImageColumnWidth - widths[1] - widths[2];
+  widths[0] = std::max(widths[0], room);
+  for (int column = first; column < first + 3; ++column)
+    m_list->SetColumnWidth(column, widths[column - first]);
 }
 
 int CDlgLayers::InsertRow(int row, const std::string& text, int image, CLayer* layer) {

@@ -44,6 +44,7 @@ class CDlgLayers : public wxDialog, public LayersWindowControls, public BarHintR
 
  private:
   void CreateColumns();
+  void FitColumns();
   void UpdateSwatch(int row);
   // The row and column under a point of the list, or kNoRow.
   int HitRow(const wxPoint& point, int* column) const;

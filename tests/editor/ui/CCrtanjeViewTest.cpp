@@ -246,3 +246,60 @@ TEST(BackBufferDrawContextTest, ABufferTooLargeToHaveKeepsItsPicture) {
 
 }  // namespace
 }  // namespace quor::test
+
+namespace quor::test {
+namespace {
+
+// File New: the new project shows at once, fitted into its window, with the
+// same name in the frame's title and on its tab.
+TEST_F(CCrtanjeViewTest, ANewProjectAppearsFittedAtOnceUnderOneName) {
+  profile->WriteProfileInt("Settings", "FootprintPromptOnStartup", 0);
+  wxDocument* document = manager->CreateDocument(wxString(), wxDOC_NEW);
+  ASSERT_NE(document, nullptr);
+  ASSERT_TRUE(WaitUntilActive(document));
+  auto* view = dynamic_cast<CCrtanjeView*>(document->GetFirstView());
+  ASSERT_NE(view, nullptr);
+  ViewCanvas& canvas = *view->GetCanvas();
+  // Shown without a resize: the window's picture is the footprint, fitted.
+  const auto fitted = [&] {
+    const wxSize client = canvas.GetClientSize();
+    const ViewCore& core = *view->GetCore();
+    if (core.GetClientSize() != DeviceSize{client.x, client.y} || client.x < 200) return false;
+    double length = 0.0;
+    double width = 0.0;
+    Document(*view).GetFootprintSize(length, width);
+    const DeviceRect shown = core.WorldRectToScreen({width, 0.0, 0.0, length});
+    const int spareX = client.x - (shown.right - shown.left) - 2 * ViewCore::kMargin;
+    const int spareY = client.y - (shown.bottom - shown.top) - ViewCore::kMargin - core.GetLabelHeight();
+    return std::min(spareX, spareY) <= 1 && std::min(spareX, spareY) >= -1;
+  };
+  EXPECT_TRUE(PumpUntil(fitted));
+  EXPECT_TRUE(PumpUntil([&] { return CountColour(Screen(canvas), Rgb(255, 255, 255)) > 1000; }));
+
+  const wxString title = frame->GetTitle();
+  const wxString tab = static_cast<wxMDIChildFrame*>(view->GetFrame())->GetTitle();
+  EXPECT_TRUE(title.EndsWith(" - " + tab)) << title << " / " << tab;
+}
+
+}  // namespace
+}  // namespace quor::test
+
+namespace quor::test {
+namespace {
+
+// Without a project nobody answers for the view's and the document's
+// commands: their menu items and buttons, the Compute toolbar's among them,
+// are disabled; a project enables them by its own rules.
+TEST_F(CCrtanjeViewTest, ProjectCommandsAreDisabledWithoutAProject) {
+  const int ids[] = {cmd::kComputeCheck, cmd::kComputeSegment, cmd::kComputeAutoRun,   cmd::kEditSelectAll,
+                     cmd::kViewZoomAll,  cmd::kViewShowGrid,   cmd::kProjectNewPolygon};
+  for (const int id : ids) EXPECT_FALSE(IsCommandEnabled(id)) << id;
+  CCrtanjeView* view = OpenCopy(QUOR_SOURCE_DIR "/examples/microstrip.qlx");
+  ASSERT_NE(view, nullptr);
+  for (const int id : ids) EXPECT_TRUE(IsCommandEnabled(id)) << id;
+  EXPECT_FALSE(IsCommandEnabled(cmd::kEditCopy)) << "nothing selected";
+  EXPECT_FALSE(IsCommandEnabled(cmd::kComputeRun)) << "not segmented";
+}
+
+}  // namespace
+}  // namespace quor::test

@@ -5,6 +5,7 @@
 #include <wx/button.h>
 #include <wx/listctrl.h>
 #include <wx/menu.h>
+#include <wx/statusbr.h>
 #include <wx/textctrl.h>
 #include <wx/timer.h>
 #include <wx/treectrl.h>
@@ -354,7 +355,28 @@ TEST_F(ViewCommandsWxTest, ScreenshotOfTheEditorWithItsBars) {
   const int layers = Model().GetLayerCount();
   CDlgLayers* layersWindow = frame->GetLayersWindow();
   ASSERT_NE(layersWindow, nullptr);
-  EXPECT_EQ(layersWindow->GetList().GetItemCount(), layers);
+  wxListCtrl& list = layersWindow->GetList();
+  EXPECT_EQ(list.GetItemCount(), layers);
+  // Every column readable within the window: none runs off its right edge,
+  // and the name, Er and Z columns hold their texts.
+  int total = 0;
+  for (int column = 0; column < list.GetColumnCount(); ++column) total += list.GetColumnWidth(column);
+  EXPECT_LE(total, list.GetClientSize().x);
+  for (int column = 3; column < list.GetColumnCount(); ++column) {
+    for (long row = 0; row < list.GetItemCount(); ++row) {
+      EXPECT_GT(list.GetColumnWidth(column), list.GetTextExtent(list.GetItemText(row, column)).x)
+          << "column " << column << " row " << row;
+    }
+  }
+  // The status bar's footprint pane holds its text.
+  wxStatusBar& status = *frame->GetStatusBar();
+  wxRect pane;
+  ASSERT_TRUE(status.GetFieldRect(1, pane));
+  EXPECT_FALSE(status.GetStatusText(1).empty());
+  EXPECT_GT(pane.width, status.GetTextExtent(status.GetStatusText(1)).x);
+  status.Refresh();
+  status.Update();
+  EXPECT_FALSE(status.GetField(1).IsEllipsized()) << status.GetStatusText(1);
   wxTreeCtrl& tree = frame->GetProjectBar()->GetTree().GetTree();
   wxTreeItemIdValue cookie;
   const wxTreeItemId layersItem = tree.GetFirstChild(tree.GetRootItem(), cookie);
@@ -377,6 +399,7 @@ TEST_F(ViewCommandsWxTest, ScreenshotOfTheEditorWithItsBars) {
   }));
   EXPECT_NEAR(std::stod(fields[1]->GetValue().ToStdString()), document->ToDisplayUnits(250), pixel);
 
+  layersWindow->Raise();
   PumpEvents(std::chrono::milliseconds(200));
   const wxRect area = frame->GetScreenRect().Union(layersWindow->GetScreenRect());
   const wxImage screen = CaptureScreenArea(area.Intersect(wxRect(wxPoint(0, 0), wxGetDisplaySize())));
