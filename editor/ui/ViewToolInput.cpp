@@ -106,6 +106,8 @@ void CCrtanjeView::DrawXor(const std::function<void(DrawContext&)>& figure) {
 }
 
 void CCrtanjeView::SetCursor(int cursorId) {
+  // Asked on every move of the pointer: only a change makes a new cursor.
+  if (cursorId == m_toolCursor) return;
   m_toolCursor = cursorId;
   if (m_canvas != nullptr) m_canvas->SetCursor(LoadCursorResource(cursorId));
 }
