@@ -1,4 +1,4 @@
-#include "editor/ui/tools/ToolStatus.h"
+#include "editor/ui/tools/SelectGestures.h"
 
 #include <cstdlib>
 #include <string>
