@@ -13,6 +13,7 @@
 
 #include "ToolsGuiFixture.h"
 #include "editor/document/CCrtanjeDoc.h"
+#include "editor/grid/GridWndProc.h"
 #include "editor/model/CConductorPolygon.h"
 #include "editor/model/CDielectric.h"
 #include "editor/model/CLayer.h"
@@ -28,12 +29,17 @@
 #include "editor/ui/tools/ViewTools.h"
 #include "editor/ui/tools/XorFigures.h"
 #include "editor/ui/view/ViewCore.h"
+#include "platform/win/WindowSystem.h"
 #include "support/WxTestPump.h"
 
 namespace quor::test {
 namespace {
 
-using ToolsGuiTest = ToolsGuiFixture;
+class ToolsGuiTest : public ToolsGuiFixture {
+ protected:
+  // The Polygon dialog, which a double click opens, holds a grid control.
+  static void SetUpTestSuite() { grid::RegisterGridClass(win::ThreadWindowSystem()); }
+};
 
 // The check mark the menus and the Tools toolbar show for a command.
 bool IsChecked(wxWindow& frame, int id) {
@@ -312,6 +318,20 @@ TEST_F(ToolsGuiTest, DoubleClickOnEmptySpaceClearsTheSelectionAndOpensNothing) {
   PumpEvents();
   EXPECT_TRUE(Core().GetSelection().IsEmpty());
   EXPECT_TRUE(script.titles.empty());
+}
+
+TEST_F(ToolsGuiTest, DoubleClickOnAnObjectSelectsItAloneAndOpensItsProperties) {
+  const CConductorPolygon& first = DrawRectangle(Free(0, 0), Free(1, 1));
+  DrawRectangle(Free(3, 0), Free(4, 1));
+  const std::size_t undo = Document().UndoCount();
+  script.Then([](wxDialog& dialog) { dialog.EndModal(wxID_CANCEL); });
+  ASSERT_TRUE(MoveTo({(Free(0, 0).x + Free(1, 1).x) / 2, (Free(0, 0).y + Free(1, 1).y) / 2}));
+  ASSERT_TRUE(Input([](wxUIActionSimulator& s) { s.MouseDblClick(); }, 3));
+  PumpUntil([&] { return !script.titles.empty(); });
+  EXPECT_EQ(script.titles, std::vector<std::string>{"Polygon"});
+  EXPECT_EQ(Core().GetSelection().GetObjects(),
+            (std::vector<CShape*>{const_cast<CConductorPolygon*>(&first)}));
+  EXPECT_EQ(Document().UndoCount(), undo);
 }
 
 TEST_F(ToolsGuiTest, EscInTheMiddleOfEveryGestureLeavesNothingHalfMade) {
