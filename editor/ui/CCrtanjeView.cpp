@@ -21,7 +21,6 @@
 #include "editor/ui/ViewContextMenus.h"
 #include "editor/ui/bars/CInfoBar.h"
 #include "editor/ui/dialogs/CDlgConductorIndex.h"
-#include "editor/ui/dialogs/WxDialogMessages.h"
 #include "editor/ui/polygondialog/CDlgPolygon.h"
 #include "editor/ui/view/ViewCore.h"
 
@@ -171,8 +170,7 @@ bool CCrtanjeView::RunPolygonDialog(CConductorPolygon& polygon, double z, bool n
 }
 
 std::optional<int> CCrtanjeView::AskConductorIndex(const std::string& text) {
-  WxDialogMessages messages(Services().messages);
-  CDlgConductorIndex dialog(m_mainFrame, text, messages);
+  CDlgConductorIndex dialog(m_mainFrame, text, Services().messages);
   if (dialog.ShowModal() != wxID_OK) return std::nullopt;
   return dialog.Index();
 }

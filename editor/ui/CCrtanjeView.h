@@ -118,6 +118,10 @@ class CCrtanjeView : public wxView, public BarView, public ViewHost, public Tool
   // The command map: each of the view's commands with its enabling rule and
   // check mark (ViewCommands.cpp).
   void BindCommands();
+  // Del pressed in another control of the main window reaches the menu bar's
+  // Delete first; it is given to that control instead.
+  bool IsDeleteKeyOfAnotherControl(const wxCommandEvent& event) const;
+  void PassDeleteKeyOn();
   // Runs an action of the core; a refusal of the document is shown.
   void Guarded(const std::function<void(ViewCore&)>& action);
   // The tool commands with their check marks (ViewToolInput.cpp).

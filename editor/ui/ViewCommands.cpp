@@ -1,13 +1,18 @@
 // The editing view's command map: every command the view handles, with its
 // enabling rule and check mark. The effects are the core's.
+#include <wx/menu.h>
+#include <wx/treectrl.h>
 #include <wx/utils.h>
 #include <wx/window.h>
 
 #include "editor/document/DocumentServices.h"
 #include "editor/document/MessageBoxes.h"
 #include "editor/ui/CCrtanjeView.h"
+#include "editor/ui/CMainFrame.h"
 #include "editor/ui/CommandIds.h"
 #include "editor/ui/ViewCanvas.h"
+#include "editor/ui/bars/CDlgProjectTree.h"
+#include "editor/ui/bars/CProjectBar.h"
 #include "editor/ui/view/ViewCore.h"
 #include "platform/error/TextError.h"
 
@@ -97,17 +102,29 @@ void CCrtanjeView::Guarded(const std::function<void(ViewCore&)>& action) {
   }
 }
 
+bool CCrtanjeView::IsDeleteKeyOfAnotherControl(const wxCommandEvent& event) const {
+  // The menu bar makes Del a shortcut of the whole window, taken before the
+  // control with the focus sees the key.
+  const bool fromMenu = wxDynamicCast(event.GetEventObject(), wxMenu) != nullptr;
+  return fromMenu && wxGetKeyState(WXK_DELETE) && m_canvas != nullptr && wxWindow::FindFocus() != m_canvas;
+}
+
+void CCrtanjeView::PassDeleteKeyOn() {
+  // In the project tree Del deletes what the tree has selected; other
+  // controls have no use for it.
+  CProjectBar* bar = m_mainFrame->GetProjectBar();
+  if (bar != nullptr && wxWindow::FindFocus() == &bar->GetTree().GetTree())
+    bar->GetTree().GetLogic().OnDeleteKey();
+}
+
 void CCrtanjeView::BindCommands() {
   for (const ViewCommand& command : kCommands) {
     Bind(
         wxEVT_MENU,
         [this](wxCommandEvent& event) {
           const ViewCommand* found = FindCommand(event.GetId());
-          // The menu bar makes Del a shortcut of the whole window. Pressed in
-          // another control (the project tree) it is that control's key, not
-          // a command to delete what the view has selected.
-          if (event.GetId() == cmd::kEditDelete && wxGetKeyState(WXK_DELETE) && m_canvas != nullptr &&
-              wxWindow::FindFocus() != m_canvas) {
+          if (event.GetId() == cmd::kEditDelete && IsDeleteKeyOfAnotherControl(event)) {
+            PassDeleteKeyOn();
             return;
           }
           Guarded([found](ViewCore& core) { found->run(core); });

@@ -9,6 +9,15 @@
 
 namespace quor::numeric {
 
+// Edges much shorter than the mesh step are slivers left by clipping; their
+// terms are rounding noise and are left out.
+inline constexpr double kShortEdgeRatio = 0.05;
+
+// A point whose distance to an end vertex of an edge exceeds its distance to
+// it along the edge's line by less than this (relative to the mesh step)
+// counts as on that line: the logarithm's argument is lost to rounding there.
+inline constexpr double kOnEdgeLineRatio = 1e-7;
+
 struct PatchKernelData {
   // One directed edge of the outline, from vertex `start` to the next vertex.
   struct Edge {

@@ -9,15 +9,6 @@ namespace quor::numeric {
 
 namespace {
 
-// Edges much shorter than the mesh step are slivers left by clipping; their
-// terms are rounding noise and are left out.
-constexpr double kShortEdgeRatio = 0.05;
-
-// A point whose distance to an end vertex of an edge exceeds its distance to
-// it along the edge's line by less than this (relative to the mesh step)
-// counts as on that line: the logarithm's argument is lost to rounding there.
-constexpr double kOnEdgeLineRatio = 1e-7;
-
 // Everything about the observation point that does not depend on the edge.
 struct Observer {
   Vec3 direction;
@@ -27,25 +18,55 @@ struct Observer {
   double normalA;  // normal · direction
 };
 
-// The terms of one edge whose observation point is off the edge's line.
+// The potential term of one edge whose observation point is off the edge's
+// line, and the intermediate quantities the field terms share with it.
 // Symbols: f across the edge, h and k along it to the end and start vertex,
 // rb and ra the distances to them.
+struct EdgePotential {
+  double hb;  // h + rb
+  double ka;  // k + ra
+  double logRatio;
+  double yb;
+  double ya;
+  double xb;
+  double xa;
+  double angle;
+  double term;  // what the edge adds to the potential
+};
+
+EdgePotential EdgePotentialTerms(double u, double height, double f, double h, double k, double rb,
+                                 double ra) {
+  EdgePotential e{};
+  const double offLine = u * u + f * f;
+  // h + rb and k + ra without cancellation where the point lies behind the vertex.
+  e.hb = h > 0.0 ? h + rb : offLine / (rb - h);
+  e.ka = k > 0.0 ? k + ra : offLine / (ra - k);
+  e.logRatio = std::log(e.ka / e.hb);
+  e.yb = h * f;
+  e.ya = k * f;
+  e.xb = offLine + rb * height;
+  e.xa = offLine + ra * height;
+  // Both angles lie in (−π/2, π/2) because xb, xa > 0, so one atan2 gives their difference.
+  e.angle = std::atan2(e.yb * e.xa - e.xb * e.ya, e.xb * e.xa + e.yb * e.ya);
+  e.term = height * e.angle + f * e.logRatio;
+  return e;
+}
+
+// The field terms of one edge whose observation point is off the edge's line.
 void AddEdgeTerms(const PatchKernelData::Edge& edge, const Observer& obs, double f, double h, double k,
                   double rb, double ra, PotentialAndField& sum) {
   const double u = obs.u;
   const double height = obs.height;
-  const double offLine = u * u + f * f;
-  // h + rb and k + ra without cancellation where the point lies behind the vertex.
-  const double hb = h > 0.0 ? h + rb : offLine / (rb - h);
-  const double ka = k > 0.0 ? k + ra : offLine / (ra - k);
-  const double logRatio = std::log(ka / hb);
-  const double yb = h * f;
-  const double ya = k * f;
-  const double xb = offLine + rb * height;
-  const double xa = offLine + ra * height;
-  // Both angles lie in (−π/2, π/2) because xb, xa > 0, so one atan2 gives their difference.
-  const double angle = std::atan2(yb * xa - xb * ya, xb * xa + yb * ya);
-  sum.potential += height * angle + f * logRatio;
+  const EdgePotential e = EdgePotentialTerms(u, height, f, h, k, rb, ra);
+  sum.potential += e.term;
+  const double hb = e.hb;
+  const double ka = e.ka;
+  const double logRatio = e.logRatio;
+  const double yb = e.yb;
+  const double ya = e.ya;
+  const double xb = e.xb;
+  const double xa = e.xa;
+  const double angle = e.angle;
 
   const double m = Dot(edge.across, obs.direction);
   const double o = Dot(edge.tangent, obs.direction);
@@ -75,19 +96,22 @@ void AddOnLineTerms(const PatchKernelData::Edge& edge, const Observer& obs, doub
   sum.field -= m * std::log(h > 0.0 ? k / h : h / k);
 }
 
-PotentialAndField NearField(const PatchKernelData& patch, const Vec3& point, double scale,
-                            const Vec3& direction) {
-  PotentialAndField sum;
-  if (patch.edges.empty()) return sum;
-  const double u = Dot(point - patch.edges.front().start, patch.normal);
-  const Observer obs{.direction = direction,
-                     .u = u,
-                     .height = std::abs(u),
-                     .side = static_cast<double>((u > 0.0) - (u < 0.0)),
-                     .normalA = Dot(patch.normal, direction)};
+// The geometry of one edge as seen from the observation point.
+struct EdgeView {
+  const PatchKernelData::Edge& edge;
+  double f;
+  double h;
+  double k;
+  double rb;
+  double ra;
+  bool onLine;  // the point lies on the edge's line, outside the edge or on it
+};
+
+// Calls visit(EdgeView) for every edge that is not a sliver, in outline order.
+template <class Visit>
+void VisitEdges(const PatchKernelData& patch, const Vec3& point, double scale, Visit visit) {
   const double shortEdge = kShortEdgeRatio * scale;
   const double onLine = kOnEdgeLineRatio * scale;
-
   const std::size_t count = patch.edges.size();
   // Each vertex distance serves as the end of one edge and the start of the next.
   const double firstDistance = Length(point - patch.edges.front().start);
@@ -101,25 +125,65 @@ PotentialAndField NearField(const PatchKernelData& patch, const Vec3& point, dou
     const double f = Dot(fromStart, edge.across);
     const double k = -Dot(fromStart, edge.tangent);
     const double h = k + edge.length;
-    if (rb - std::abs(h) <= onLine || ra - std::abs(k) <= onLine) {
-      AddOnLineTerms(edge, obs, h, k, sum);
-      continue;
-    }
-    AddEdgeTerms(edge, obs, f, h, k, rb, ra, sum);
+    visit(EdgeView{.edge = edge,
+                   .f = f,
+                   .h = h,
+                   .k = k,
+                   .rb = rb,
+                   .ra = ra,
+                   .onLine = rb - std::abs(h) <= onLine || ra - std::abs(k) <= onLine});
   }
-  return sum;
 }
 
 }  // namespace
+
+PotentialAndField NearPotentialField(const PatchKernelData& patch, const Vec3& point, double scale,
+                                     const Vec3& direction) {
+  PotentialAndField sum;
+  if (patch.edges.empty()) return sum;
+  const double u = Dot(point - patch.edges.front().start, patch.normal);
+  const Observer obs{.direction = direction,
+                     .u = u,
+                     .height = std::abs(u),
+                     .side = static_cast<double>((u > 0.0) - (u < 0.0)),
+                     .normalA = Dot(patch.normal, direction)};
+  VisitEdges(patch, point, scale, [&](const EdgeView& e) {
+    if (e.onLine) {
+      AddOnLineTerms(e.edge, obs, e.h, e.k, sum);
+    } else {
+      AddEdgeTerms(e.edge, obs, e.f, e.h, e.k, e.rb, e.ra, sum);
+    }
+  });
+  return sum;
+}
+
+double NearPotential(const PatchKernelData& patch, const Vec3& point, double scale) {
+  double potential = 0.0;
+  if (patch.edges.empty()) return potential;
+  const double u = Dot(point - patch.edges.front().start, patch.normal);
+  const double height = std::abs(u);
+  VisitEdges(patch, point, scale, [&](const EdgeView& e) {
+    if (!e.onLine) potential += EdgePotentialTerms(u, height, e.f, e.h, e.k, e.rb, e.ra).term;
+  });
+  return potential;
+}
 
 PotentialAndField PatchPotentialField(const PatchKernelData& patch, const Vec3& point, double scale,
                                       const Vec3& direction) {
   const Vec3 fromCentre = point - patch.centre;
   const double distanceSquared = Dot(fromCentre, fromCentre);
-  if (distanceSquared <= patch.farFieldDistanceSquared) return NearField(patch, point, scale, direction);
+  if (distanceSquared <= patch.farFieldDistanceSquared)
+    return NearPotentialField(patch, point, scale, direction);
   const double distance = std::sqrt(distanceSquared);
   return {.field = patch.area * Dot(fromCentre, direction) / (distanceSquared * distance),
           .potential = patch.area / distance};
+}
+
+double PatchPotential(const PatchKernelData& patch, const Vec3& point, double scale) {
+  const Vec3 fromCentre = point - patch.centre;
+  const double distanceSquared = Dot(fromCentre, fromCentre);
+  if (distanceSquared <= patch.farFieldDistanceSquared) return NearPotential(patch, point, scale);
+  return patch.area / std::sqrt(distanceSquared);
 }
 
 }  // namespace quor::numeric

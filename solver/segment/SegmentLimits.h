@@ -10,6 +10,7 @@
 
 #include "solver/Plate.h"
 
+class SegmentEdgeIndex;
 class SegmentGrid;
 struct SegmentCellGrids;
 
@@ -26,7 +27,9 @@ std::vector<SegmentEdge> CollectSegmentEdges(std::span<const Plate> plates);
 // Fills limitU, limitV and limitN of every full cell from its distances to
 // the edges: (distance / step) to the power refine (1.2 refine for
 // dielectric cells, and for the distance to other conductors), at least 1
-// and at most the grid's larger side. Returns false when runFlag stopped it.
+// and at most the grid's larger side. `index` indexes `edges`. Returns false
+// when runFlag stopped it.
 bool ComputeSubdivisionLimits(const SegmentGrid& grid, SegmentCellGrids& cells,
-                              std::span<const SegmentEdge> edges, std::int32_t dielectricIndex, double refine,
+                              std::span<const SegmentEdge> edges, const SegmentEdgeIndex& index,
+                              std::int32_t dielectricIndex, double refine,
                               const std::atomic<std::int32_t>& runFlag);

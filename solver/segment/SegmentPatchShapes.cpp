@@ -7,9 +7,6 @@
 
 namespace {
 
-// Below this |axis . w| the axis runs along the perpendicular line and never meets it.
-constexpr double kAlongLine = 0.0001;
-constexpr double kNoMeeting = 1e20;
 // Mid-lines shorter than this, or closer than this angle, make no usable quadrilateral.
 constexpr double kShortMidLine = 1e-7;
 constexpr double kParallelMidLinesDegrees = 0.1;
@@ -22,15 +19,20 @@ Polygon Piece(std::initializer_list<Point3> vertices) {
 
 }  // namespace
 
-std::array<double, 3> RayLineDistances(const Point3& p, const Point3& a, const Point3& b,
-                                       const std::array<Point3, 3>& axes) {
+RaySegment MakeRaySegment(const Point3& a, const Point3& b) {
   const Point3 edge = b - a;
   const double edgeLength = edge.Length();
-  const Point3 e = edgeLength > 0.0 ? edge / edgeLength : Point3{};
-  const double r = Point3Dot(p - a, e);
-  Point3 nearest = a + e * r;
-  if (r < 0.0) nearest = a;
-  if (r > edgeLength) nearest = b;
+  return {
+      .start = a, .end = b, .unit = edgeLength > 0.0 ? edge / edgeLength : Point3{}, .length = edgeLength};
+}
+
+std::array<double, 3> RayLineDistances(const Point3& p, const RaySegment& segment,
+                                       const std::array<Point3, 3>& axes) {
+  const Point3& e = segment.unit;
+  const double r = Point3Dot(p - segment.start, e);
+  Point3 nearest = segment.start + e * r;
+  if (r < 0.0) nearest = segment.start;
+  if (r > segment.length) nearest = segment.end;
   const Point3 w = nearest - p;
   const double length = w.Length();
 
@@ -40,13 +42,18 @@ std::array<double, 3> RayLineDistances(const Point3& p, const Point3& a, const P
     const double along = std::fabs(Point3Dot(axes[i], w));
     if (cross.x == 0.0 && cross.y == 0.0 && cross.z == 0.0) {
       distances[i] = length;
-    } else if (along <= kAlongLine) {
-      distances[i] = kNoMeeting;
+    } else if (along <= kRayAlongLine) {
+      distances[i] = kRayNoMeeting;
     } else {
       distances[i] = length * length / along;
     }
   }
   return distances;
+}
+
+std::array<double, 3> RayLineDistances(const Point3& p, const Point3& a, const Point3& b,
+                                       const std::array<Point3, 3>& axes) {
+  return RayLineDistances(p, MakeRaySegment(a, b), axes);
 }
 
 double QuadSkewMeasure(const Point3& q0, const Point3& q1, const Point3& q2, const Point3& q3) {

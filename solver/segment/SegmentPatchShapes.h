@@ -16,6 +16,22 @@
 std::array<double, 3> RayLineDistances(const Point3& p, const Point3& a, const Point3& b,
                                        const std::array<Point3, 3>& axes);
 
+// Below this |axis . w| the axis runs along the perpendicular line and never meets it.
+inline constexpr double kRayAlongLine = 0.0001;
+inline constexpr double kRayNoMeeting = 1e20;
+
+// What RayLineDistances derives from the segment alone, for repeated use.
+struct RaySegment {
+  Point3 start;
+  Point3 end;
+  Point3 unit;  // along the segment; zero for a zero-length one
+  double length = 0.0;
+};
+RaySegment MakeRaySegment(const Point3& a, const Point3& b);
+// The same distances as RayLineDistances(p, a, b, axes).
+std::array<double, 3> RayLineDistances(const Point3& p, const RaySegment& segment,
+                                       const std::array<Point3, 3>& axes);
+
 // A shape measure of the quadrilateral q0 q1 q2 q3: 1 for a parallelogram,
 // falling towards 0 and below as it degenerates into a triangle or bow-tie;
 // -100 when its mid-lines are too short or nearly parallel.

@@ -1,7 +1,10 @@
 #include "solver/segment/SegmentPlateMesher.h"
 
 #include <array>
+#include <atomic>
 #include <cmath>
+#include <functional>
+#include <span>
 #include <utility>
 
 #include "solver/PointLocation.h"
@@ -13,6 +16,7 @@
 #include "solver/segment/SegmentMerge.h"
 #include "solver/segment/SegmentPatchShapes.h"
 #include "solver/segment/SegmentPatchStore.h"
+#include "solver/tessmor/ParallelTasks.h"
 #include "tessmor/ComputeJob.h"
 
 namespace {
@@ -28,9 +32,11 @@ double Area(const std::vector<Point3>& points) {
   return points.size() < 3 ? 0.0 : Polygon(points).Area();
 }
 
+// Below this many cells a plate is clipped on one thread.
+constexpr std::size_t kParallelCells = 16384;
+
 // Node flags of one grid row: inside the outer outline and outside every hole.
-void FlagRow(const SegmentGrid& grid, std::int32_t b, const Plate& plate, double tol,
-             std::vector<char>& row) {
+void FlagRow(const SegmentGrid& grid, std::int32_t b, const Plate& plate, double tol, std::span<char> row) {
   for (std::int32_t a = 0; a <= grid.CellsU(); ++a) {
     row[static_cast<std::size_t>(a)] = PointInRegion(grid.Node(a, b), plate.outline, tol) ? 1 : 0;
   }
@@ -59,6 +65,9 @@ bool SegmentPlateMesher::MeshPlates() {
   for (std::size_t i = 0; i < m_plates.size(); ++i) {
     if (!Running() || !MeshPlate(static_cast<std::int32_t>(i))) return false;
   }
+  // Skipped plates take no share of the bar, so the last plate meshed may
+  // leave it short of the end.
+  m_job.Progress.store(100);
   return true;
 }
 
@@ -74,7 +83,9 @@ bool SegmentPlateMesher::MeshPlate(std::int32_t plateIndex) {
   SegmentCellGrids cells(grid.CellsU(), grid.CellsV());
   if (!ClipCells(plateIndex, grid, cells)) return false;
   const std::vector<SegmentEdge> edges = CollectSegmentEdges(m_plates);
-  if (!ComputeSubdivisionLimits(grid, cells, edges, m_conductorCount, m_job.Refine, m_job.RunFlag))
+  if (!m_edgeIndex) m_edgeIndex.emplace(edges);
+  if (!ComputeSubdivisionLimits(grid, cells, edges, *m_edgeIndex, m_conductorCount, m_job.Refine,
+                                m_job.RunFlag))
     return false;
   return MergeFullCells(
       grid, cells, [&](Polygon patch) { m_patches.Add(plate.conductorIndex, std::move(patch), plateIndex); },
@@ -82,32 +93,56 @@ bool SegmentPlateMesher::MeshPlate(std::int32_t plateIndex) {
       m_job.RunFlag);
 }
 
-// Node flags go row by row, two rows at a time, and each row of cells is
-// clipped as soon as the nodes above it are known.
+// The node flags, then the cells, are worked out row by row on all cores
+// where the grid is large enough to pay for the threads; the patches of the
+// partial cells are then stored in row order, as one pass over the grid
+// would store them.
 bool SegmentPlateMesher::ClipCells(std::int32_t plateIndex, const SegmentGrid& grid,
                                    SegmentCellGrids& cells) {
   const Plate& plate = m_plates[static_cast<std::size_t>(plateIndex)];
-  std::vector<char> below(static_cast<std::size_t>(grid.CellsU()) + 1);
-  std::vector<char> above(below.size());
-  FlagRow(grid, 0, plate, m_tol, below);
-  for (std::int32_t b = 1; b <= grid.CellsV(); ++b) {
-    if (!Running()) return false;
-    FlagRow(grid, b, plate, m_tol, above);
-    for (std::int32_t a = 0; a < grid.CellsU(); ++a) {
-      if (!Running()) return false;
-      ClassifyCell(plateIndex, grid, cells, a, b - 1, below, above);
+  const auto nodesU = static_cast<std::size_t>(grid.CellsU()) + 1;
+  std::vector<char> inside(nodesU * (static_cast<std::size_t>(grid.CellsV()) + 1));
+  const auto nodeRow = [&](std::int32_t b) {
+    return std::span(inside).subspan(static_cast<std::size_t>(b) * nodesU, nodesU);
+  };
+  std::vector<std::vector<Polygon>> rowPatches(static_cast<std::size_t>(grid.CellsV()));
+  std::atomic<bool> stopped = false;
+  const bool parallel = cells.state.size() >= kParallelCells;
+  const auto forEachRow = [&](std::int32_t rows, const std::function<void(std::int32_t)>& work) {
+    const auto task = [&](std::int64_t row) {
+      if (!Running()) {
+        stopped = true;
+        return;
+      }
+      work(static_cast<std::int32_t>(row));
+    };
+    if (parallel) {
+      RunParallelTasks(rows, task);
+    } else {
+      for (std::int32_t row = 0; row < rows && !stopped; ++row) task(row);
     }
-    std::swap(below, above);
+  };
+
+  forEachRow(grid.CellsV() + 1, [&](std::int32_t b) { FlagRow(grid, b, plate, m_tol, nodeRow(b)); });
+  if (stopped) return false;
+  forEachRow(grid.CellsV(), [&](std::int32_t b) {
+    for (std::int32_t a = 0; a < grid.CellsU(); ++a) {
+      ClassifyCell(plate, grid, cells, a, b, nodeRow(b), nodeRow(b + 1),
+                   rowPatches[static_cast<std::size_t>(b)]);
+    }
+  });
+  if (stopped) return false;
+  for (std::vector<Polygon>& row : rowPatches) {
+    for (Polygon& patch : row) m_patches.Add(plate.conductorIndex, std::move(patch), plateIndex);
   }
   return true;
 }
 
 // A cell wholly inside becomes a full cell for the merge; the part of any
 // other cell inside the plate becomes one or two patches unless it is a sliver.
-void SegmentPlateMesher::ClassifyCell(std::int32_t plateIndex, const SegmentGrid& grid,
-                                      SegmentCellGrids& cells, std::int32_t a, std::int32_t b,
-                                      const std::vector<char>& below, const std::vector<char>& above) {
-  const Plate& plate = m_plates[static_cast<std::size_t>(plateIndex)];
+void SegmentPlateMesher::ClassifyCell(const Plate& plate, const SegmentGrid& grid, SegmentCellGrids& cells,
+                                      std::int32_t a, std::int32_t b, std::span<const char> below,
+                                      std::span<const char> above, std::vector<Polygon>& patches) const {
   const auto ua = static_cast<std::size_t>(a);
   const std::array<bool, 4> inside{below[ua] != 0, below[ua + 1] != 0, above[ua + 1] != 0, above[ua] != 0};
   const SegmentCellClip clip = ClipCell(grid.CellCorners(a, b), inside, plate.outline, m_tol);
@@ -122,13 +157,13 @@ void SegmentPlateMesher::ClassifyCell(std::int32_t plateIndex, const SegmentGrid
   };
   if (!(area > 0.0 && (grid.IsSmall() || area > kSliver * cellArea))) return;
   if (clip.insertedCorner < 0) {
-    m_patches.Add(plate.conductorIndex, Polygon(clip.points), plateIndex);
+    patches.emplace_back(clip.points);
     return;
   }
   if (clip.points.size() > kMostSplitPoints) return;
   Polygon cornerFirst(clip.points);
   cornerFirst.RotatedStart(clip.insertedCorner);
   for (Polygon& piece : SplitCellPolygon(cornerFirst)) {
-    if (keep(piece.Area())) m_patches.Add(plate.conductorIndex, std::move(piece), plateIndex);
+    if (keep(piece.Area())) patches.push_back(std::move(piece));
   }
 }

@@ -4,10 +4,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
 #include "solver/Plate.h"
+#include "solver/segment/SegmentEdgeIndex.h"
 
 struct ComputeJob;
 class SegmentGrid;
@@ -20,7 +22,8 @@ class SegmentPlateMesher {
   SegmentPlateMesher(ComputeJob& job, std::span<Plate> plates, std::int32_t conductorCount, double tol,
                      double step, SegmentPatchStore& patches);
 
-  // Meshes every plate in order, reporting progress in the job. Returns false
+  // Meshes every plate in order, reporting progress in the job, which ends
+  // at 100 when every plate is done. Returns false
   // when the job's run flag stopped it. Throws ComputeError::TooManyPatches
   // when a group overflows.
   bool MeshPlates();
@@ -28,8 +31,10 @@ class SegmentPlateMesher {
  private:
   bool MeshPlate(std::int32_t plateIndex);
   bool ClipCells(std::int32_t plateIndex, const SegmentGrid& grid, SegmentCellGrids& cells);
-  void ClassifyCell(std::int32_t plateIndex, const SegmentGrid& grid, SegmentCellGrids& cells, std::int32_t a,
-                    std::int32_t b, const std::vector<char>& below, const std::vector<char>& above);
+  // Marks a full cell in `cells`, or appends the patches of a partial one.
+  void ClassifyCell(const Plate& plate, const SegmentGrid& grid, SegmentCellGrids& cells, std::int32_t a,
+                    std::int32_t b, std::span<const char> below, std::span<const char> above,
+                    std::vector<Polygon>& patches) const;
   void SetProgress(double platesDone);
   bool Running() const;
 
@@ -40,4 +45,6 @@ class SegmentPlateMesher {
   double m_step;
   SegmentPatchStore& m_patches;
   std::int32_t m_platesMeshed = 0;
+  // The edges of all plates, indexed once: meshing changes only their flags.
+  std::optional<SegmentEdgeIndex> m_edgeIndex;
 };

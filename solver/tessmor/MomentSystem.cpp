@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cmath>
+#include <limits>
 
 #include "solver/numeric/PatchPotentialField.h"
 #include "solver/tessmor/ParallelTasks.h"
@@ -13,9 +14,9 @@ namespace numeric = quor::numeric;
 
 namespace {
 
-// Rows handed to a worker at a time: sixteen floats share a cache line of a
-// column, so neighbouring workers rarely write the same line.
-constexpr std::int32_t kRowsPerTask = 16;
+// Columns handed to a worker at a time: enough to make the scratch of a task
+// cheap, few enough to keep all cores busy to the end.
+constexpr std::int32_t kColumnsPerTask = 4;
 
 numeric::Vec3 ToVec3(const Point3& p) {
   return {p.x, p.y, p.z};
@@ -58,87 +59,122 @@ MomentSystem::MomentSystem(const TessmorListing& listing, double scale)
     if (static_cast<std::int32_t>(k) < m_conductorPatches && patch.epsA != patch.epsB) {
       terms.fieldRow = fieldRows++;
     }
+    if (static_cast<std::int32_t>(k) < m_conductorPatches && terms.fieldRow < 0) {
+      m_potentialRows.push_back(static_cast<std::int32_t>(k));
+      m_potentialPoints.Add(m_sources[k].centre);
+    } else if (static_cast<std::int32_t>(k) < m_conductorPatches || patch.epsA != patch.epsB) {
+      m_fieldUsingRows.push_back(static_cast<std::int32_t>(k));
+      m_fieldPoints.Add(m_sources[k].centre);
+      m_fieldDirections.Add(m_normals[k]);
+    } else {
+      m_uncoupledRows.push_back(static_cast<std::int32_t>(k));
+    }
     m_terms.push_back(terms);
   }
-  m_matrix.resize(n * n);
-  m_fieldRows.resize(static_cast<std::size_t>(fieldRows) * n);
+  // Left unset: the fill writes every entry, on the workers that own its
+  // columns, instead of the caller's thread zeroing them all first.
+  m_matrix = std::make_unique_for_overwrite<float[]>(n * n);
+  m_fieldRowCount = fieldRows;
+  m_fieldRows = std::make_unique_for_overwrite<float[]>(static_cast<std::size_t>(fieldRows) * n);
+#ifndef NDEBUG
+  // Debug builds start from NaN, so that an entry the fill misses shows.
+  std::fill_n(m_matrix.get(), n * n, std::numeric_limits<float>::quiet_NaN());
+  std::fill_n(m_fieldRows.get(), static_cast<std::size_t>(fieldRows) * n,
+              std::numeric_limits<float>::quiet_NaN());
+#endif
 }
 
 std::span<const float> MomentSystem::FieldRow(std::int32_t row) const {
   const auto n = static_cast<std::size_t>(m_unknowns);
-  assert(row >= 0 && static_cast<std::size_t>(row) * n < m_fieldRows.size() && "a field row of the system");
-  return std::span<const float>(m_fieldRows).subspan(static_cast<std::size_t>(row) * n, n);
+  assert(row >= 0 && row < m_fieldRowCount && "a field row of the system");
+  return {m_fieldRows.get() + static_cast<std::size_t>(row) * n, n};
 }
 
 bool MomentSystem::Fill(std::atomic<std::int32_t>& progress, const std::atomic<std::int32_t>& run) {
-  std::atomic<std::int32_t> rowsDone = 0;
-  const std::int64_t tasks = (m_unknowns + kRowsPerTask - 1) / kRowsPerTask;
+  std::atomic<std::int32_t> columnsDone = 0;
+  const std::int64_t tasks = (m_unknowns + kColumnsPerTask - 1) / kColumnsPerTask;
   RunParallelTasks(tasks, [&](std::int64_t task) {
-    const auto first = static_cast<std::int32_t>(task) * kRowsPerTask;
-    FillRows(first, std::min(first + kRowsPerTask, m_unknowns), run, rowsDone, progress);
+    const auto first = static_cast<std::int32_t>(task) * kColumnsPerTask;
+    FillColumns(first, std::min(first + kColumnsPerTask, m_unknowns), run, columnsDone, progress);
   });
-  return rowsDone.load() == m_unknowns;
+  return columnsDone.load() == m_unknowns;
 }
 
-void MomentSystem::FillRows(std::int32_t first, std::int32_t last, const std::atomic<std::int32_t>& run,
-                            std::atomic<std::int32_t>& rowsDone, std::atomic<std::int32_t>& progress) {
-  for (std::int32_t k = first; k < last; ++k) {
+void MomentSystem::FillColumns(std::int32_t first, std::int32_t last, const std::atomic<std::int32_t>& run,
+                               std::atomic<std::int32_t>& columnsDone, std::atomic<std::int32_t>& progress) {
+  numeric::PotentialBatch batch;
+  std::vector<double> values(m_potentialRows.size());
+  std::vector<double> potentials(m_fieldUsingRows.size());
+  std::vector<double> fields(m_fieldUsingRows.size());
+  for (std::int32_t l = first; l < last; ++l) {
     if (run.load() == 0) return;
-    const bool finite = k < m_conductorPatches ? FillConductorRow(k) : FillDielectricRow(k);
+    const bool finite = FillPotentialRows(l, batch, values) && FillFieldRows(l, batch, potentials, fields);
     if (!finite) m_nonFinite.store(true);
-    // 64-bit: rows × 100 passes the 32-bit range long before the unknowns' limit matters.
-    const std::int64_t done = rowsDone.fetch_add(1) + 1;
+    // 64-bit: columns × 100 passes the 32-bit range long before the unknowns' limit matters.
+    const std::int64_t done = columnsDone.fetch_add(1) + 1;
     RaiseProgress(progress, static_cast<std::int32_t>(done * 100 / m_unknowns));
   }
 }
 
-// Row k holds the potential at patch k's centre due to unit density on each
-// patch; its field row, where there is one, the normal field there.
-bool MomentSystem::FillConductorRow(std::int32_t k) {
+// Conductor row k holds the potential at patch k's centre due to unit
+// density on each patch l; column l is the source patch l. A dielectric row
+// without contrast holds only its diagonal.
+bool MomentSystem::FillPotentialRows(std::int32_t l, numeric::PotentialBatch& batch,
+                                     std::vector<double>& values) {
   const auto n = static_cast<std::size_t>(m_unknowns);
-  const auto row = static_cast<std::size_t>(k);
-  const numeric::Vec3& point = m_sources[row].centre;
-  const numeric::Vec3& direction = m_normals[row];
-  const std::int32_t fieldRow = m_terms[row].fieldRow;
-  float* field = fieldRow < 0 ? nullptr : m_fieldRows.data() + static_cast<std::size_t>(fieldRow) * n;
+  const auto column = static_cast<std::size_t>(l);
+  float* entries = m_matrix.get() + n * column;
+  batch.Evaluate(m_sources[column], m_potentialPoints, m_scale, values);
   bool finite = true;
-  for (std::size_t l = 0; l < n; ++l) {
-    const numeric::PotentialAndField value = PatchPotentialField(m_sources[l], point, m_scale, direction);
-    const auto potential = static_cast<float>(value.potential * kCoulombFactor);
-    m_matrix[row + n * l] = potential;
+  for (std::size_t j = 0; j < m_potentialRows.size(); ++j) {
+    const auto potential = static_cast<float>(values[j] * kCoulombFactor);
+    entries[m_potentialRows[j]] = potential;
     finite = finite && std::isfinite(potential);
-    if (field == nullptr) continue;
-    field[l] = static_cast<float>(value.field * kCoulombFactor);
-    finite = finite && std::isfinite(field[l]);
   }
-  // The kernel gives no normal field at a patch's own centre: the jump of
-  // the field across the charged sheet is added here.
-  if (field != nullptr) field[row] = static_cast<float>(1.0 / (2.0 * kEpsilon0));
+  for (const std::int32_t k : m_uncoupledRows) {
+    const auto row = static_cast<std::size_t>(k);
+    const PatchTerms& terms = m_terms[row];
+    const float value =
+        row == column ? static_cast<float>((terms.epsA + terms.epsB) / (2.0 * kEpsilon0)) : 0.0f;
+    entries[row] = value;
+    finite = finite && std::isfinite(value);
+  }
   return finite;
 }
 
-// Row k: the normal displacement is continuous across interface patch k.
-bool MomentSystem::FillDielectricRow(std::int32_t k) {
+// A conductor row with a field row gets the potential in the matrix and the
+// normal field at its centre in its field row; the kernel gives no normal
+// field at a patch's own centre, so the jump of the field across the charged
+// sheet takes its place. A dielectric row states that the normal
+// displacement is continuous across interface patch k.
+bool MomentSystem::FillFieldRows(std::int32_t l, numeric::PotentialBatch& batch,
+                                 std::vector<double>& potentials, std::vector<double>& fields) {
   const auto n = static_cast<std::size_t>(m_unknowns);
-  const auto row = static_cast<std::size_t>(k);
-  const PatchTerms& terms = m_terms[row];
-  const numeric::Vec3& point = m_sources[row].centre;
-  const numeric::Vec3& direction = m_normals[row];
-  const double contrast = (terms.epsA - terms.epsB) * kCoulombFactor;
+  const auto column = static_cast<std::size_t>(l);
+  float* entries = m_matrix.get() + n * column;
+  batch.Evaluate(m_sources[column], m_fieldPoints, m_fieldDirections, m_scale, potentials, fields);
   bool finite = true;
-  for (std::size_t l = 0; l < n; ++l) {
-    float value = 0.0f;
-    // Without contrast the field is not needed.
-    if (l != row && contrast != 0.0) {
-      value =
-          static_cast<float>(contrast * PatchPotentialField(m_sources[l], point, m_scale, direction).field);
+  for (std::size_t j = 0; j < m_fieldUsingRows.size(); ++j) {
+    const auto row = static_cast<std::size_t>(m_fieldUsingRows[j]);
+    const PatchTerms& terms = m_terms[row];
+    if (row < static_cast<std::size_t>(m_conductorPatches)) {
+      const auto potential = static_cast<float>(potentials[j] * kCoulombFactor);
+      const auto field = static_cast<float>(fields[j] * kCoulombFactor);
+      entries[row] = potential;
+      finite = finite && std::isfinite(potential) && std::isfinite(field);
+      m_fieldRows[static_cast<std::size_t>(terms.fieldRow) * n + column] =
+          row == column ? static_cast<float>(1.0 / (2.0 * kEpsilon0)) : field;
+      continue;
     }
-    m_matrix[row + n * l] = value;
+    float value = static_cast<float>((terms.epsA + terms.epsB) / (2.0 * kEpsilon0));
+    if (row != column) {
+      const double contrast = (terms.epsA - terms.epsB) * kCoulombFactor;
+      value = static_cast<float>(contrast * fields[j]);
+    }
+    entries[row] = value;
     finite = finite && std::isfinite(value);
   }
-  const auto self = static_cast<float>((terms.epsA + terms.epsB) / (2.0 * kEpsilon0));
-  m_matrix[row + n * row] = self;
-  return finite && std::isfinite(self);
+  return finite;
 }
 
 std::vector<float> MomentSystem::RightHandSides() const {

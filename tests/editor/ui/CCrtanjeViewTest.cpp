@@ -13,7 +13,6 @@
 #include <utility>
 #include <vector>
 
-#include "ScreenProbe.h"
 #include "ShellFixture.h"
 #include "ViewFixture.h"
 #include "editor/document/CCrtanjeDoc.h"
@@ -29,6 +28,7 @@
 #include "editor/ui/bars/CInfoBar.h"
 #include "editor/ui/bars/LayerComboBox.h"
 #include "editor/ui/view/ViewCore.h"
+#include "support/ScreenProbe.h"
 #include "support/WxTestPump.h"
 
 namespace quor::test {

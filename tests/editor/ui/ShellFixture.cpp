@@ -2,8 +2,8 @@
 
 #include <unistd.h>
 #include <wx/app.h>
-
 #include <wx/menu.h>
+
 #include <string>
 
 #include "editor/document/CCrtanjeDoc.h"

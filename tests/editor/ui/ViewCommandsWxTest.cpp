@@ -19,7 +19,6 @@
 #include <string>
 #include <vector>
 
-#include "ScreenProbe.h"
 #include "ViewFixture.h"
 #include "editor/document/CCrtanjeDoc.h"
 #include "editor/grid/GridWndProc.h"
@@ -39,6 +38,7 @@
 #include "editor/ui/polygondialog/CDlgPolygon.h"
 #include "editor/ui/view/ViewCore.h"
 #include "platform/win/WindowSystem.h"
+#include "support/ScreenProbe.h"
 #include "support/WxTestPump.h"
 
 namespace quor::test {
@@ -71,6 +71,17 @@ class WhenDialogShows : public wxTimer {
   bool m_answered = false;
   int m_ticks = 0;
 };
+
+// The tree item of that text, searched depth first.
+wxTreeItemId FindTreeItem(const wxTreeCtrl& tree, const wxTreeItemId& parent, const std::string& text) {
+  wxTreeItemIdValue cookie;
+  for (wxTreeItemId child = tree.GetFirstChild(parent, cookie); child.IsOk();
+       child = tree.GetNextChild(parent, cookie)) {
+    if (tree.GetItemText(child).utf8_string() == text) return child;
+    if (const wxTreeItemId found = FindTreeItem(tree, child, text); found.IsOk()) return found;
+  }
+  return {};
+}
 
 class ViewCommandsWxTest : public ViewFixture {
  protected:
@@ -330,23 +341,40 @@ TEST_F(ViewCommandsWxTest, CancelledNewPolygonLeavesTheModelAsBeforeAndTwoUndoSt
   EXPECT_TRUE(core->GetSelection().IsEmpty());
 }
 
-TEST_F(ViewCommandsWxTest, DeleteInTheProjectTreeLeavesTheViewsSelection) {
+// Del in the project tree is the tree's key: it deletes what is chosen in
+// the tree (through the view), not the view's whole selection.
+TEST_F(ViewCommandsWxTest, DeleteInTheProjectTreeActsOnTheTreesChoice) {
   CConductorPolygon& square = AddSquare(100, 100, 400);
+  CConductorPolygon& other = AddSquare(1000, 100, 200);
   core->AddToSelection(square);
   ASSERT_NE(frame->GetProjectBar(), nullptr);
   wxTreeCtrl& tree = frame->GetProjectBar()->GetTree().GetTree();
   frame->Raise();
   tree.SetFocus();
   ASSERT_TRUE(PumpUntil([&tree] { return wxWindow::FindFocus() == &tree; }));
+  tree.ExpandAll();
+  PumpEvents();
+  wxUIActionSimulator input;
+  const auto choose = [&](const CShape& object) {
+    const wxTreeItemId item = FindTreeItem(tree, tree.GetRootItem(), "Polygon " + std::to_string(object.id));
+    wxRect rect;
+    if (!item.IsOk() || !tree.GetBoundingRect(item, rect, true)) return false;
+    input.MouseMove(tree.ClientToScreen(rect.GetPosition() + rect.GetSize() / 2));
+    input.MouseClick();
+    // Chosen in the tree, the object is the view's selection.
+    return PumpUntil([&] {
+      return core->GetSelection().GetObjects() == std::vector<CShape*>{const_cast<CShape*>(&object)};
+    });
+  };
+  ASSERT_TRUE(choose(square));
+  ASSERT_TRUE(choose(other));
   const int before = ObjectCount();
   // Held down while the press is handled, as a hand does it.
-  wxUIActionSimulator input;
   input.KeyDown(WXK_DELETE);
   PumpEvents(std::chrono::milliseconds(200));
   input.KeyUp(WXK_DELETE);
-  PumpEvents(std::chrono::milliseconds(100));
-  EXPECT_EQ(ObjectCount(), before);
-  EXPECT_TRUE(core->IsSelected(&square));
+  EXPECT_TRUE(PumpUntil([&] { return ObjectCount() == before - 1; }));
+  EXPECT_EQ(Bottom().GetShapes().back().get(), &square);
 }
 
 // The bars list the open project: the Layers window and the project tree

@@ -3,12 +3,12 @@
 #include <chrono>
 #include <utility>
 
-#include "ScreenProbe.h"
 #include "editor/document/CCrtanjeDoc.h"
 #include "editor/ui/CCrtanjeView.h"
 #include "editor/ui/CMainFrame.h"
 #include "editor/ui/ViewCanvas.h"
 #include "editor/ui/view/ViewCore.h"
+#include "support/ScreenProbe.h"
 #include "support/WxTestPump.h"
 
 namespace quor::test {

@@ -55,6 +55,41 @@ TestProject TwoLayerProject() {
   return project;
 }
 
+TestProject SquarePlateProject(double side, double refine) {
+  TestProject project = TwoLayerProject();
+  project.length = side;
+  project.width = side;
+  project.refine = refine;
+  project.layers[1].polygons.clear();
+  project.layers[0].polygons.push_back(Rectangle(1, 0, 0.0, 0.0, side, side, 0.0));
+  return project;
+}
+
+// 20 x 16 mm: a ground plane, three lines on FR-4, two pads above them, each
+// joined to its line by a via.
+TestProject BoardProject() {
+  TestProject board;
+  board.length = 2000.0;
+  board.width = 1600.0;
+  board.viaSegments = 8;
+  board.refine = 1.0;
+  board.layers.push_back({1.0, 0.0, "Ground", {Rectangle(1, 0, 0, 0, 2000, 1600, 0)}});
+  board.layers.push_back(
+      {4.4,
+       160.0,
+       "Lines",
+       {Rectangle(2, 1, 200, 300, 1800, 400, 160), Rectangle(3, 2, 200, 600, 1800, 700, 160),
+        Rectangle(4, 3, 200, 900, 1800, 1000, 160)}});
+  board.layers.push_back(
+      {4.4,
+       320.0,
+       "Pads",
+       {Rectangle(5, 1, 900, 250, 1100, 450, 320), Rectangle(6, 3, 900, 850, 1100, 1050, 320)}});
+  board.vias.push_back({1, 20.0, 1000.0, 350.0, 320.0, 160.0, 1});
+  board.vias.push_back({2, 20.0, 1000.0, 950.0, 320.0, 160.0, 1});
+  return board;
+}
+
 TestProject FullTablesProject() {
   TestProject project;
   project.viaSegments = 16;

@@ -78,5 +78,13 @@ TestProject TwoLayerProject();
 // from the ground to the top: 1440 via walls and 1507 plates.
 TestProject FullTablesProject();
 
+// One conductor: a side × side plate filling the footprint of the same size,
+// on the lower of two layers of air.
+TestProject SquarePlateProject(double side, double refine);
+
+// 20 x 16 mm: a ground plane, three lines on FR-4, two pads above them, each
+// joined to its line by a via.
+TestProject BoardProject();
+
 std::string QlxBytes(const TestProject& project);
 void WriteQlx(const std::filesystem::path& path, const TestProject& project);

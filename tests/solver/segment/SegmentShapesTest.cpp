@@ -6,6 +6,7 @@
 #include "solver/segment/SegmentBridgeEdges.h"
 #include "solver/segment/SegmentCellClip.h"
 #include "solver/segment/SegmentCellGrids.h"
+#include "solver/segment/SegmentEdgeIndex.h"
 #include "solver/segment/SegmentGrid.h"
 #include "solver/segment/SegmentLimits.h"
 #include "solver/segment/SegmentPatchShapes.h"
@@ -133,13 +134,16 @@ TEST(SegmentShapesTest, BridgeEdgesLimitNoCell) {
   ASSERT_NEAR((grid.CellCentre(a, b) - Point3{155, 205, 0}).Length(), 0.0, 1e-9);
   cells.state[cells.Index(a, b)] = 0;
   const std::atomic<std::int32_t> running{1};
-  ASSERT_TRUE(ComputeSubdivisionLimits(grid, cells, CollectSegmentEdges(plates), 1, 1.0, running));
+  const std::vector<SegmentEdge> edges = CollectSegmentEdges(plates);
+  const SegmentEdgeIndex index(edges);
+  ASSERT_TRUE(ComputeSubdivisionLimits(grid, cells, edges, index, 1, 1.0, running));
   EXPECT_EQ(cells.limitU[cells.Index(a, b)], 15) << "the left edge, 155 away";
   EXPECT_EQ(cells.limitV[cells.Index(a, b)], 20) << "the bottom edge, 205 away";
 
   std::vector<Plate> unmarked = plates;
   for (std::int32_t& flag : unmarked[0].outline[0].Flags()) flag = 0;
-  ASSERT_TRUE(ComputeSubdivisionLimits(grid, cells, CollectSegmentEdges(unmarked), 1, 1.0, running));
+  // The index keeps serving when only the flags change.
+  ASSERT_TRUE(ComputeSubdivisionLimits(grid, cells, CollectSegmentEdges(unmarked), index, 1, 1.0, running));
   EXPECT_EQ(cells.limitU[cells.Index(a, b)], 1);
 }
 

@@ -1,7 +1,8 @@
 // Times the whole Segment stage (plate file in, listing out) on structures
 // meshed into about 6000 patches, the most a solve takes: the coupled-lines
-// sample project at a fine resolution, and a board of three lines, two pads
-// and two vias whose small via walls make for a fine grid on large plates.
+// sample project at a fine resolution, a board of three lines, two pads and
+// two vias whose small via walls make for a fine grid on large plates, and a
+// square plate on a grid of about 220 x 220 cells merged with refinement 1.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -42,31 +43,6 @@ void RunSegment(benchmark::State& state, const std::string& basePath, double res
   state.counters["patches"] = job.NumberOfUnknowns;
 }
 
-// 20 x 16 mm: a ground plane, three lines on FR-4, two pads above them, each
-// joined to its line by a via.
-TestProject Board() {
-  TestProject board;
-  board.length = 2000.0;
-  board.width = 1600.0;
-  board.viaSegments = 8;
-  board.refine = 1.0;
-  board.layers.push_back({1.0, 0.0, "Ground", {Rectangle(1, 0, 0, 0, 2000, 1600, 0)}});
-  board.layers.push_back(
-      {4.4,
-       160.0,
-       "Lines",
-       {Rectangle(2, 1, 200, 300, 1800, 400, 160), Rectangle(3, 2, 200, 600, 1800, 700, 160),
-        Rectangle(4, 3, 200, 900, 1800, 1000, 160)}});
-  board.layers.push_back(
-      {4.4,
-       320.0,
-       "Pads",
-       {Rectangle(5, 1, 900, 250, 1100, 450, 320), Rectangle(6, 3, 900, 850, 1100, 1050, 320)}});
-  board.vias.push_back({1, 20.0, 1000.0, 350.0, 320.0, 160.0, 1});
-  board.vias.push_back({2, 20.0, 1000.0, 950.0, 320.0, 160.0, 1});
-  return board;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -75,9 +51,11 @@ int main(int argc, char** argv) {
   const std::filesystem::path sample =
       std::filesystem::path(QUOR_SOURCE_DIR) / "examples" / "coupled_lines.qlx";
   std::filesystem::copy_file(sample, folder / "coupled_lines.qlx");
-  WriteQlx(folder / "board.qlx", Board());
+  WriteQlx(folder / "board.qlx", BoardProject());
+  WriteQlx(folder / "plate.qlx", SquarePlateProject(1000.0, 1.0));
   const Structure structures[] = {{"coupled_lines", folder / "coupled_lines", 6.2},
-                                  {"board", folder / "board", 1.04}};
+                                  {"board", folder / "board", 1.04},
+                                  {"plate", folder / "plate", 220.0}};
   for (const Structure& s : structures) {
     benchmark::RegisterBenchmark(("Segment/" + s.name).c_str(), RunSegment, s.base.string(), s.resolution)
         ->Unit(benchmark::kMillisecond);

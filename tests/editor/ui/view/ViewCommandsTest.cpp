@@ -241,6 +241,15 @@ TEST_F(ViewCommandsTest, PropertiesOpensTheDialogOfTheOneSelectedObjectsKind) {
   Selection().Clear();
   view->AddToSelection(via);
   const std::uint32_t id = via.id;
+  // Cancelled: nothing changes, nothing is recorded.
+  const std::size_t before = document->UndoCount();
+  services.dialogs.via = [](ViaDialogValues& values) {
+    values.radius = 99.0;
+    return false;
+  };
+  view->Properties();
+  EXPECT_DOUBLE_EQ(via.GetRadius(), 10.0);
+  EXPECT_EQ(document->UndoCount(), before);
   services.dialogs.via = [](ViaDialogValues& values) {
     EXPECT_FALSE(values.newVia);
     values.radius *= 2.0;
