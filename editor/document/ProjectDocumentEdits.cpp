@@ -102,8 +102,8 @@ void ProjectDocument::DeleteVia(CVia& via) {
   });
 }
 
-void ProjectDocument::RemoveObjectAt(double z, CConductorPolygon& polygon) {
-  ChangeModel(Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> Hint {
+void ProjectDocument::RemoveObjectAt(double z, CConductorPolygon& polygon, Snapshot snapshot) {
+  ChangeModel(snapshot, Delivery::ViewsAndFrame, [&]() -> Hint {
     m_model->RemoveShapeAtZ(z, &polygon);
     return Hint::RemoveObject(polygon);
   });
