@@ -39,6 +39,7 @@
 #include "editor/ui/view/ViewCore.h"
 #include "platform/win/WindowSystem.h"
 #include "support/ScreenProbe.h"
+#include "support/ScreenSettle.h"
 #include "support/WxTestPump.h"
 
 namespace quor::test {
@@ -428,8 +429,8 @@ TEST_F(ViewCommandsWxTest, ScreenshotOfTheEditorWithItsBars) {
   EXPECT_NEAR(std::stod(fields[1]->GetValue().ToStdString()), document->ToDisplayUnits(250), pixel);
 
   layersWindow->Raise();
-  PumpEvents(std::chrono::milliseconds(200));
   const wxRect area = frame->GetScreenRect().Union(layersWindow->GetScreenRect());
+  EXPECT_TRUE(PumpUntilScreenSettles(area.Intersect(wxRect(wxPoint(0, 0), wxGetDisplaySize()))));
   const wxImage screen = CaptureScreenArea(area.Intersect(wxRect(wxPoint(0, 0), wxGetDisplaySize())));
   ASSERT_TRUE(screen.IsOk());
   const fs::path shots = fs::path(QUOR_BIN_DIR).parent_path() / "screenshots";

@@ -15,6 +15,7 @@
 #include "editor/ui/bars/CProjectBar.h"
 #include "editor/ui/bars/LayerComboBox.h"
 #include "support/ScreenProbe.h"
+#include "support/ScreenSettle.h"
 #include "tests/editor/document/DocumentTestDoubles.h"
 #include "tests/support/WxTestPump.h"
 
@@ -123,7 +124,7 @@ TEST_F(BarsWxTest, ASampleProjectInEveryBarFollowingTheActiveLayer) {
   EXPECT_EQ(combo.LayerAt(combo.GetSelection()), model.GetLayers().front().get());
   EXPECT_EQ(layers->FirstSelectedRow(), 0);
   info->SetCoordinates(12.5, -3);
-  PumpEvents(std::chrono::milliseconds(200));
+  EXPECT_TRUE(PumpUntilScreenSettles(wxRect(0, 0, 700, 420)));
 
   const std::string shot = std::string(QUOR_BIN_DIR) + "/../bars-screenshot.png";
   EXPECT_TRUE(SaveScreenArea(wxRect(0, 0, 700, 420), shot));
