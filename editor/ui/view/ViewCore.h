@@ -21,6 +21,10 @@ class ViewCore : public ViewMapping, public EditingView {
  public:
   static constexpr float kMinZoom = 0.1f;
   static constexpr float kMaxZoom = 16.0f;
+  // Bounds of the fit scale: far inside float's range, so that scales, pixel
+  // sizes and their products never overflow.
+  static constexpr float kMinFitScale = 1e-30f;
+  static constexpr float kMaxFitScale = 1e30f;
   // Pixels between the footprint and the client area's left, right and top.
   static constexpr int kMargin = 20;
   static constexpr COLORREF kBackgroundColour = 0xEEEEEE;
@@ -116,6 +120,13 @@ class ViewCore : public ViewMapping, public EditingView {
   ProjectDocument* GetDocument() const { return m_document; }
 
  private:
+  // Indices of the grid lines (multiples of the spacing) between low and high
+  // world units that lie strictly inside 0..extent; first > last when none.
+  struct GridLines {
+    double first;
+    double last;
+  };
+  GridLines VisibleGridLines(double low, double high, double extent) const;
   void LoadViewSettings();
   void SaveViewSettings();
   void GetFootprint(double& length, double& width) const;

@@ -42,6 +42,11 @@ struct LoadedView {
   ViewCore view{host, profile};
 };
 
+bool DrawsWithPen(const RecordingDrawContext& dc, PenStyle style) {
+  return std::any_of(dc.Calls().begin(), dc.Calls().end(),
+                     [&](const auto& call) { return call.pen.style == style; });
+}
+
 TEST(ViewCoreExtremeProjectTest, StripToAFarNodeIsFilledUpToTheWindowEdge) {
   LoadedView loaded("qlx_far_node_paint.qlx");
   const RasterRecordingDrawContext dc = loaded.Paint();
@@ -52,6 +57,45 @@ TEST(ViewCoreExtremeProjectTest, StripToAFarNodeIsFilledUpToTheWindowEdge) {
   EXPECT_EQ(dc.Canvas().PixelAt(kClient.cx - 1, y), layerColour);
   EXPECT_EQ(dc.Canvas().PixelAt(kClient.cx - 1, loaded.view.WorldToScreen({0.0, 300.0}).y),
             ViewCore::kBackgroundColour);
+}
+
+TEST(ViewCoreExtremeProjectTest, TinyFootprintKeepsAFiniteScaleAndDrawsNoAxes) {
+  LoadedView loaded("qlx_tiny_footprint_axes_overflow.qlx");
+  const RasterRecordingDrawContext dc = loaded.Paint();
+  EXPECT_TRUE(std::isfinite(loaded.view.GetFitScale()));
+  EXPECT_LE(loaded.view.GetFitScale(), ViewCore::kMaxFitScale);
+  EXPECT_TRUE(std::isfinite(loaded.view.PixelsPerUnit()));
+  // A footprint of less than a pixel has no room for the axes.
+  EXPECT_FALSE(std::any_of(dc.Calls().begin(), dc.Calls().end(),
+                           [](const auto& call) { return call.pen.colour == ViewCore::kAxesColour; }));
+}
+
+TEST(ViewCoreExtremeProjectTest, GridFinerThanAPixelIsNotDrawn) {
+  LoadedView loaded("qlx_tiny_footprint_grid_hang.qlx");
+  EXPECT_FALSE(DrawsWithPen(loaded.Paint(), PenStyle::Dot));
+}
+
+TEST(ViewCoreExtremeProjectTest, ZoomedInGridDrawsOnlyTheLinesInTheWindow) {
+  ViewTestProject project;
+  project.SetGridSpacing(12.7);  // 3 pixels at zoom 1
+  RecordingDrawContext first;
+  project.view->OnDraw(first);  // the first paint fits the footprint
+  project.view->SetZoom(ViewCore::kMaxZoom, {320, 320}, true);
+  RecordingDrawContext dc;
+  project.view->OnDraw(dc);
+  int lines = 0;
+  for (const auto& call : dc.Calls()) {
+    if (call.pen.style != PenStyle::Dot) continue;
+    ++lines;
+    const bool vertical = call.points.front().x == call.points.back().x;
+    for (const DevicePoint& p : call.points) {
+      const int across = vertical ? p.x : p.y;
+      EXPECT_TRUE(across >= 0 && across <= (vertical ? kClient.cx : kClient.cy)) << across;
+    }
+  }
+  // 48 pixels apart: about 840 / 48 + 640 / 48 lines, not the 400 of the whole footprint.
+  EXPECT_GT(lines, 25);
+  EXPECT_LT(lines, 35);
 }
 
 }  // namespace
