@@ -11,6 +11,7 @@
 #include "editor/model/NumberFormat.h"
 #include "editor/model/ViewMapping.h"
 #include "platform/archive/Archive.h"
+#include "platform/archive/ArchiveException.h"
 
 namespace quor {
 
@@ -130,6 +131,10 @@ void CPolyline::Serialize(Archive& ar) {
   for (std::int32_t i = 0; i < count; ++i) {
     Point3 node;
     node.Serialize(ar);
+    // Bounds, hit tests and the drawing all compute with the nodes.
+    if (!std::isfinite(node.x) || !std::isfinite(node.y) || !std::isfinite(node.z)) {
+      throw ArchiveException(ArchiveException::Cause::BadIndex);
+    }
     AddNode(node);
   }
   if (storedClosed != 0) SetClosed(true);
