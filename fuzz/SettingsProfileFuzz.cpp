@@ -16,9 +16,9 @@
 
 namespace {
 
-constexpr quor::WindowRect kScreen{0, 0, 1280, 1024};
+constexpr quor::DeviceRect kScreen{0, 0, 1280, 1024};
 
-void RequireOnScreen(const quor::WindowRect& r, const char* what) {
+void RequireOnScreen(const quor::DeviceRect& r, const char* what) {
   if (r.left < kScreen.left || r.top < kScreen.top || r.right > kScreen.right || r.bottom > kScreen.bottom ||
       r.right <= r.left || r.bottom <= r.top) {
     quor::fuzz::Broken(std::string(what) + " is not on the screen");

@@ -47,8 +47,8 @@ std::optional<WindowPlacement> WindowPlacement::Unpack(std::span<const std::uint
   return placement;
 }
 
-WindowRect FitRectToScreen(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
-                           const WindowRect& screen) {
+DeviceRect FitRectToScreen(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
+                           const DeviceRect& screen) {
   const std::int64_t screenWidth = std::max<std::int64_t>(1, std::int64_t{screen.right} - screen.left);
   const std::int64_t screenHeight = std::max<std::int64_t>(1, std::int64_t{screen.bottom} - screen.top);
   const std::int64_t width = std::clamp<std::int64_t>(right - left, 1, screenWidth);
