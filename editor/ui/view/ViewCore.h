@@ -121,12 +121,13 @@ class ViewCore : public ViewMapping, public EditingView {
 
  private:
   // Indices of the grid lines (multiples of the spacing) between low and high
-  // world units that lie strictly inside 0..extent; first > last when none.
+  // world units (the client area's `pixels` across) that lie strictly inside
+  // 0..extent; first > last when none or when they cannot be told apart.
   struct GridLines {
     double first;
     double last;
   };
-  GridLines VisibleGridLines(double low, double high, double extent) const;
+  GridLines VisibleGridLines(double low, double high, double extent, int pixels) const;
   void LoadViewSettings();
   void SaveViewSettings();
   void GetFootprint(double& length, double& width) const;

@@ -59,25 +59,30 @@ void ViewCore::DrawGrid(DrawContext& dc) const {
   // Strictly inside the footprint (its edges are drawn by the footprint) and
   // only the lines in the client area, so a zoomed-in view draws no more
   // lines than the window holds. Counted, not summed, so the lines stay put.
-  const GridLines columns = VisibleGridLines(ScreenXToWorld(0), ScreenXToWorld(m_clientSize.cx), length);
+  const GridLines columns =
+      VisibleGridLines(ScreenXToWorld(0), ScreenXToWorld(m_clientSize.cx), length, m_clientSize.cx);
   for (double i = columns.first; i <= columns.last; ++i) {
     const double x = i * spacing;
     Line(dc, WorldToScreen({x, 0.0}), WorldToScreen({x, width}));
   }
-  const GridLines rows = VisibleGridLines(ScreenYToWorld(m_clientSize.cy), ScreenYToWorld(0), width);
+  const GridLines rows =
+      VisibleGridLines(ScreenYToWorld(m_clientSize.cy), ScreenYToWorld(0), width, m_clientSize.cy);
   for (double i = rows.first; i <= rows.last; ++i) {
     const double y = i * spacing;
     Line(dc, WorldToScreen({0.0, y}), WorldToScreen({length, y}));
   }
 }
 
-ViewCore::GridLines ViewCore::VisibleGridLines(double low, double high, double extent) const {
+ViewCore::GridLines ViewCore::VisibleGridLines(double low, double high, double extent, int pixels) const {
+  // Beyond this, consecutive line indices are no longer distinct doubles.
+  constexpr double kLastExactIndex = 9007199254740992.0;  // 2^53
   const double spacing = m_gridSpacing;
   const double first = std::max(1.0, std::ceil(low / spacing));
-  double last = std::floor(high / spacing);
   // The last line strictly inside the footprint.
-  const double inside = std::ceil(extent / spacing) - 1.0;
-  last = std::min(last, inside);
+  const double last = std::min(std::floor(high / spacing), std::ceil(extent / spacing) - 1.0);
+  // Far from the origin the spacing can be finer than double resolves there:
+  // more lines than pixels means the lines cannot be told apart, so none.
+  if (!(last - first <= pixels) || last >= kLastExactIndex) return {1.0, 0.0};
   return {first, last};
 }
 

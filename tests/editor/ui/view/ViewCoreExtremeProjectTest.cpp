@@ -75,6 +75,16 @@ TEST(ViewCoreExtremeProjectTest, GridFinerThanAPixelIsNotDrawn) {
   EXPECT_FALSE(DrawsWithPen(loaded.Paint(), PenStyle::Dot));
 }
 
+TEST(ViewCoreExtremeProjectTest, GridLinesDoubleCannotTellApartAreNotDrawn) {
+  // A footprint 5e175 high with lines 5e67 apart: near its top edge one line
+  // index cannot be told from the next, so counting them would never end.
+  LoadedView loaded("qlx_grid_beyond_double_resolution.qlx");
+  const RasterRecordingDrawContext dc = loaded.Paint();
+  const auto lines = std::count_if(dc.Calls().begin(), dc.Calls().end(),
+                                   [](const auto& call) { return call.pen.style == PenStyle::Dot; });
+  EXPECT_LE(lines, kClient.cx + kClient.cy);
+}
+
 TEST(ViewCoreExtremeProjectTest, ZoomedInGridDrawsOnlyTheLinesInTheWindow) {
   ViewTestProject project;
   project.SetGridSpacing(12.7);  // 3 pixels at zoom 1
