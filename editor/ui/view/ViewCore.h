@@ -55,6 +55,7 @@ class ViewCore : public ViewMapping, public EditingView {
   DevicePoint WorldToScreen(const Point2& point) const override;
   DeviceRect WorldRectToScreen(const DoubleRect& rect) const override;
   double PixelsToUnits(double pixels) const override;
+  DoubleRect ClipRect() const override;
   int UnitsToPixels(double distance) const;
   DeviceSize WorldSizeToScreen(double width, double height) const;
   // A pixel size in world units, as (x, y).
