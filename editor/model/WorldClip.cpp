@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <functional>
 
+#include "platform/draw/SegmentClip.h"
+
 namespace quor {
 
 namespace {
@@ -32,30 +34,6 @@ std::vector<Point2> ClipToSide(const std::vector<Point2>& outline, const Side& s
     if (fromInside != toInside) kept.push_back(side.crossing(from, to));
   }
   return kept;
-}
-
-// Liang-Barsky on a world segment: false when none of it is inside.
-bool ClipSegment(Point2& a, Point2& b, const DoubleRect& rect) {
-  const double dx = b.x - a.x;
-  const double dy = b.y - a.y;
-  const double p[4] = {-dx, dx, -dy, dy};
-  const double q[4] = {a.x - rect.left, rect.right - a.x, a.y - rect.bottom, rect.top - a.y};
-  double enter = 0.0;
-  double leave = 1.0;
-  for (int i = 0; i < 4; ++i) {
-    if (p[i] == 0.0) {
-      if (q[i] < 0.0) return false;
-      continue;
-    }
-    const double t = q[i] / p[i];
-    if (p[i] < 0.0) enter = std::max(enter, t);
-    if (p[i] > 0.0) leave = std::min(leave, t);
-  }
-  if (enter > leave) return false;
-  const Point2 start = a;
-  a = {start.x + enter * dx, start.y + enter * dy};
-  b = {start.x + leave * dx, start.y + leave * dy};
-  return true;
 }
 
 }  // namespace
@@ -90,7 +68,7 @@ std::vector<std::vector<Point2>> ClipPath(std::span<const Point2> path, const Do
   for (std::size_t i = 0; i + 1 < path.size(); ++i) {
     Point2 a = path[i];
     Point2 b = path[i + 1];
-    if (!ClipSegment(a, b, rect)) {
+    if (!ClipSegment({rect.left, rect.bottom, rect.right, rect.top}, a.x, a.y, b.x, b.y)) {
       continues = false;
       continue;
     }

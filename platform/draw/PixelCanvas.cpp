@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "platform/draw/SegmentClip.h"
+
 namespace quor {
 
 namespace {
@@ -41,34 +43,6 @@ DeviceRect ClampRect(const DeviceRect& r, const DeviceRect& box) {
           std::clamp(r.right, box.left, box.right), std::clamp(r.bottom, box.top, box.bottom)};
 }
 
-// Liang-Barsky: cuts the segment from (x0, y0) to (x1, y1) down to the box;
-// false when none of it lies inside.
-bool ClipSegment(const DeviceRect& box, double& x0, double& y0, double& x1, double& y1) {
-  const double dx = x1 - x0;
-  const double dy = y1 - y0;
-  double enter = 0.0;
-  double leave = 1.0;
-  const double p[4] = {-dx, dx, -dy, dy};
-  const double q[4] = {x0 - box.left, box.right - x0, y0 - box.top, box.bottom - y0};
-  for (int i = 0; i < 4; ++i) {
-    if (p[i] == 0.0) {
-      if (q[i] < 0.0) return false;
-      continue;
-    }
-    const double t = q[i] / p[i];
-    if (p[i] < 0.0) enter = std::max(enter, t);
-    if (p[i] > 0.0) leave = std::min(leave, t);
-  }
-  if (enter > leave) return false;
-  const double sx = x0;
-  const double sy = y0;
-  x0 = sx + enter * dx;
-  y0 = sy + enter * dy;
-  x1 = sx + leave * dx;
-  y1 = sy + leave * dy;
-  return true;
-}
-
 // Bresenham from a towards b, leaving b out.
 void AppendBresenham(DevicePoint a, DevicePoint b, std::vector<DevicePoint>& out) {
   const int dx = std::abs(b.x - a.x);
@@ -100,7 +74,8 @@ void AppendLine(DevicePoint a, DevicePoint b, const DeviceRect& box, std::vector
   double y0 = a.y;
   double x1 = b.x;
   double y1 = b.y;
-  if (!ClipSegment(box, x0, y0, x1, y1)) return;
+  const ClipBox clip{double(box.left), double(box.top), double(box.right), double(box.bottom)};
+  if (!ClipSegment(clip, x0, y0, x1, y1)) return;
   const DevicePoint from{static_cast<int>(std::lround(x0)), static_cast<int>(std::lround(y0))};
   const DevicePoint to{static_cast<int>(std::lround(x1)), static_cast<int>(std::lround(y1))};
   AppendBresenham(from, to, out);
