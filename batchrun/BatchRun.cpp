@@ -50,6 +50,9 @@ void RunTessmor(ComputeJob& job, const std::filesystem::path& programDirectory) 
     }
     tessmor(&job);
   }
+  if (job.Error == kOutputFileNotWritten) {
+    throw std::runtime_error(OutputFileErrorText(job.BasePath, job.ErrorFileExtension));
+  }
   if (job.Error != 0) throw std::runtime_error(GetComputeErrorText(job.Error));
 }
 

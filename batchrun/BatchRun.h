@@ -16,7 +16,7 @@ void RunBatch(const std::string& commandLine, const std::filesystem::path& progr
 // Loads the library beside the program, runs its Tessmor stage on the job on
 // this thread and frees the library again. Throws std::runtime_error with the
 // log text when the library or its export is missing or the stage reports an
-// error code.
+// error code (naming the file for an output file that could not be written).
 void RunTessmor(ComputeJob& job, const std::filesystem::path& programDirectory);
 
 }  // namespace quor

@@ -1,27 +1,35 @@
 #include "dxfconv/DxfLayerNames.h"
 
 #include <algorithm>
-#include <cctype>
 #include <set>
 
 #include "dxfconv/ConverterModel.h"
+#include "dxfconv/DrawingText.h"
 #include "dxfconv/DxfNumbers.h"
 
 namespace quor::dxfconv {
 
 namespace {
 
+// What stands for a character that a layer name cannot hold.
+constexpr char kReplacement = '_';
+// Characters that DXF does not allow in a layer name.
+constexpr std::string_view kForbidden = "<>/\\\":;?*|='`";
+
 // DXF readers look layer names up regardless of letter case.
 std::string Key(std::string name) {
-  std::transform(name.begin(), name.end(), name.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  std::transform(name.begin(), name.end(), name.begin(), LowerCase1252);
   return name;
 }
 
 std::string BaseName(const std::string& name, int ordinal) {
-  const std::size_t first = name.find_first_not_of(' ');
+  std::string text = ToCodePage1252(name, kReplacement);
+  std::replace_if(
+      text.begin(), text.end(), [](char c) { return kForbidden.find(c) != std::string_view::npos; },
+      kReplacement);
+  const std::size_t first = text.find_first_not_of(' ');
   if (first == std::string::npos) return "Layer" + FormatInteger(ordinal);
-  std::string base = name.substr(first, kDxfLayerNameLength);
+  std::string base = text.substr(first, kDxfLayerNameLength);
   base.erase(base.find_last_not_of(' ') + 1);
   return base;
 }

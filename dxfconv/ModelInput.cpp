@@ -4,6 +4,7 @@
 #include <string>
 
 #include "dxfconv/ConverterRecord.h"
+#include "dxfconv/DrawingText.h"
 #include "dxfconv/FreeFormatReader.h"
 
 namespace quor::dxfconv {
@@ -58,7 +59,7 @@ std::string ReadLayerName(FreeFormatReader& reader) {
     line = reader.ReadLine();
     Require(line.has_value(), kDataError);
   }
-  return line->substr(0, Model::kNameLength);
+  return std::string(FirstCharacters(*line, Model::kNameLength));
 }
 
 Model::Layer ReadLayer(FreeFormatReader& reader, const ColourTable& colours, int ordinal) {

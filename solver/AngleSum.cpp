@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <numbers>
 
+namespace quor::solver {
+
 namespace {
 
 constexpr double kTinySine = 1e-10;
@@ -36,3 +38,5 @@ double AngleSum(const Point3& p, std::span<const Point3> outline, const Point3& 
   }
   return sum;
 }
+
+}  // namespace quor::solver

@@ -7,6 +7,8 @@
 
 #include "tessmor/Point3.h"
 
+namespace quor::solver {
+
 // Signed angle (-pi..pi) under which the edge from p + a to p + b is seen
 // from p, positive when it turns counter-clockwise about n. With
 // roundTinySines, sines below 1e-10 count as 0, so that a point on the
@@ -18,3 +20,5 @@ double EdgeAngle(const Point3& a, const Point3& b, const Point3& n, bool roundTi
 // winding number for a point inside, pi on an edge, 0 outside.
 double AngleSum(const Point3& p, std::span<const Point3> outline, const Point3& n, double t,
                 bool roundTinySines);
+
+}  // namespace quor::solver

@@ -17,6 +17,14 @@
 #include "solver/checker/ViaPlateBuilder.h"
 #include "tessmor/ComputeJob.h"
 
+using quor::solver::AppendInterfacePlates;
+using quor::solver::AppendSideWalls;
+using quor::solver::BuildViaPlates;
+using quor::solver::CheckerProject;
+using quor::solver::DeriveMinFeatureDistance;
+using quor::solver::ReadQlxProject;
+using quor::solver::WriteSg1File;
+
 void CheckerStage(ComputeJob& job) {
   if (job.BasePath == nullptr) throw QUOR_error::error::ProjectFileNotOpened;
   const std::string basePath(job.BasePath);
@@ -27,8 +35,9 @@ void CheckerStage(ComputeJob& job) {
   }
   // The plate file is emptied before any check, so that no plates of an
   // earlier project outlive a failed check.
-  std::ofstream plateFile(basePath + ".sg1", std::ios::trunc);
-  if (!plateFile.is_open()) throw QUOR_error::error::ProjectFileNotOpened;
+  const std::string plateFilePath = basePath + ".sg1";
+  std::ofstream plateFile(plateFilePath, std::ios::trunc);
+  if (!plateFile.is_open()) QUOR_error::FailOutputFile(plateFilePath);
   plateFile.imbue(std::locale::classic());
 
   CheckerProject structure = ReadQlxProject(project, job);
@@ -40,7 +49,7 @@ void CheckerStage(ComputeJob& job) {
 
   WriteSg1File(plateFile, structure.conductorCount, plates);
   plateFile.close();
-  if (plateFile.fail()) throw QUOR_error::error::Internal;
+  if (plateFile.fail()) QUOR_error::FailOutputFile(plateFilePath);
   const bool grounded =
       std::any_of(plates.begin(), plates.end(), [](const Plate& p) { return p.conductorIndex == 0; });
   if (!grounded) throw QUOR_error::error::GroundMissing;

@@ -27,10 +27,11 @@ int Tessmor(ComputeJob* job) {
 int Subtract(const Polygon* a, const Polygon* b, Point3* out, std::int32_t* count, double tolerance) {
   assert(a != nullptr && b != nullptr && count != nullptr && "Subtract needs both polygons and a count");
   const std::size_t capacity = out == nullptr || *count < 0 ? 0 : static_cast<std::size_t>(*count);
-  return static_cast<int>(KeyholeSubtract(*a, *b, std::span<Point3>(out, capacity), *count, tolerance));
+  return static_cast<int>(
+      quor::solver::KeyholeSubtract(*a, *b, std::span<Point3>(out, capacity), *count, tolerance));
 }
 
 int Merge(Polygon* a, Polygon* b, double tolerance) {
   assert(a != nullptr && b != nullptr && "Merge needs both polygons");
-  return static_cast<int>(MergeOutlines(*a, *b, tolerance));
+  return static_cast<int>(quor::solver::MergeOutlines(*a, *b, tolerance));
 }

@@ -24,7 +24,7 @@ bool OnPlane(const Point3& p, std::span<const Point3> outline, const Point3& nor
 double PlaneAngleSum(const Point3& p, const Polygon& polygon, const Point3& normal, double t,
                      bool roundTinySines) {
   if (!OnPlane(p, polygon.Vertices(), normal)) return 0.0;
-  return AngleSum(p, polygon.Vertices(), normal, t, roundTinySines);
+  return quor::solver::AngleSum(p, polygon.Vertices(), normal, t, roundTinySines);
 }
 
 double WindingClass(const Point3& p, const Polygon& polygon, const Point3& normal, double t) {

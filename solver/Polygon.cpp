@@ -135,7 +135,8 @@ Point3 Polygon::UnitNormal() const {
     const Point3 corner = CornerNormal(i);
     const bool usable = corner.Length() > kDegenerateCorner;
     if (usable) reference = corner;
-    const double sum = AngleSum(m_vertices[static_cast<std::size_t>(i)], m_vertices, reference, 0.0, true);
+    const double sum =
+        quor::solver::AngleSum(m_vertices[static_cast<std::size_t>(i)], m_vertices, reference, 0.0, true);
     const double magnitude = std::fabs(std::trunc(sum));
     if (usable && magnitude > 0.0 && magnitude < std::numbers::pi) return corner;
   }

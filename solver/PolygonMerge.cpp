@@ -10,6 +10,8 @@
 #include "solver/SegmentGeometry.h"
 #include "tessmor/Polygon.h"
 
+namespace quor::solver {
+
 namespace {
 
 using PointList = std::vector<std::size_t>;  // positions in the pool
@@ -150,3 +152,5 @@ MergeResult MergeOutlines(Polygon& a, Polygon& b, double k) {
   a.Set(WithoutCollinear(outline));
   return MergeResult::Merged;
 }
+
+}  // namespace quor::solver

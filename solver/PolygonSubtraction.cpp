@@ -5,6 +5,8 @@
 #include "solver/PointLocation.h"
 #include "tessmor/Polygon.h"
 
+namespace quor::solver {
+
 namespace {
 
 // Unit normals with a z component beyond this face up (or down) enough.
@@ -66,3 +68,5 @@ SubtractResult KeyholeSubtract(const Polygon& a, const Polygon& b, std::span<Poi
   count = static_cast<std::int32_t>(next);
   return SubtractResult::Done;
 }
+
+}  // namespace quor::solver

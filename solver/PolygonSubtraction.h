@@ -10,6 +10,8 @@
 
 class Polygon;
 
+namespace quor::solver {
+
 // Whichever of a and b has the larger area is the outer polygon. On Done, out
 // holds count = n_outer + n_inner + 2 vertices: from an outer vertex across the
 // shortest bridge, once around the hole (clockwise seen from +z), back across
@@ -18,3 +20,5 @@ class Polygon;
 // other results neither is touched. t is the vertex-coincidence tolerance.
 SubtractResult KeyholeSubtract(const Polygon& a, const Polygon& b, std::span<Point3> out, std::int32_t& count,
                                double t);
+
+}  // namespace quor::solver

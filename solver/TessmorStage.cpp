@@ -16,7 +16,7 @@
 #include "solver/tessmor/DatFile.h"
 #include "solver/tessmor/FrequencySweep.h"
 #include "solver/tessmor/MomentSystem.h"
-#include "solver/tessmor/StagedResultFile.h"
+#include "solver/tessmor/StagedResultSet.h"
 #include "solver/tessmor/TessmorListing.h"
 #include "solver/tessmor/TouchstoneYFile.h"
 #include "tessmor/ComputeJob.h"
@@ -78,13 +78,14 @@ void Solve(ComputeJob& job) {
   job.Progress.store(0);
   if (job.BasePath == nullptr) throw QUOR_error::error::ProjectFileNotOpened;
   const std::string basePath = job.BasePath;
-  StagedResultFile dat(basePath + ".dat");
-  StagedResultFile ckt(basePath + ".ckt");
+  StagedResultSet results;
+  std::ostream& dat = results.Add(basePath + ".dat");
+  std::ostream& ckt = results.Add(basePath + ".ckt");
   std::ifstream listingFile(basePath + ".lst");
   const std::time_t start = std::time(nullptr);
   const TessmorListing listing = ReadTessmorListing(listingFile, job.RunFlag);
   listingFile.close();
-  StagedResultFile touchstone(TouchstoneYFileName(basePath, listing.conductorCount));
+  std::ostream& touchstone = results.Add(TouchstoneYFileName(basePath, listing.conductorCount));
   RequireRunning(job);
 
   MomentSystem system(listing, KernelScale(job, listing));
@@ -99,16 +100,17 @@ void Solve(ComputeJob& job) {
   times.total = SecondsSince(start);
   times.solve = times.total - times.fill;
 
-  WriteDatFile(dat.Stream(), DateLine(), times, system.Unknowns(), maxwell, CapacitanceMatrix(maxwell),
+  WriteDatFile(dat, DateLine(), times, system.Unknowns(), maxwell, CapacitanceMatrix(maxwell),
                job.LengthUnitMetres);
-  WriteTouchstoneYFile(touchstone.Stream(), maxwell,
+  WriteTouchstoneYFile(touchstone, maxwell,
                        FrequencyPoints(job.FrequencyStart, job.FrequencyStop, job.FrequencySteps),
                        job.FrequencyUnit, job.LengthUnitMetres);
-  WriteCktFile(ckt.Stream(), maxwell, job.LengthUnitMetres);
-  for (StagedResultFile* file : {&dat, &touchstone, &ckt}) file->Close();
+  WriteCktFile(ckt, maxwell, job.LengthUnitMetres);
+  results.Close();
   RequireRunning(job);
-  // The .dat file last: its presence is what marks a project as computed.
-  for (StagedResultFile* file : {&touchstone, &ckt, &dat}) file->Commit();
+  // The .dat file was added first and goes in place last: its presence is
+  // what marks a project as computed.
+  results.Commit();
 }
 
 }  // namespace

@@ -13,14 +13,21 @@
 
 namespace quor::viewer {
 
-wxBEGIN_EVENT_TABLE(ViewerCanvas, wxGLCanvas) EVT_PAINT(ViewerCanvas::OnPaint) EVT_SIZE(ViewerCanvas::OnSize)
-    EVT_LEFT_DOWN(ViewerCanvas::OnLeftDown) EVT_LEFT_UP(ViewerCanvas::OnLeftUp)
-        EVT_MOTION(ViewerCanvas::OnMotion) EVT_MOUSEWHEEL(ViewerCanvas::OnWheel)
-            EVT_KEY_DOWN(ViewerCanvas::OnKey) EVT_KEY_UP(ViewerCanvas::OnKey)
-                EVT_MOUSE_CAPTURE_LOST(ViewerCanvas::OnCaptureLost) wxEND_EVENT_TABLE()
+// clang-format off
+wxBEGIN_EVENT_TABLE(ViewerCanvas, wxGLCanvas)
+  EVT_PAINT(ViewerCanvas::OnPaint)
+  EVT_SIZE(ViewerCanvas::OnSize)
+  EVT_LEFT_DOWN(ViewerCanvas::OnLeftDown)
+  EVT_LEFT_UP(ViewerCanvas::OnLeftUp)
+  EVT_MOTION(ViewerCanvas::OnMotion)
+  EVT_MOUSEWHEEL(ViewerCanvas::OnWheel)
+  EVT_KEY_DOWN(ViewerCanvas::OnKey)
+  EVT_KEY_UP(ViewerCanvas::OnKey)
+  EVT_MOUSE_CAPTURE_LOST(ViewerCanvas::OnCaptureLost)
+wxEND_EVENT_TABLE()
+    // clang-format on
 
-                    ViewerCanvas::ViewerCanvas(wxWindow* parent, const wxGLAttributes& attributes,
-                                               PlateStore plates)
+    ViewerCanvas::ViewerCanvas(wxWindow* parent, const wxGLAttributes& attributes, PlateStore plates)
     : wxGLCanvas(parent, attributes, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                  wxFULL_REPAINT_ON_RESIZE | wxWANTS_CHARS),
       m_context(std::make_unique<wxGLContext>(this)),

@@ -110,12 +110,16 @@ wxSize SizeOf(const WindowPlacement& placement) {
 
 }  // namespace
 
-wxBEGIN_EVENT_TABLE(ViewerFrame, wxFrame) EVT_MENU_RANGE(kFirstId, kLastId, ViewerFrame::OnCommand)
-    EVT_UPDATE_UI_RANGE(kFirstId, kLastId, ViewerFrame::OnUpdateCheck) EVT_CLOSE(ViewerFrame::OnClose)
-        wxEND_EVENT_TABLE()
+// clang-format off
+wxBEGIN_EVENT_TABLE(ViewerFrame, wxFrame)
+  EVT_MENU_RANGE(kFirstId, kLastId, ViewerFrame::OnCommand)
+  EVT_UPDATE_UI_RANGE(kFirstId, kLastId, ViewerFrame::OnUpdateCheck)
+  EVT_CLOSE(ViewerFrame::OnClose)
+wxEND_EVENT_TABLE()
+    // clang-format on
 
-            ViewerFrame::ViewerFrame(const WindowPlacement& placement, const wxGLAttributes& attributes,
-                                     PlateStore plates, std::filesystem::path iniPath)
+    ViewerFrame::ViewerFrame(const WindowPlacement& placement, const wxGLAttributes& attributes,
+                             PlateStore plates, std::filesystem::path iniPath)
     : wxFrame(nullptr, wxID_ANY, "QUOR View", PositionOf(placement), SizeOf(placement)),
       m_canvas(new ViewerCanvas(this, attributes, std::move(plates))),
       m_iniPath(std::move(iniPath)) {

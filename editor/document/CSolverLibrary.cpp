@@ -1,13 +1,13 @@
 #include "editor/document/CSolverLibrary.h"
 
-#include "editor/document/ProgramDirectory.h"
 #include "platform/error/TextError.h"
+#include "platform/paths/ProgramDirectory.h"
 
 namespace quor {
 
 CSolverLibrary& CSolverLibrary::Instance() {
   // Beside the program, by absolute path: the loader does not search there.
-  static CSolverLibrary library(GetProgramDirectory() + kTessmorLibraryName);
+  static CSolverLibrary library((ProgramDirectory() / kTessmorLibraryName).string());
   return library;
 }
 

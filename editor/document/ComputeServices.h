@@ -15,8 +15,8 @@ class ComputeWindows;
 struct ComputeServices {
   CSolverLibrary& library;
   ComputeWindows& windows;
-  // Ends with '/': the 3D viewer, the DXF converter and its templates.
-  std::string programDirectory;
+  // The 3D viewer, the DXF converter and its templates.
+  std::filesystem::path programDirectory;
   // The 3D viewer keeps this file locked while it runs.
   std::filesystem::path viewerLock;
 };

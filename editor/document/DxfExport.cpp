@@ -75,7 +75,7 @@ bool MoveOnto(const fs::path& drawing, const fs::path& target) {
 
 }  // namespace
 
-DxfExport::DxfExport(std::string programDirectory, std::chrono::milliseconds timeLimit)
+DxfExport::DxfExport(std::filesystem::path programDirectory, std::chrono::milliseconds timeLimit)
     : m_programDirectory(std::move(programDirectory)), m_timeLimit(timeLimit) {}
 
 std::string DxfExport::Run(const CStructure& model, const DocumentSettings& settings,
@@ -88,7 +88,7 @@ std::string DxfExport::Run(const CStructure& model, const DocumentSettings& sett
   // Declared after the directory, so that a converter still running is ended
   // before its directory is removed.
   const std::unique_ptr<ChildProcess> converter =
-      ChildProcess::Start(m_programDirectory + kConverter, {}, work.Path().string());
+      ChildProcess::Start((m_programDirectory / kConverter).string(), {}, work.Path().string());
   if (!converter) return std::string("Starting ") + kConverter + " failed";
   if (!converter->WaitFor(m_timeLimit)) return "Time-out interval elapsed";
   const std::vector<std::string> status = ReadStatusLines(work.Path() / "quor_dxf_conv.err");

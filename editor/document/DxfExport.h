@@ -6,6 +6,7 @@
 #pragma once
 
 #include <chrono>
+#include <filesystem>
 #include <string>
 
 namespace quor {
@@ -17,15 +18,16 @@ class DxfExport {
  public:
   static constexpr std::chrono::milliseconds kTimeLimit{20000};
 
-  // The program directory (ending with '/') holds the converter and its templates.
-  explicit DxfExport(std::string programDirectory, std::chrono::milliseconds timeLimit = kTimeLimit);
+  // The program directory holds the converter and its templates.
+  explicit DxfExport(std::filesystem::path programDirectory,
+                     std::chrono::milliseconds timeLimit = kTimeLimit);
 
   // The message for the user: "Completed", the converter's whole status (its
   // lines without their padding), or what else went wrong.
   std::string Run(const CStructure& model, const DocumentSettings& settings, const std::string& target) const;
 
  private:
-  std::string m_programDirectory;
+  std::filesystem::path m_programDirectory;
   std::chrono::milliseconds m_timeLimit;
 };
 

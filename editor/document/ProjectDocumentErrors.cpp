@@ -70,6 +70,9 @@ void ProjectDocument::SelectAndShow(EditingView& view, CShape& shape, const std:
 
 void ProjectDocument::ShowComputeError(EditingView& view, Stage stage) {
   const char* text = GetComputeErrorText(m_job.Error);
+  if (m_job.Error == kOutputFileNotWritten) {
+    return ShowMessage(OutputFileErrorText(GetBasePath(), m_job.ErrorFileExtension));
+  }
   // Only the check fills the details; after the other stages they mean nothing.
   if (stage != Stage::Checker) {
     const char* read = stage == Stage::Segment ? ".sg1" : ".lst";

@@ -78,8 +78,9 @@ void ProjectDocument::On3DView() {
   if (IsViewerRunning(compute.viewerLock)) return ShowMessage("3D View is already started");
   WriteBasePath();
   // The viewer finds its own files in the program directory.
-  std::unique_ptr<ChildProcess> viewer = ChildProcess::Start(compute.programDirectory + kViewerProgram,
-                                                             {m_basePath + ".lst"}, compute.programDirectory);
+  std::unique_ptr<ChildProcess> viewer =
+      ChildProcess::Start((compute.programDirectory / kViewerProgram).string(), {m_basePath + ".lst"},
+                          compute.programDirectory.string());
   if (!viewer) return ShowMessage(std::string("Could not start ") + kViewerProgram);
   m_programs.SetViewer(std::move(viewer));
 }

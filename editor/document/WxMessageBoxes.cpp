@@ -5,14 +5,15 @@
 
 namespace quor {
 
-namespace {
-
-int Show(const std::string& text, long style) {
-  return wxMessageBox(wxString::FromUTF8(text),
-                      wxTheApp != nullptr ? wxTheApp->GetAppDisplayName() : wxString(), style);
+int WxMessageBoxes::Show(const std::string& text, long style) const {
+  wxString caption;
+  if (m_caption) {
+    caption = wxString::FromUTF8(*m_caption);
+  } else if (wxTheApp != nullptr) {
+    caption = wxTheApp->GetAppDisplayName();
+  }
+  return wxMessageBox(wxString::FromUTF8(text), caption, style, m_parent);
 }
-
-}  // namespace
 
 void WxMessageBoxes::ShowMessage(const std::string& text) {
   Show(text, wxOK);
@@ -24,6 +25,10 @@ void WxMessageBoxes::ShowInformation(const std::string& text) {
 
 bool WxMessageBoxes::AskOkCancel(const std::string& text) {
   return Show(text, wxOK | wxCANCEL | wxICON_QUESTION) == wxOK;
+}
+
+bool WxMessageBoxes::AskYesNo(const std::string& text) {
+  return Show(text, wxYES_NO | wxICON_QUESTION) == wxYES;
 }
 
 }  // namespace quor

@@ -9,7 +9,6 @@
 #include "editor/document/ComputeServices.h"
 #include "editor/document/DocumentServices.h"
 #include "editor/document/EditSettings.h"
-#include "editor/document/ProgramDirectory.h"
 #include "editor/grid/GridWndProc.h"
 #include "editor/ui/CAboutDlg.h"
 #include "editor/ui/CCrtanjeView.h"
@@ -20,6 +19,7 @@
 #include "editor/ui/ProjectDocManager.h"
 #include "editor/ui/RecentFileList.h"
 #include "platform/instance/SingleInstance.h"
+#include "platform/paths/ProgramDirectory.h"
 #include "platform/profile/FileProfile.h"
 #include "platform/profile/ProfilePath.h"
 #include "platform/win/WindowSystem.h"
@@ -85,7 +85,7 @@ bool CCrtanjeApp::OnInit() {
   if (!CreateMainFrame()) return false;
   // The template hands the documents the frame, so it comes after it.
   m_compute = std::make_unique<ComputeServices>(ComputeServices{
-      CSolverLibrary::Instance(), m_computeWindows, GetProgramDirectory(), viewer::ViewerLockPath()});
+      CSolverLibrary::Instance(), m_computeWindows, ProgramDirectory(), viewer::ViewerLockPath()});
   m_services = std::make_unique<DocumentServices>(
       DocumentServices{m_messages, m_dialogs, *m_mainFrame, *m_profile, m_compute.get()});
   m_pDocTemplate = new CCrtanjeDocTemplate(m_docManager.get(), wxCLASSINFO(CCrtanjeView), *m_services);

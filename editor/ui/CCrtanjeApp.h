@@ -10,7 +10,6 @@
 
 #include "editor/document/WxComputeWindows.h"
 #include "editor/document/WxMessageBoxes.h"
-#include "editor/ui/dialogs/WxDialogMessages.h"
 #include "editor/ui/dialogs/WxDocumentDialogs.h"
 
 class wxCmdLineParser;
@@ -47,8 +46,7 @@ class CCrtanjeApp : public wxApp {
   std::unique_ptr<SingleInstance> m_instance;
   std::unique_ptr<FileProfile> m_profile;
   WxMessageBoxes m_messages;
-  WxDialogMessages m_dialogMessages{m_messages};
-  WxDocumentDialogs m_dialogs{m_dialogMessages};
+  WxDocumentDialogs m_dialogs{m_messages};
   WxComputeWindows m_computeWindows;
   std::unique_ptr<ComputeServices> m_compute;
   std::unique_ptr<DocumentServices> m_services;

@@ -15,15 +15,6 @@ void Archive::WriteLittleEndian(std::uint64_t value, std::size_t size) {
   for (std::size_t i = 0; i < size; ++i) m_bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
-std::uint64_t Archive::ReadLittleEndian(std::size_t size) {
-  assert(IsLoading() && "reading from an archive that stores");
-  if (Remaining() < size) throw ArchiveException(ArchiveException::Cause::EndOfFile);
-  std::uint64_t value = 0;
-  for (std::size_t i = 0; i < size; ++i) value |= std::uint64_t{m_bytes[m_position + i]} << (8 * i);
-  m_position += size;
-  return value;
-}
-
 void Archive::WriteU8(std::uint8_t value) {
   WriteLittleEndian(value, 1);
 }
@@ -43,22 +34,6 @@ void Archive::WriteF64(double value) {
 void Archive::WriteBytes(std::span<const std::uint8_t> bytes) {
   assert(IsStoring() && "writing to an archive that loads");
   m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end());
-}
-
-std::uint8_t Archive::ReadU8() {
-  return static_cast<std::uint8_t>(ReadLittleEndian(1));
-}
-std::uint16_t Archive::ReadU16() {
-  return static_cast<std::uint16_t>(ReadLittleEndian(2));
-}
-std::uint32_t Archive::ReadU32() {
-  return static_cast<std::uint32_t>(ReadLittleEndian(4));
-}
-std::int32_t Archive::ReadI32() {
-  return static_cast<std::int32_t>(ReadU32());
-}
-double Archive::ReadF64() {
-  return std::bit_cast<double>(ReadLittleEndian(8));
 }
 
 std::int32_t Archive::ReadCount(std::size_t minRecordSize) {

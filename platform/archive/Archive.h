@@ -7,9 +7,11 @@
 #include <span>
 #include <vector>
 
+#include "tessmor/LittleEndianFields.h"
+
 namespace quor {
 
-class Archive {
+class Archive : public LittleEndianFields<Archive> {
  public:
   enum class Mode { Store, Load };
 
@@ -27,12 +29,8 @@ class Archive {
   void WriteF64(double value);
   void WriteBytes(std::span<const std::uint8_t> bytes);
 
-  // Each read throws ArchiveException(EndOfFile) when the data runs out.
-  std::uint8_t ReadU8();
-  std::uint16_t ReadU16();
-  std::uint32_t ReadU32();
-  std::int32_t ReadI32();
-  double ReadF64();
+  // This read, and the field reads on it, throw ArchiveException(EndOfFile)
+  // when the data runs out.
   void ReadBytes(std::span<std::uint8_t> out);
 
   // Stores the value or loads into it, as the mode says.
@@ -51,7 +49,6 @@ class Archive {
 
  private:
   void WriteLittleEndian(std::uint64_t value, std::size_t size);
-  std::uint64_t ReadLittleEndian(std::size_t size);
 
   std::vector<std::uint8_t>& m_bytes;
   Mode m_mode;

@@ -74,7 +74,7 @@ void Wrap(const wxString& paragraph, const wxDC& dc, int width, std::vector<wxSt
 }  // namespace
 
 BackBufferDrawContext::BackBufferDrawContext(int width, int height)
-    : m_image(std::max(width, 1), std::max(height, 1)), m_wxFont(ToWxFont(m_font)) {
+    : m_image(std::max(width, 1), std::max(height, 1)), m_wxFont(ToWxFont(CurrentFont())) {
   m_image.SetRGB(wxRect(0, 0, m_image.GetWidth(), m_image.GetHeight()), 255, 255, 255);
   Attach();
 }
@@ -103,14 +103,6 @@ DeviceRect BackBufferDrawContext::TakeDamage() {
   return Union(m_canvas.TakeDamage(), std::exchange(m_textDamage, DeviceRect{}));
 }
 
-void BackBufferDrawContext::ResetState() {
-  m_pen = Pen{};
-  m_brush = Brush{};
-  m_op = RasterOp::CopyPen;
-  SelectFont(Font{});
-  m_textColour = 0;
-}
-
 void BackBufferDrawContext::Blit(wxDC& dc, const DeviceRect& area) const {
   const DeviceRect r = Intersect(area, {0, 0, m_image.GetWidth(), m_image.GetHeight()});
   if (IsEmpty(r)) return;
@@ -118,46 +110,30 @@ void BackBufferDrawContext::Blit(wxDC& dc, const DeviceRect& area) const {
   dc.DrawBitmap(wxBitmap(part), r.left, r.top);
 }
 
-Pen BackBufferDrawContext::SelectPen(const Pen& pen) {
-  return std::exchange(m_pen, pen);
-}
-
-Brush BackBufferDrawContext::SelectBrush(const Brush& brush) {
-  return std::exchange(m_brush, brush);
-}
-
-RasterOp BackBufferDrawContext::SetRasterOp(RasterOp op) {
-  return std::exchange(m_op, op);
-}
-
 void BackBufferDrawContext::Rectangle(const DeviceRect& rect) {
-  m_canvas.Rectangle(rect, m_pen, m_brush, m_op);
+  m_canvas.Rectangle(rect, CurrentPen(), CurrentBrush(), CurrentRasterOp());
 }
 
 void BackBufferDrawContext::Ellipse(const DeviceRect& rect) {
-  m_canvas.Ellipse(rect, m_pen, m_brush, m_op);
+  m_canvas.Ellipse(rect, CurrentPen(), CurrentBrush(), CurrentRasterOp());
 }
 
 void BackBufferDrawContext::Polygon(std::span<const DevicePoint> points) {
-  m_canvas.Polygon(points, m_pen, m_brush, m_op);
+  m_canvas.Polygon(points, CurrentPen(), CurrentBrush(), CurrentRasterOp());
 }
 
 void BackBufferDrawContext::Polyline(std::span<const DevicePoint> points) {
-  m_canvas.Polyline(points, m_pen, m_op);
+  m_canvas.Polyline(points, CurrentPen(), CurrentRasterOp());
 }
 
 Font BackBufferDrawContext::SelectFont(const Font& font) {
-  if (!(font == m_font)) m_wxFont = ToWxFont(font);
-  return std::exchange(m_font, font);
-}
-
-COLORREF BackBufferDrawContext::SetTextColor(COLORREF colour) {
-  return std::exchange(m_textColour, colour);
+  if (!(font == CurrentFont())) m_wxFont = ToWxFont(font);
+  return SelectingDrawContext::SelectFont(font);
 }
 
 void BackBufferDrawContext::FillRect(const DeviceRect& rect, const Brush& brush) {
   if (brush.style == BrushStyle::Hollow) return;
-  m_canvas.FillRect(rect, brush.colour, m_op);
+  m_canvas.FillRect(rect, brush.colour, CurrentRasterOp());
 }
 
 DeviceRect BackBufferDrawContext::DrawEdge(const DeviceRect& rect, unsigned edge, unsigned flags) {
@@ -234,7 +210,7 @@ void BackBufferDrawContext::DrawLines(const std::vector<wxString>& lines, const 
   {
     wxMemoryDC dc(part);
     dc.SetFont(m_wxFont);
-    dc.SetTextForeground(ToWx(m_textColour));
+    dc.SetTextForeground(ToWx(CurrentTextColour()));
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     const int lineHeight = dc.GetCharHeight();
     int y = rect.top;

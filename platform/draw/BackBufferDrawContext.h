@@ -7,14 +7,14 @@
 #include <wx/font.h>
 #include <wx/image.h>
 
-#include "platform/draw/DrawContext.h"
 #include "platform/draw/PixelCanvas.h"
+#include "platform/draw/SelectingDrawContext.h"
 
 class wxDC;
 
 namespace quor {
 
-class BackBufferDrawContext : public DrawContext {
+class BackBufferDrawContext : public SelectingDrawContext {
  public:
   BackBufferDrawContext(int width, int height);
 
@@ -26,20 +26,14 @@ class BackBufferDrawContext : public DrawContext {
   COLORREF PixelAt(int x, int y) const { return m_canvas.PixelAt(x, y); }
   // The area changed since the last call, to be copied to the screen.
   DeviceRect TakeDamage();
-  // Back to the selections of a fresh device context.
-  void ResetState();
   // Copies the given area of the buffer to a window's device context.
   void Blit(wxDC& dc, const DeviceRect& area) const;
 
-  Pen SelectPen(const Pen& pen) override;
-  Brush SelectBrush(const Brush& brush) override;
-  RasterOp SetRasterOp(RasterOp op) override;
   void Rectangle(const DeviceRect& rect) override;
   void Ellipse(const DeviceRect& rect) override;
   void Polygon(std::span<const DevicePoint> points) override;
   void Polyline(std::span<const DevicePoint> points) override;
   Font SelectFont(const Font& font) override;
-  COLORREF SetTextColor(COLORREF colour) override;
   void FillRect(const DeviceRect& rect, const Brush& brush) override;
   DeviceRect DrawEdge(const DeviceRect& rect, unsigned edge, unsigned flags) override;
   void DrawText(std::string_view text, const DeviceRect& rect, unsigned format) override;
@@ -54,12 +48,7 @@ class BackBufferDrawContext : public DrawContext {
   wxImage m_image;
   PixelCanvas m_canvas;
   DeviceRect m_textDamage;
-  Pen m_pen;
-  Brush m_brush;
-  RasterOp m_op = RasterOp::CopyPen;
-  Font m_font;
-  wxFont m_wxFont;
-  COLORREF m_textColour = 0;
+  wxFont m_wxFont;  // the selected font, made once
 };
 
 }  // namespace quor

@@ -4,18 +4,6 @@
 
 namespace quor {
 
-Pen RecordingDrawContext::SelectPen(const Pen& pen) {
-  return std::exchange(m_pen, pen);
-}
-
-Brush RecordingDrawContext::SelectBrush(const Brush& brush) {
-  return std::exchange(m_brush, brush);
-}
-
-RasterOp RecordingDrawContext::SetRasterOp(RasterOp op) {
-  return std::exchange(m_op, op);
-}
-
 void RecordingDrawContext::Rectangle(const DeviceRect& rect) {
   Record(Kind::Rectangle, {{rect.left, rect.top}, {rect.right, rect.bottom}});
 }
@@ -30,14 +18,6 @@ void RecordingDrawContext::Polygon(std::span<const DevicePoint> points) {
 
 void RecordingDrawContext::Polyline(std::span<const DevicePoint> points) {
   Record(Kind::Polyline, {points.begin(), points.end()});
-}
-
-Font RecordingDrawContext::SelectFont(const Font& font) {
-  return std::exchange(m_font, font);
-}
-
-COLORREF RecordingDrawContext::SetTextColor(COLORREF colour) {
-  return std::exchange(m_textColour, colour);
 }
 
 void RecordingDrawContext::FillRect(const DeviceRect& rect, const Brush& brush) {
@@ -76,17 +56,17 @@ int RecordingDrawContext::FontAscent() {
   return kAscent;
 }
 
-void RecordingDrawContext::ResetState() {
-  m_pen = Pen{};
-  m_brush = Brush{};
-  m_op = RasterOp::CopyPen;
-  m_font = Font{};
-  m_textColour = 0;
-}
-
 RecordingDrawContext::Call& RecordingDrawContext::Record(Kind kind, std::vector<DevicePoint> points) {
-  return m_calls.emplace_back(
-      Call{kind, std::move(points), m_pen, m_brush, m_op, {}, 0, 0, m_font, m_textColour});
+  return m_calls.emplace_back(Call{kind,
+                                   std::move(points),
+                                   CurrentPen(),
+                                   CurrentBrush(),
+                                   CurrentRasterOp(),
+                                   {},
+                                   0,
+                                   0,
+                                   CurrentFont(),
+                                   CurrentTextColour()});
 }
 
 }  // namespace quor

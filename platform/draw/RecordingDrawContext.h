@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/draw/DrawContext.h"
+#include "platform/draw/SelectingDrawContext.h"
 
 namespace quor {
 
-class RecordingDrawContext : public DrawContext {
+class RecordingDrawContext : public SelectingDrawContext {
  public:
   enum class Kind { Rectangle, Ellipse, Polygon, Polyline, FillRect, Edge, Text, CheckBox };
 
@@ -29,15 +29,10 @@ class RecordingDrawContext : public DrawContext {
     COLORREF textColour = 0;
   };
 
-  Pen SelectPen(const Pen& pen) override;
-  Brush SelectBrush(const Brush& brush) override;
-  RasterOp SetRasterOp(RasterOp op) override;
   void Rectangle(const DeviceRect& rect) override;
   void Ellipse(const DeviceRect& rect) override;
   void Polygon(std::span<const DevicePoint> points) override;
   void Polyline(std::span<const DevicePoint> points) override;
-  Font SelectFont(const Font& font) override;
-  COLORREF SetTextColor(COLORREF colour) override;
   void FillRect(const DeviceRect& rect, const Brush& brush) override;
   DeviceRect DrawEdge(const DeviceRect& rect, unsigned edge, unsigned flags) override;
   void DrawText(std::string_view text, const DeviceRect& rect, unsigned format) override;
@@ -50,23 +45,12 @@ class RecordingDrawContext : public DrawContext {
   static constexpr int kAscent = 13;
 
   const std::vector<Call>& Calls() const { return m_calls; }
-  const Pen& CurrentPen() const { return m_pen; }
-  const Brush& CurrentBrush() const { return m_brush; }
-  RasterOp CurrentRasterOp() const { return m_op; }
-  const Font& CurrentFont() const { return m_font; }
   void Clear() { m_calls.clear(); }
-  // Back to the selections of a fresh device context.
-  void ResetState();
 
  private:
   Call& Record(Kind kind, std::vector<DevicePoint> points);
 
   std::vector<Call> m_calls;
-  Pen m_pen;
-  Brush m_brush;
-  RasterOp m_op = RasterOp::CopyPen;
-  Font m_font;
-  COLORREF m_textColour = 0;
 };
 
 }  // namespace quor

@@ -3,6 +3,8 @@
 #include "solver/QuorError.h"
 #include "tessmor/ComputeJob.h"
 
+namespace quor::solver {
+
 namespace {
 
 void Store(std::int32_t& field, const std::optional<std::int32_t>& value) {
@@ -20,3 +22,5 @@ void FailCheck(ComputeJob& job, ComputeError code, const CheckDetails& details) 
   Store(job.ErrorLayerIndex2, details.layerIndex2);
   throw QUOR_error::error{code};
 }
+
+}  // namespace quor::solver

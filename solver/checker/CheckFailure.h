@@ -10,6 +10,8 @@
 
 struct ComputeJob;
 
+namespace quor::solver {
+
 struct CheckDetails {
   std::optional<std::int32_t> polygonId;
   std::optional<std::int32_t> polygonId2;
@@ -20,3 +22,5 @@ struct CheckDetails {
 };
 
 [[noreturn]] void FailCheck(ComputeJob& job, ComputeError code, const CheckDetails& details = {});
+
+}  // namespace quor::solver

@@ -9,6 +9,8 @@
 #include "solver/checker/CheckFailure.h"
 #include "tessmor/ComputeJob.h"
 
+namespace quor::solver {
+
 namespace {
 
 // The check tolerance F, relative to the longest edge of the structure.
@@ -226,3 +228,5 @@ void DeriveMinFeatureDistance(const CheckerProject& project, ComputeJob& job) {
   if (project.polygonCount == 1 && !project.IsInhomogeneous()) distance *= kLonePolygonFraction;
   job.MinFeatureDistance = distance;
 }
+
+}  // namespace quor::solver

@@ -8,9 +8,13 @@
 
 struct ComputeJob;
 
+namespace quor::solver {
+
 // The smallest feature distance d of the structure, never below the check
 // tolerance. Stops early, without an error, when the job's run flag is cleared.
 double CheckLayerGeometry(const CheckerProject& project, ComputeJob& job);
 
 // Runs the check and stores the job's MinFeatureDistance from it.
 void DeriveMinFeatureDistance(const CheckerProject& project, ComputeJob& job);
+
+}  // namespace quor::solver

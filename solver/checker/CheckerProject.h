@@ -9,6 +9,8 @@
 
 #include "tessmor/Polygon.h"
 
+namespace quor::solver {
+
 struct CheckerProject {
   // The polygons a layer may hold, via cross-sections included.
   static constexpr std::int32_t kMaxLayerPolygons = 20;
@@ -75,3 +77,5 @@ struct CheckerProject {
     return false;
   }
 };
+
+}  // namespace quor::solver

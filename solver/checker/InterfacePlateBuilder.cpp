@@ -3,6 +3,8 @@
 #include "solver/PointLocation.h"
 #include "solver/checker/CheckFailure.h"
 
+namespace quor::solver {
+
 namespace {
 
 // Twenty polygons on a layer nest at most twenty deep inside the footprint.
@@ -76,3 +78,5 @@ void AppendLayerPlates(const CheckerProject& project, std::size_t j, ComputeJob&
 void AppendInterfacePlates(const CheckerProject& project, ComputeJob& job, std::vector<Plate>& plates) {
   for (std::size_t j = 0; j < project.layers.size(); ++j) AppendLayerPlates(project, j, job, plates);
 }
+
+}  // namespace quor::solver

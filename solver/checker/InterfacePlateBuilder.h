@@ -10,4 +10,8 @@
 
 struct ComputeJob;
 
+namespace quor::solver {
+
 void AppendInterfacePlates(const CheckerProject& project, ComputeJob& job, std::vector<Plate>& plates);
+
+}  // namespace quor::solver

@@ -14,6 +14,8 @@
 #include "solver/checker/QlxReader.h"
 #include "tessmor/ComputeJob.h"
 
+namespace quor::solver {
+
 namespace {
 
 constexpr std::array<std::uint8_t, 4> kMagic{'Q', 'U', 'O', 'R'};
@@ -264,3 +266,5 @@ void ProjectReader::FindViaLayers(CheckerProject::Via& via, double top, double b
 CheckerProject ReadQlxProject(std::istream& in, ComputeJob& job) {
   return ProjectReader(in, job).Read();
 }
+
+}  // namespace quor::solver

@@ -9,4 +9,8 @@
 
 struct ComputeJob;
 
+namespace quor::solver {
+
 CheckerProject ReadQlxProject(std::istream& in, ComputeJob& job);
+
+}  // namespace quor::solver

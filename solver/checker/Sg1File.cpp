@@ -5,6 +5,8 @@
 
 #include "solver/TextNumbers.h"
 
+namespace quor::solver {
+
 namespace {
 
 constexpr int kFieldWidth = 16;
@@ -20,3 +22,5 @@ void WriteSg1File(std::ostream& out, std::int32_t conductorCount, std::span<cons
         << FormatGeneral(plate.epsA, kFieldWidth) << FormatGeneral(plate.epsB, kFieldWidth) << '\n';
   }
 }
+
+}  // namespace quor::solver

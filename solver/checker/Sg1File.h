@@ -9,4 +9,8 @@
 
 #include "solver/Plate.h"
 
+namespace quor::solver {
+
 void WriteSg1File(std::ostream& out, std::int32_t conductorCount, std::span<const Plate> plates);
+
+}  // namespace quor::solver

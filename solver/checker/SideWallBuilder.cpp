@@ -3,6 +3,8 @@
 #include <array>
 #include <span>
 
+namespace quor::solver {
+
 namespace {
 
 // The box is widened by this fraction, so that conductors drawn up to the
@@ -44,3 +46,5 @@ void AppendSideWalls(const CheckerProject& project, std::vector<Plate>& plates) 
     }
   }
 }
+
+}  // namespace quor::solver

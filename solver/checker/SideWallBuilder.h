@@ -8,4 +8,8 @@
 #include "solver/Plate.h"
 #include "solver/checker/CheckerProject.h"
 
+namespace quor::solver {
+
 void AppendSideWalls(const CheckerProject& project, std::vector<Plate>& plates);
+
+}  // namespace quor::solver

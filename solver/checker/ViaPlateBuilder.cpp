@@ -10,6 +10,8 @@
 #include "solver/SegmentGeometry.h"
 #include "solver/checker/CheckFailure.h"
 
+namespace quor::solver {
+
 namespace {
 
 // One layer surface that a via passes: its cross-section there and the
@@ -182,3 +184,5 @@ void BuildViaPlates(CheckerProject& project, ComputeJob& job, std::vector<Plate>
   for (std::size_t i = 0; i < placed.size(); ++i) AddCrossSections(project, project.vias[i], placed[i], job);
   for (std::size_t i = 0; i < placed.size(); ++i) AddWalls(project, project.vias[i], placed[i], plates);
 }
+
+}  // namespace quor::solver

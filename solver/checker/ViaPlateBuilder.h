@@ -10,4 +10,8 @@
 
 struct ComputeJob;
 
+namespace quor::solver {
+
 void BuildViaPlates(CheckerProject& project, ComputeJob& job, std::vector<Plate>& plates);
+
+}  // namespace quor::solver

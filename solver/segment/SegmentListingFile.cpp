@@ -8,7 +8,7 @@
 
 SegmentListingFile::SegmentListingFile(std::string path)
     : m_path(std::move(path)), m_out(m_path, std::ios::out | std::ios::trunc) {
-  if (!m_out.is_open()) throw QUOR_error::error::Internal;
+  if (!m_out.is_open()) QUOR_error::FailOutputFile(m_path);
 }
 
 SegmentListingFile::~SegmentListingFile() {
@@ -20,6 +20,6 @@ SegmentListingFile::~SegmentListingFile() {
 void SegmentListingFile::Complete(const SegmentPatchStore& patches, std::span<const Plate> plates) {
   WriteLstFile(m_out, patches, plates);
   m_out.close();
-  if (m_out.fail()) throw QUOR_error::error::Internal;
+  if (m_out.fail()) QUOR_error::FailOutputFile(m_path);
   m_complete = true;
 }

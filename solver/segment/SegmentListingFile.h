@@ -13,14 +13,14 @@ class SegmentPatchStore;
 
 class SegmentListingFile {
  public:
-  // Throws ComputeError::Internal when the file cannot be created.
+  // Throws QUOR_error::OutputFileFailure when the file cannot be created.
   explicit SegmentListingFile(std::string path);
   ~SegmentListingFile();
   SegmentListingFile(const SegmentListingFile&) = delete;
   SegmentListingFile& operator=(const SegmentListingFile&) = delete;
 
   // Writes the listing and closes the file for good; throws
-  // ComputeError::Internal when the file cannot be written whole.
+  // QUOR_error::OutputFileFailure when the file cannot be written whole.
   void Complete(const SegmentPatchStore& patches, std::span<const Plate> plates);
 
  private:

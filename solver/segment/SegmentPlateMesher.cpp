@@ -59,6 +59,9 @@ bool SegmentPlateMesher::MeshPlates() {
   for (std::size_t i = 0; i < m_plates.size(); ++i) {
     if (!Running() || !MeshPlate(static_cast<std::int32_t>(i))) return false;
   }
+  // Skipped plates take no share of the bar, so the last plate meshed may
+  // leave it short of the end.
+  m_job.Progress.store(100);
   return true;
 }
 

@@ -20,7 +20,8 @@ class SegmentPlateMesher {
   SegmentPlateMesher(ComputeJob& job, std::span<Plate> plates, std::int32_t conductorCount, double tol,
                      double step, SegmentPatchStore& patches);
 
-  // Meshes every plate in order, reporting progress in the job. Returns false
+  // Meshes every plate in order, reporting progress in the job, which ends
+  // at 100 when every plate is done. Returns false
   // when the job's run flag stopped it. Throws ComputeError::TooManyPatches
   // when a group overflows.
   bool MeshPlates();

@@ -44,6 +44,14 @@ TEST_F(BatchRunProgram, RefusesArgumentsBeforeLoadingAnything) {
   EXPECT_FALSE(fs::exists(m_sandbox.DataDirectory() / "board.job")) << "the library was called";
 }
 
+// Five characters are the shortest listing name: one letter and ".lst".
+TEST_F(BatchRunProgram, AcceptsAFiveCharacterListingName) {
+  m_sandbox.InstallLibrary(FAKE_TESSMOR);
+  m_sandbox.WriteFile(m_sandbox.DataDirectory() / "a.lst", "0");
+  EXPECT_EQ(RunWith("a.lst"), "Done");
+  EXPECT_TRUE(fs::exists(m_sandbox.DataDirectory() / "a.job")) << "the library was called";
+}
+
 TEST_F(BatchRunProgram, ReportsAMissingLibraryOrExport) {
   const fs::path listing = m_sandbox.WriteFile(m_sandbox.DataDirectory() / "board.lst", "0");
   EXPECT_EQ(RunWith(listing.string()), "Could not load libTessmor.so");

@@ -87,4 +87,20 @@ TEST_F(BatchRunTessmor, ReportsTheSolveFailureOfASingularListing) {
   }
 }
 
+// A folder the user may read but not write: the log names the result file
+// that could not be made, and an earlier run's results stay as they were.
+TEST_F(BatchRunTessmor, NamesTheResultFileThatCannotBeWritten) {
+  const fs::path listing = m_sandbox.WriteFile(m_sandbox.DataDirectory() / "board.lst",
+                                               "1\n1\n0\n4\n0 0 0\n100 0 0\n100 100 0\n0 100 0\n1 1\n");
+  m_sandbox.WriteFile(m_sandbox.DataDirectory() / "board.dat", "earlier");
+  fs::permissions(m_sandbox.DataDirectory(), fs::perms::owner_all | fs::perms::group_read |
+                                                 fs::perms::group_exec | fs::perms::others_read |
+                                                 fs::perms::others_exec);
+  m_sandbox.MakeProgramDirectoryReadOnly();
+  EXPECT_EQ(m_sandbox.Run({listing.string()}, /*unprivileged=*/true), 0);
+  EXPECT_EQ(BatchRunSandbox::ReadLog(m_sandbox.StateDirectory() / "quor"),
+            "Cannot write output file: " + (m_sandbox.DataDirectory() / "board.dat").string());
+  EXPECT_EQ(quor::test::ReadFileIfExists(m_sandbox.DataDirectory() / "board.dat"), "earlier");
+}
+
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <set>
 #include <sstream>
+#include <utility>
 
 #include "dxfconv/ConverterRecord.h"
 #include "dxfconv/ConverterTestFiles.h"
@@ -204,6 +205,38 @@ TEST(DxfWriter, LayerNamesAreUniqueAndEntitiesUseTheTableNames) {
                                              "Layer7", "Layer7_2", "frame", "via", "0"}));
   std::set<std::string> table(names.begin(), names.end());
   for (const Entity& e : Entities(c.pairs)) EXPECT_TRUE(table.contains(e.layer)) << e.layer;
+}
+
+// The model's UTF-8 names in the drawing's code page, Windows-1252: what it
+// cannot hold and what DXF forbids become "_", the cut at 40 counts
+// characters, and names that differ only in letter case clash beyond ASCII too.
+TEST(DxfWriter, LayerNamesAreWrittenInTheDrawingsCodePage) {
+  std::string accented60;
+  for (int k = 0; k < 60; ++k) accented60 += "\xC3\xA9";  // e acute
+  const std::pair<std::string, std::string> cases[] = {
+      {"GND/PWR", "GND_PWR"},
+      {"Layer: 1", "Layer_ 1"},
+      {"\xCE\xA9mega", "_mega"},  // Omega has no place in the code page
+      {"a<b>c\\d\"e;f?g*h|i=j'k`l", "a_b_c_d_e_f_g_h_i_j_k_l"},
+      {"\xC3\x89t\xC3\xA9", "\xC9t\xE9"},
+      {"\xC3\xA9t\xC3\xA9", "\xE9t\xE9_2"},
+      {"\xE2\x82\xAC 5 \xE2\x80\x94 \xC5\xA0", "\x80 5 \x97 \x8A"},  // euro, em dash, S caron
+      {"\xC5\xA0", "\x8A"},
+      {"\xC5\xA1", "\x9A_2"},  // s caron, S caron in lower case
+      {accented60, std::string(40, '\xE9')},
+      {"bad\xFF\xC3(byte", "bad__(byte"},
+      {"tab\there", "tab_here"},
+      {"cut short\xE2\x82", "cut short"},
+  };
+  ModelText model(10, 10);
+  for (const auto& [name, written] : cases)
+    model.Layer(name, 1).Polygon(false, {{1, 1, 1}, {2, 2, 1}, {3, 1, 1}});
+  const Conversion c = Convert(model);
+  ASSERT_EQ(c.result.status, 0);
+  const std::vector<LayerEntry> table = LayerTable(c.pairs);
+  ASSERT_EQ(table.size(), std::size(cases) + 3);
+  for (std::size_t i = 0; i < std::size(cases); ++i)
+    EXPECT_EQ(table[i][0], cases[i].second) << cases[i].first;
 }
 
 TEST(DxfWriter, CrLfTemplatesGiveTheSameDrawing) {

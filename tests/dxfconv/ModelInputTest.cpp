@@ -4,7 +4,9 @@
 
 #include <sstream>
 
+#include "dxfconv/ColourTable.h"
 #include "dxfconv/ConverterRecord.h"
+#include "dxfconv/ConverterTestFiles.h"
 #include "dxfconv/ModelText.h"
 
 namespace quor::dxfconv {
@@ -99,6 +101,7 @@ TEST(ModelInput, EachLimitHoldsAtItsBoundary) {
       {"-1 polygons", ModelText(5, 5).Layer("a", 0, {0, 0, 0}, -1), "Invalid number of polygons"},
       {"1001 polygons on a layer", ModelText(5, 5).Layer("a", 0, {0, 0, 0}, 1001),
        "Invalid number of polygons"},
+      {"1000 polygons on one layer", Layers(1, 1000), ""},
       {"2 x 500 polygons", Layers(2, 500), ""},
       {"2 x 600 polygons", ModelText(5, 5).Layer("a", 0, {0, 0, 0}, 600).Layer("b", 0, {0, 0, 0}, 600),
        "Invalid number of polygons"},
@@ -153,20 +156,42 @@ TEST(ModelInput, ViaSegmentsOutsideTheirRangeBecomeTwelve) {
 TEST(ModelInput, LayerNamesAreTakenFromTheLineAfterTheSeparator) {
   ConverterRecord record;
   const std::string longName(60, 'n');
+  std::string accented;
+  for (int k = 0; k < 51; ++k) accented += "\xC3\xA9";  // e acute, two bytes in UTF-8
   ModelText model(10, 10);
   model.Layer("", 1, {255, 255, 255})
       .Layer("  two words ", 2)
       .Layer(longName, 3)
-      .Polygon(false, Square(1, 1, 3));
+      .Polygon(false, Square(1, 1, 3))
+      .Layer(accented, 4);
   ASSERT_EQ(Read(model.Text(), record).status, 0) << "an empty name must not shift the values after it";
   const auto& layers = record.model.layers;
-  ASSERT_EQ(layers.size(), 3u);
+  ASSERT_EQ(layers.size(), 4u);
   EXPECT_EQ(layers[0].name, "");
   EXPECT_EQ(layers[0].colourCode, 255);
   EXPECT_FLOAT_EQ(layers[0].height, 1);
   EXPECT_EQ(layers[1].name, "  two words ");
   EXPECT_EQ(layers[2].name, longName.substr(0, 50));
+  EXPECT_EQ(layers[3].name, accented.substr(0, 100)) << "50 characters, not 50 bytes";
   EXPECT_EQ(record.model.polygons.at(0).layer, 3);
+}
+
+// A colour file whose codes are no DXF colour numbers: each layer falls back
+// to its ordinal, counted from 1 for the first.
+TEST(ModelInput, LayersFallBackToTheirOrdinalsFromOne) {
+  test::TempDir dir;
+  std::string colours;
+  for (int k = 1; k <= ColourTable::kEntryCount; ++k) colours += "1000 0 0 0\n";
+  test::WriteFile(dir.Path() / "colorcodes.cnv", colours);
+  ModelText model(10, 10);
+  model.Layer("a", 0, {0, 0, 0}).Layer("b", 1, {255, 0, 0}).Layer("c", 2, {9, 9, 9});
+  std::istringstream in(model.Text());
+  ConverterRecord record;
+  ASSERT_EQ(read_model_input(in, dir.Path() / "colorcodes.cnv", record).status, 0);
+  ASSERT_EQ(record.model.layers.size(), 3u);
+  EXPECT_EQ(record.model.layers[0].colourCode, 1);
+  EXPECT_EQ(record.model.layers[1].colourCode, 2);
+  EXPECT_EQ(record.model.layers[2].colourCode, 3);
 }
 
 TEST(ModelInput, ClosedFlagOtherThanOneMeansOpenAndValuesMaySpanLinesWithCommas) {

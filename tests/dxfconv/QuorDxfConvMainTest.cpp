@@ -130,7 +130,17 @@ TEST(QuorDxfConvProgram, DrawingPassesAnIndependentReader) {
     awkward.Layer(name, 1).Polygon(true, {{1, 1, 1}, {2, 1, 1}, {2, 2, 1}});
   }
   awkward.Via(1, 10, 10, 0, 1);
-  for (const ModelText& model : {test::SampleModel(), awkward, ModelText(0, 0)}) {
+  // Names DXF forbids or its code page cannot hold, and one of 60 characters
+  // that are two bytes each in the model text.
+  ModelText foreign(20, 20);
+  std::string accented60;
+  for (int k = 0; k < 60; ++k) accented60 += "\xC3\xA9";
+  for (const std::string& name :
+       {std::string("GND/PWR"), std::string("Layer: 1"), std::string("\xCE\xA9mega"),
+        std::string("\xC3\x89t\xC3\xA9 <1> \"x\" 'y' a|b=c?*;\\`"), accented60}) {
+    foreign.Layer(name, 1).Polygon(true, {{1, 1, 1}, {2, 1, 1}, {2, 2, 1}});
+  }
+  for (const ModelText& model : {test::SampleModel(), awkward, foreign, ModelText(0, 0)}) {
     test::TempDir dir;
     test::CopyTemplates(dir.Path(), bin);
     test::WriteFile(dir.Path() / "quor.tmp", model.Text());

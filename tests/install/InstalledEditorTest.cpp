@@ -7,12 +7,12 @@
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <thread>
 
 #include "InstalledTree.h"
 #include "support/TempDir.h"
 #include "support/TestFiles.h"
 #include "support/TestProcess.h"
+#include "support/WaitUntil.h"
 
 namespace quor::test {
 namespace {
@@ -41,12 +41,13 @@ TEST(InstalledEditor, StartsFromItsLinkWithTheLibraryOfItsProgramFolder) {
                       user.Path(),
                       user.Path() / "stderr"});
   ASSERT_TRUE(editor.Started());
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
   bool loaded = false;
-  while (!loaded && editor.Running() && std::chrono::steady_clock::now() < deadline) {
-    loaded = Maps(editor.Pid(), library);
-    if (!loaded) std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
+  WaitUntil(
+      [&] {
+        loaded = Maps(editor.Pid(), library);
+        return loaded || !editor.Running();
+      },
+      std::chrono::seconds(60), std::chrono::milliseconds(50));
   EXPECT_TRUE(loaded) << editor.StandardError();
   // A library that loads leaves the editor running: it ends only when closed.
   EXPECT_TRUE(editor.Running()) << editor.StandardError();

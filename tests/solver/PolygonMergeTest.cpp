@@ -6,6 +6,7 @@
 
 #include "TestPolygons.h"
 
+namespace quor::solver {
 namespace {
 
 constexpr double kTolerance = 1e-6;
@@ -62,3 +63,4 @@ TEST(MergeTest, CrossingAndSeparateOutlinesAreRefused) {
 }
 
 }  // namespace
+}  // namespace quor::solver

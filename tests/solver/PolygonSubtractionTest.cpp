@@ -7,6 +7,7 @@
 
 #include "TestPolygons.h"
 
+namespace quor::solver {
 namespace {
 
 constexpr double kTolerance = 1e-4;
@@ -83,3 +84,4 @@ TEST(SubtractTest, RegressionOutputNeverWrittenPastItsCapacity) {
 }
 
 }  // namespace
+}  // namespace quor::solver

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <filesystem>
@@ -9,6 +10,7 @@
 #include <new>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "support/TempDir.h"
 #include "support/TestFiles.h"
@@ -47,6 +49,22 @@ TEST(StageFrameTest, ThrownCodesAndOtherExceptionsBecomeTheErrorCode) {
     }
   }
   EXPECT_EQ(RunStage(nullptr, StageKind::Tessmor, [](ComputeJob&) {}), -1);
+}
+
+// The caller names the file by the base path and the extension the frame
+// leaves in the job; a longer extension is cut to what the field holds.
+TEST(StageFrameTest, AnOutputFileFailureIsCode40WithTheFilesExtension) {
+  const std::pair<const char*, std::string> cases[] = {
+      {"/p/v1.2/board.dat", "dat"}, {"/p/board.y10", "y10"}, {"/p/board.abcdefghij", "abcdefg"}};
+  for (const auto& [path, extension] : cases) {
+    ComputeJob job;
+    Prepare(job);
+    std::fill(std::begin(job.ErrorFileExtension), std::end(job.ErrorFileExtension), 'x');
+    RunStage(&job, StageKind::Tessmor, [&](ComputeJob&) { QUOR_error::FailOutputFile(path); });
+    EXPECT_EQ(job.Error, 40) << path;
+    EXPECT_EQ(std::string(job.ErrorFileExtension), extension);
+    EXPECT_EQ(job.DoneFlag.load(), 1);
+  }
 }
 
 TEST(StageFrameTest, SegmentStoresTheCountItsBodyReturns) {

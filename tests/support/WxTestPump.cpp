@@ -4,6 +4,8 @@
 
 #include <thread>
 
+#include "support/WaitUntil.h"
+
 namespace quor::test {
 
 static void PumpOnce() {
@@ -21,13 +23,13 @@ void PumpEvents(std::chrono::milliseconds duration) {
 }
 
 bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
-  const auto end = std::chrono::steady_clock::now() + limit;
-  while (!done()) {
-    if (std::chrono::steady_clock::now() >= end) return done();
-    PumpOnce();
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-  }
-  return true;
+  if (done()) return true;
+  return WaitUntil(
+      [&] {
+        PumpOnce();
+        return done();
+      },
+      limit, std::chrono::milliseconds(2));
 }
 
 }  // namespace quor::test

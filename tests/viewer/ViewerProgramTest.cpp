@@ -7,10 +7,10 @@
 
 #include <fstream>
 
+#include "support/ScreenProbe.h"
 #include "support/TestProcess.h"
 #include "support/WxTestPump.h"
 #include "viewer/ListingFixture.h"
-#include "viewer/XScreenProbe.h"
 
 namespace quor::viewer {
 namespace {
@@ -40,13 +40,29 @@ bool Near(const wxImage& image, int x, int y, const Colour& c) {
          close(image.GetBlue(x, y), c.blue);
 }
 
+bool Shows(const wxImage& image, const Colour& c) {
+  for (int y = 0; y < image.GetHeight(); ++y) {
+    for (int x = 0; x < image.GetWidth(); ++x) {
+      if (Near(image, x, y, c)) return true;
+    }
+  }
+  return false;
+}
+
+bool ClipboardHoldsABitmap() {
+  if (!wxTheClipboard->Open()) return false;
+  const bool held = wxTheClipboard->IsSupported(wxDF_BITMAP);
+  wxTheClipboard->Close();
+  return held;
+}
+
 class ViewerProgramTest : public ::testing::Test {
  protected:
   void SetUp() override {
     m_listing = m_dir / "raised.lst";
     test::WriteFile(m_listing, test::ListingText(test::RaisedSquare()));
     std::filesystem::remove(kBin / "QUORView.ini");
-    ASSERT_TRUE(m_screen.Connected());
+    ASSERT_TRUE(quor::test::CaptureScreenArea(wxRect(0, 0, 1, 1)).IsOk());
   }
   void TearDown() override { std::filesystem::remove(kBin / "QUORView.ini"); }
 
@@ -59,16 +75,16 @@ class ViewerProgramTest : public ::testing::Test {
   // Waits until the pixel in the middle of the drawing has the colour.
   bool CentreBecomes(const Colour& colour) {
     return quor::test::PumpUntil([&] {
-      const auto rect = m_screen.FindWindow(kTitle);
+      const auto rect = quor::test::FindTopLevelWindow(kTitle);
       if (!rect) return false;
-      const wxImage shot = m_screen.Grab(*rect);
+      const wxImage shot = quor::test::CaptureScreenArea(*rect);
       // Half a menu bar below the window centre is the centre of the drawing.
       return shot.IsOk() && Near(shot, rect->width / 2, rect->height / 2 + 12, colour);
     });
   }
 
   void Key(int code, int modifiers = wxMOD_NONE) {
-    m_screen.Focus(kTitle);
+    quor::test::FocusTopLevelWindow(kTitle);
     wxUIActionSimulator().Char(code, modifiers);
     quor::test::PumpEvents(50ms);
   }
@@ -76,7 +92,6 @@ class ViewerProgramTest : public ::testing::Test {
   const test::TempDir m_scratch{"quor-viewer-program-"};
   const std::filesystem::path m_dir = m_scratch.Path();
   std::filesystem::path m_listing;
-  test::XScreenProbe m_screen;
 };
 
 TEST_F(ViewerProgramTest, MissingOrUnreadableListingEndsWithTheMessage) {
@@ -100,14 +115,15 @@ TEST_F(ViewerProgramTest, DisplayWithoutOpenGlEndsTheProgram) {
 TEST_F(ViewerProgramTest, CommandsSecondStartCopyAndExit) {
   test::WriteFile(kBin / "QUORView.ini", "100\n100\n640\n480\n");
   auto viewer = Start({m_listing.string()}, "first.err");
-  ASSERT_TRUE(quor::test::PumpUntil([&] { return m_screen.FindWindow(kTitle).has_value(); }, 20s));
-  const test::ScreenRect rect = *m_screen.FindWindow(kTitle);
+  ASSERT_TRUE(quor::test::PumpUntil([&] { return quor::test::FindTopLevelWindow(kTitle).has_value(); }, 20s));
+  const wxRect rect = *quor::test::FindTopLevelWindow(kTitle);
   EXPECT_EQ(rect.x, 100);
   EXPECT_EQ(rect.width, 640);
-  quor::test::PumpEvents(1s);
+  // The plate drawn is the sign that the first picture is on the screen.
+  EXPECT_TRUE(quor::test::PumpUntil([&] { return Shows(quor::test::CaptureScreenArea(rect), kMagenta); }));
   const std::filesystem::path shots = std::filesystem::path(QUOR_BIN_DIR).parent_path() / "screenshots";
   std::filesystem::create_directories(shots);
-  EXPECT_TRUE(m_screen.Grab(rect).SaveFile((shots / "quorview.png").string(), wxBITMAP_TYPE_PNG));
+  EXPECT_TRUE(quor::test::SaveScreenArea(rect, (shots / "quorview.png").string()));
 
   auto second = Start({m_listing.string()}, "second.err");
   EXPECT_EQ(WaitPumping(*second, 20s), 0);
@@ -128,7 +144,7 @@ TEST_F(ViewerProgramTest, CommandsSecondStartCopyAndExit) {
   EXPECT_TRUE(CentreBecomes(kMagenta));
 
   Key('C', wxMOD_CONTROL);
-  quor::test::PumpEvents(300ms);
+  EXPECT_TRUE(quor::test::PumpUntil(ClipboardHoldsABitmap));
   ASSERT_TRUE(wxTheClipboard->Open());
   wxBitmapDataObject copied;
   EXPECT_TRUE(wxTheClipboard->GetData(copied));

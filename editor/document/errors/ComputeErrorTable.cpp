@@ -2,13 +2,14 @@
 
 #include <array>
 #include <cstddef>
+#include <cstring>
 
 namespace quor {
 namespace {
 
 // Indexed by code. The texts are what users and their scripts have always
 // seen, so their spelling and spacing stay as they are. Code 37 has no text.
-constexpr std::array<const char*, 40> kComputeErrorTable = {
+constexpr std::array<const char*, 41> kComputeErrorTable = {
     /* 0 */ "No Error",
     /* 1 */ "Cannot open input data file",
     /* 2 */ "QLX file is illegal",
@@ -50,6 +51,7 @@ constexpr std::array<const char*, 40> kComputeErrorTable = {
     /* 37 */ nullptr,
     /* 38 */ "Solving system of equations failed",
     /* 39 */ "Reentrant polyline has inproper orientation",
+    /* 40 */ "Cannot write output file",
 };
 
 constexpr const char* kUnknownError = "Unknown error";
@@ -60,6 +62,14 @@ const char* GetComputeErrorText(int code) {
   if (code < 0 || static_cast<std::size_t>(code) >= kComputeErrorTable.size()) return kUnknownError;
   const char* text = kComputeErrorTable[static_cast<std::size_t>(code)];
   return text != nullptr ? text : kUnknownError;
+}
+
+std::string OutputFileErrorText(std::string_view basePath, const char (&extension)[8]) {
+  std::string text = GetComputeErrorText(kOutputFileNotWritten);
+  const std::size_t length = strnlen(extension, sizeof extension);
+  if (length == 0) return text;
+  text.append(": ").append(basePath).append(".").append(extension, length);
+  return text;
 }
 
 }  // namespace quor

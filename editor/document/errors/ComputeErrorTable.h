@@ -3,9 +3,20 @@
 // runner writes them as they stand.
 #pragma once
 
+#include <string>
+#include <string_view>
+
 namespace quor {
+
+// The code of an output file that a stage could not create, write or put in place.
+constexpr int kOutputFileNotWritten = 40;
 
 // Never fails: a code without a text of its own answers "Unknown error".
 const char* GetComputeErrorText(int code);
+
+// The text of kOutputFileNotWritten naming the file: the job's base path
+// followed by the extension the stage left in the job
+// ("Cannot write output file: /p/board.dat"); the bare text without one.
+std::string OutputFileErrorText(std::string_view basePath, const char (&extension)[8]);
 
 }  // namespace quor

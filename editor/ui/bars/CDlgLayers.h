@@ -6,10 +6,10 @@
 #include <wx/dialog.h>
 #include <wx/imaglist.h>
 
+#include "editor/document/WxMessageBoxes.h"
 #include "editor/ui/BarHintReceiver.h"
 #include "editor/ui/bars/LayersWindowControls.h"
 #include "editor/ui/bars/LayersWindowLogic.h"
-#include "editor/ui/bars/WxBarPrompts.h"
 
 class wxListCtrl;
 class wxListEvent;
@@ -58,7 +58,7 @@ class CDlgLayers : public wxDialog, public LayersWindowControls, public BarHintR
 
   ProfileStore& m_profile;
   int m_closeCommand;
-  WxBarPrompts m_prompts{this};
+  WxMessageBoxes m_prompts{this, "QUOR"};
   LayersWindowLogic m_logic{*this, m_prompts};
   wxImageList m_images;
   wxListCtrl* m_list = nullptr;

@@ -8,10 +8,10 @@
 
 #include <memory>
 
+#include "editor/document/WxMessageBoxes.h"
 #include "editor/ui/BarHintReceiver.h"
 #include "editor/ui/bars/ProjectTreeControls.h"
 #include "editor/ui/bars/ProjectTreeLogic.h"
-#include "editor/ui/bars/WxBarPrompts.h"
 
 class wxButton;
 class wxGenericDragImage;
@@ -69,7 +69,7 @@ class CDlgProjectTree : public wxPanel, public ProjectTreeControls, public BarHi
   void OnCommand(wxCommandEvent& event);
   void EndDrag();
 
-  WxBarPrompts m_prompts{this};
+  WxMessageBoxes m_prompts{this, "QUOR"};
   ProjectTreeLogic m_logic;
   wxImageList m_images;
   wxStaticText* m_label = nullptr;

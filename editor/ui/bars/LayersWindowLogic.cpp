@@ -2,12 +2,12 @@
 
 #include <tuple>
 
+#include "editor/document/MessageBoxes.h"
 #include "editor/document/ProjectDocument.h"
 #include "editor/model/CStructure.h"
 #include "editor/ui/CommandIds.h"
 #include "editor/ui/bars/BarView.h"
 #include "editor/ui/bars/LayersWindowControls.h"
-#include "editor/ui/dialogs/DialogMessages.h"
 #include "platform/error/TextError.h"
 
 namespace quor {

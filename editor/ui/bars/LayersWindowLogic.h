@@ -8,7 +8,7 @@
 
 namespace quor {
 
-class DialogMessages;
+class MessageBoxes;
 class BarView;
 class LayersWindowControls;
 class ProjectDocument;
@@ -28,7 +28,7 @@ class LayersWindowLogic : public BarHintReceiver {
 
   enum class ContextMenu { None, Layer, NewLayer };
 
-  LayersWindowLogic(LayersWindowControls& controls, DialogMessages& prompts)
+  LayersWindowLogic(LayersWindowControls& controls, MessageBoxes& prompts)
       : m_controls(controls), m_prompts(prompts) {}
 
   // Hint 16 carries the activated view as a BarView.
@@ -59,7 +59,7 @@ class LayersWindowLogic : public BarHintReceiver {
   void SelectActiveRow();
 
   LayersWindowControls& m_controls;
-  DialogMessages& m_prompts;
+  MessageBoxes& m_prompts;
   bool m_updating = false;
   BarView* m_view = nullptr;
   ProjectDocument* m_document = nullptr;

@@ -3,13 +3,13 @@
 #include <tuple>
 
 #include "editor/document/MainFrameLink.h"
+#include "editor/document/MessageBoxes.h"
 #include "editor/document/ProjectDocument.h"
 #include "editor/model/CConductorPolygon.h"
 #include "editor/model/CStructure.h"
 #include "editor/ui/CommandIds.h"
 #include "editor/ui/bars/BarView.h"
 #include "editor/ui/bars/ProjectTreeControls.h"
-#include "editor/ui/dialogs/DialogMessages.h"
 #include "platform/error/TextError.h"
 
 namespace quor {

@@ -9,7 +9,7 @@
 
 namespace quor {
 
-class DialogMessages;
+class MessageBoxes;
 class BarView;
 class CLayer;
 class CShape;
@@ -31,7 +31,7 @@ class ProjectTreeLogic : public BarHintReceiver {
   enum class Kind { None, Layer, Via, Polygon };
   enum class ContextMenu { None, Polygon, Via, Layer };
 
-  ProjectTreeLogic(ProjectTreeControls& tree, MainFrameLink& frame, DialogMessages& prompts)
+  ProjectTreeLogic(ProjectTreeControls& tree, MainFrameLink& frame, MessageBoxes& prompts)
       : m_tree(tree), m_frame(frame), m_prompts(prompts) {}
 
   // Hint 16 carries the activated view as a BarView.
@@ -80,7 +80,7 @@ class ProjectTreeLogic : public BarHintReceiver {
 
   ProjectTreeControls& m_tree;
   MainFrameLink& m_frame;
-  DialogMessages& m_prompts;
+  MessageBoxes& m_prompts;
   ProjectDocument* m_document = nullptr;
   BarView* m_view = nullptr;
   Item m_viasRoot = TreeControl::kNoItem;

@@ -9,7 +9,7 @@
 
 namespace quor {
 
-CDlgConductorIndex::CDlgConductorIndex(wxWindow* parent, const std::string& text, DialogMessages& messages)
+CDlgConductorIndex::CDlgConductorIndex(wxWindow* parent, const std::string& text, MessageBoxes& messages)
     : wxDialog(parent, wxID_ANY, "Conductor Index"), m_messages(messages) {
   wxFlexGridSizer* grid = CreateFieldGrid();
   m_text = AddEditRow(this, *grid, "&Index:", conductor_index_dialog::kIndexEdit);

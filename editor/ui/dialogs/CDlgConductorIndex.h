@@ -10,11 +10,11 @@ class wxTextCtrl;
 
 namespace quor {
 
-class DialogMessages;
+class MessageBoxes;
 
 class CDlgConductorIndex : public wxDialog {
  public:
-  CDlgConductorIndex(wxWindow* parent, const std::string& text, DialogMessages& messages);
+  CDlgConductorIndex(wxWindow* parent, const std::string& text, MessageBoxes& messages);
 
   // The index read from the text when OK was accepted.
   int Index() const { return m_index; }
@@ -22,7 +22,7 @@ class CDlgConductorIndex : public wxDialog {
   bool TransferDataFromWindow() override;
 
  private:
-  DialogMessages& m_messages;
+  MessageBoxes& m_messages;
   wxTextCtrl* m_text = nullptr;
   int m_index = 0;
 };

@@ -12,7 +12,7 @@ namespace quor {
 
 using namespace editor_page;
 
-CDlgEditor::CDlgEditor(wxWindow* parent, DialogMessages& messages, const EditorPageValues& values)
+CDlgEditor::CDlgEditor(wxWindow* parent, MessageBoxes& messages, const EditorPageValues& values)
     : SettingsPage(parent, messages), m_values(values) {
   wxFlexGridSizer* grid = CreateFieldGrid();
   m_spacing = AddEditRow(this, *grid, "&Spacing:", kSpacingEdit, kSpacingUnitLabel);

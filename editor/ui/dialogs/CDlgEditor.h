@@ -14,7 +14,7 @@ namespace quor {
 
 class CDlgEditor : public SettingsPage {
  public:
-  CDlgEditor(wxWindow* parent, DialogMessages& messages, const EditorPageValues& values);
+  CDlgEditor(wxWindow* parent, MessageBoxes& messages, const EditorPageValues& values);
 
   const EditorPageValues& Values() const { return m_values; }
 

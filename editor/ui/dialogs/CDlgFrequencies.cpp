@@ -11,7 +11,7 @@ namespace quor {
 
 using namespace frequencies_page;
 
-CDlgFrequencies::CDlgFrequencies(wxWindow* parent, DialogMessages& messages,
+CDlgFrequencies::CDlgFrequencies(wxWindow* parent, MessageBoxes& messages,
                                  const FrequenciesPageValues& values)
     : SettingsPage(parent, messages), m_values(values) {
   wxFlexGridSizer* grid = CreateFieldGrid();

@@ -11,7 +11,7 @@ namespace quor {
 
 class CDlgFrequencies : public SettingsPage {
  public:
-  CDlgFrequencies(wxWindow* parent, DialogMessages& messages, const FrequenciesPageValues& values);
+  CDlgFrequencies(wxWindow* parent, MessageBoxes& messages, const FrequenciesPageValues& values);
 
   const FrequenciesPageValues& Values() const { return m_values; }
 

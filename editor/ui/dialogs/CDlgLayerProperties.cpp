@@ -32,7 +32,7 @@ wxCheckBox* CreateCheck(wxWindow* parent, int id, const wxString& label, bool va
 }  // namespace
 
 CDlgLayerProperties::CDlgLayerProperties(wxWindow* parent, const LayerDialogValues& values,
-                                         DialogMessages& messages)
+                                         MessageBoxes& messages)
     : wxDialog(parent, wxID_ANY, values.newLayer ? "New Layer" : "Layer Properties"),
       m_values(values),
       m_messages(messages) {

@@ -12,11 +12,11 @@ class wxTextCtrl;
 
 namespace quor {
 
-class DialogMessages;
+class MessageBoxes;
 
 class CDlgLayerProperties : public wxDialog {
  public:
-  CDlgLayerProperties(wxWindow* parent, const LayerDialogValues& values, DialogMessages& messages);
+  CDlgLayerProperties(wxWindow* parent, const LayerDialogValues& values, MessageBoxes& messages);
 
   const LayerDialogValues& Values() const { return m_values; }
 
@@ -24,7 +24,7 @@ class CDlgLayerProperties : public wxDialog {
 
  private:
   LayerDialogValues m_values;
-  DialogMessages& m_messages;
+  MessageBoxes& m_messages;
   wxTextCtrl* m_er = nullptr;
   wxTextCtrl* m_height = nullptr;
   wxChoice* m_unit = nullptr;

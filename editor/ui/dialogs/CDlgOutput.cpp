@@ -20,7 +20,7 @@ wxCheckBox* AddCheck(wxWindow* parent, wxSizer& column, int id, const wxString& 
 
 }  // namespace
 
-CDlgOutput::CDlgOutput(wxWindow* parent, DialogMessages& messages, const OutputPageValues& values)
+CDlgOutput::CDlgOutput(wxWindow* parent, MessageBoxes& messages, const OutputPageValues& values)
     : SettingsPage(parent, messages) {
   auto* column = new wxBoxSizer(wxVERTICAL);
   m_cParameters = AddCheck(this, *column, kCParametersCheck, "&C Parameters", values.openCParameters);

@@ -11,7 +11,7 @@ namespace quor {
 
 class CDlgOutput : public SettingsPage {
  public:
-  CDlgOutput(wxWindow* parent, DialogMessages& messages, const OutputPageValues& values);
+  CDlgOutput(wxWindow* parent, MessageBoxes& messages, const OutputPageValues& values);
 
   OutputPageValues Values() const;
 

@@ -11,7 +11,7 @@ namespace quor {
 
 using namespace project_dialog;
 
-CDlgProject::CDlgProject(wxWindow* parent, const ProjectDialogValues& values, DialogMessages& messages)
+CDlgProject::CDlgProject(wxWindow* parent, const ProjectDialogValues& values, MessageBoxes& messages)
     : wxDialog(parent, wxID_ANY, values.newProject ? "New Project" : "Project Properties"),
       m_values(values),
       m_messages(messages) {

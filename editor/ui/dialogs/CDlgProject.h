@@ -10,11 +10,11 @@ class wxTextCtrl;
 
 namespace quor {
 
-class DialogMessages;
+class MessageBoxes;
 
 class CDlgProject : public wxDialog {
  public:
-  CDlgProject(wxWindow* parent, const ProjectDialogValues& values, DialogMessages& messages);
+  CDlgProject(wxWindow* parent, const ProjectDialogValues& values, MessageBoxes& messages);
 
   const ProjectDialogValues& Values() const { return m_values; }
 
@@ -22,7 +22,7 @@ class CDlgProject : public wxDialog {
 
  private:
   ProjectDialogValues m_values;
-  DialogMessages& m_messages;
+  MessageBoxes& m_messages;
   wxTextCtrl* m_length = nullptr;
   wxTextCtrl* m_width = nullptr;
 };

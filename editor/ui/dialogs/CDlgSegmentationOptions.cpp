@@ -10,7 +10,7 @@ namespace quor {
 
 using namespace segmentation_page;
 
-CDlgSegmentationOptions::CDlgSegmentationOptions(wxWindow* parent, DialogMessages& messages,
+CDlgSegmentationOptions::CDlgSegmentationOptions(wxWindow* parent, MessageBoxes& messages,
                                                  const SegmentationPageValues& values)
     : SettingsPage(parent, messages), m_values(values) {
   wxFlexGridSizer* grid = CreateFieldGrid();

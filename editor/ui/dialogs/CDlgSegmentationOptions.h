@@ -11,7 +11,7 @@ namespace quor {
 
 class CDlgSegmentationOptions : public SettingsPage {
  public:
-  CDlgSegmentationOptions(wxWindow* parent, DialogMessages& messages, const SegmentationPageValues& values);
+  CDlgSegmentationOptions(wxWindow* parent, MessageBoxes& messages, const SegmentationPageValues& values);
 
   const SegmentationPageValues& Values() const { return m_values; }
 

@@ -43,7 +43,7 @@ int SelectedIndex(const std::array<wxRadioButton*, N>& buttons) {
 
 }  // namespace
 
-CDlgUnits::CDlgUnits(wxWindow* parent, DialogMessages& messages, const UnitsPageValues& values)
+CDlgUnits::CDlgUnits(wxWindow* parent, MessageBoxes& messages, const UnitsPageValues& values)
     : SettingsPage(parent, messages) {
   auto* row = new wxBoxSizer(wxHORIZONTAL);
   row->Add(RadioGroup(this, "Coordinates", std::span(kLengthChoices), m_lengthButtons, values.lengthUnit), 1,

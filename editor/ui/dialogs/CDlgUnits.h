@@ -13,7 +13,7 @@ namespace quor {
 
 class CDlgUnits : public SettingsPage {
  public:
-  CDlgUnits(wxWindow* parent, DialogMessages& messages, const UnitsPageValues& values);
+  CDlgUnits(wxWindow* parent, MessageBoxes& messages, const UnitsPageValues& values);
 
   // The chosen units as the radio buttons show them.
   UnitsPageValues Values() const;

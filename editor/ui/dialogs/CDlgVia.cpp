@@ -39,7 +39,7 @@ CLayer* SelectedLayer(const LayerComboBox& combo) {
 
 }  // namespace
 
-CDlgVia::CDlgVia(wxWindow* parent, const ViaDialogValues& values, DialogMessages& messages,
+CDlgVia::CDlgVia(wxWindow* parent, const ViaDialogValues& values, MessageBoxes& messages,
                  NewViaDefaults& defaults)
     : wxDialog(parent, wxID_ANY, "Via"), m_values(values), m_messages(messages), m_defaults(defaults) {
   if (m_values.newVia) StartFromDefaults(m_defaults, m_values);

@@ -12,14 +12,13 @@ class wxTextCtrl;
 
 namespace quor {
 
-class DialogMessages;
+class MessageBoxes;
 class LayerComboBox;
 struct NewViaDefaults;
 
 class CDlgVia : public wxDialog {
  public:
-  CDlgVia(wxWindow* parent, const ViaDialogValues& values, DialogMessages& messages,
-          NewViaDefaults& defaults);
+  CDlgVia(wxWindow* parent, const ViaDialogValues& values, MessageBoxes& messages, NewViaDefaults& defaults);
 
   const ViaDialogValues& Values() const { return m_values; }
 
@@ -29,7 +28,7 @@ class CDlgVia : public wxDialog {
   LayerComboBox* CreateLayerCombo(int id, const CLayer* layer, int itemHeight);
 
   ViaDialogValues m_values;
-  DialogMessages& m_messages;
+  MessageBoxes& m_messages;
   NewViaDefaults& m_defaults;
   wxTextCtrl* m_x = nullptr;
   wxTextCtrl* m_y = nullptr;

@@ -3,7 +3,7 @@
 #include <wx/textctrl.h>
 #include <wx/window.h>
 
-#include "editor/ui/dialogs/DialogMessages.h"
+#include "editor/document/MessageBoxes.h"
 
 namespace quor {
 
@@ -20,7 +20,7 @@ void KeepModifyFlag(wxTextCtrl& edit, const EditedText& text) {
   if (!text.modified) edit.DiscardEdits();
 }
 
-void ReportFailure(wxWindow& dialog, DialogMessages& messages, const CheckFailure& failure) {
+void ReportFailure(wxWindow& dialog, MessageBoxes& messages, const CheckFailure& failure) {
   if (!failure.text.empty()) messages.ShowMessage(failure.text);
   if (failure.controlId == 0) return;
   if (wxWindow* control = dialog.FindWindow(failure.controlId)) control->SetFocus();

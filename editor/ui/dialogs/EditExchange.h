@@ -10,7 +10,7 @@ class wxWindow;
 
 namespace quor {
 
-class DialogMessages;
+class MessageBoxes;
 
 // Fills the edit; it then counts as unchanged.
 void ShowEdit(wxTextCtrl& edit, const EditedText& text);
@@ -19,6 +19,6 @@ EditedText ReadEdit(const wxTextCtrl& edit);
 void KeepModifyFlag(wxTextCtrl& edit, const EditedText& text);
 
 // Shows the failure's text, if it has one, and puts the focus on its control.
-void ReportFailure(wxWindow& dialog, DialogMessages& messages, const CheckFailure& failure);
+void ReportFailure(wxWindow& dialog, MessageBoxes& messages, const CheckFailure& failure);
 
 }  // namespace quor

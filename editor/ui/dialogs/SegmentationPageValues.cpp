@@ -1,6 +1,6 @@
 #include "editor/ui/dialogs/SegmentationPageValues.h"
 
-#include "editor/ui/dialogs/DialogMessages.h"
+#include "editor/document/MessageBoxes.h"
 #include "editor/ui/dialogs/DialogNumbers.h"
 
 namespace quor {
@@ -27,7 +27,7 @@ SegmentationPageTexts ShowSegmentation(const SegmentationPageValues& values) {
 }
 
 std::optional<CheckFailure> LeaveSegmentationPage(SegmentationPageValues& values,
-                                                  SegmentationPageTexts& texts, DialogMessages& messages) {
+                                                  SegmentationPageTexts& texts, MessageBoxes& messages) {
   if (auto failure = ExchangeDouble(texts.refine, kRefineEdit, values.refine)) return failure;
   if (auto failure = ExchangeDouble(texts.resolution, kResolutionEdit, values.resolution)) return failure;
   if (auto failure = ExchangeInt(texts.viaSegments, kViaSegmentsEdit, values.viaSegments)) return failure;

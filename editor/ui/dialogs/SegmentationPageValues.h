@@ -9,7 +9,7 @@
 
 namespace quor {
 
-class DialogMessages;
+class MessageBoxes;
 
 namespace segmentation_page {
 inline constexpr int kResolutionEdit = 1033;
@@ -36,6 +36,6 @@ SegmentationPageTexts ShowSegmentation(const SegmentationPageValues& values);
 // page. Yes does not skip the other checks: a refinement or a via-segment
 // count out of range would otherwise reach the segmentation.
 std::optional<CheckFailure> LeaveSegmentationPage(SegmentationPageValues& values,
-                                                  SegmentationPageTexts& texts, DialogMessages& messages);
+                                                  SegmentationPageTexts& texts, MessageBoxes& messages);
 
 }  // namespace quor

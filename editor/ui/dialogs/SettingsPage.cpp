@@ -4,7 +4,7 @@
 
 namespace quor {
 
-SettingsPage::SettingsPage(wxWindow* parent, DialogMessages& messages)
+SettingsPage::SettingsPage(wxWindow* parent, MessageBoxes& messages)
     : wxPanel(parent, wxID_ANY), m_messages(messages) {}
 
 bool SettingsPage::Passed(const std::optional<CheckFailure>& failure) {

@@ -13,11 +13,11 @@
 
 namespace quor {
 
-class DialogMessages;
+class MessageBoxes;
 
 class SettingsPage : public wxPanel {
  public:
-  SettingsPage(wxWindow* parent, DialogMessages& messages);
+  SettingsPage(wxWindow* parent, MessageBoxes& messages);
 
   void SetUnitQuery(UnitQuery query) { m_query = std::move(query); }
 
@@ -31,10 +31,10 @@ class SettingsPage : public wxPanel {
   int QuerySiblings(int code) const { return m_query ? m_query(code) : 0; }
   // Reports a failure; true when there was none.
   bool Passed(const std::optional<CheckFailure>& failure);
-  DialogMessages& Messages() const { return m_messages; }
+  MessageBoxes& Messages() const { return m_messages; }
 
  private:
-  DialogMessages& m_messages;
+  MessageBoxes& m_messages;
   UnitQuery m_query;
 };
 

@@ -16,7 +16,7 @@ constexpr int kSheetWidth = 460;
 
 }  // namespace
 
-SettingsSheet::SettingsSheet(wxWindow* parent, DialogMessages& messages, const SettingsPages& values)
+SettingsSheet::SettingsSheet(wxWindow* parent, MessageBoxes& messages, const SettingsPages& values)
     : wxPropertySheetDialog(parent, wxID_ANY, "Settings") {
   CreateButtons(wxOK | wxCANCEL);
   wxBookCtrlBase* book = GetBookCtrl();

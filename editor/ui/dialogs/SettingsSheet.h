@@ -18,12 +18,12 @@ class CDlgFrequencies;
 class CDlgOutput;
 class CDlgSegmentationOptions;
 class CDlgUnits;
-class DialogMessages;
+class MessageBoxes;
 class SettingsPage;
 
 class SettingsSheet : public wxPropertySheetDialog {
  public:
-  SettingsSheet(wxWindow* parent, DialogMessages& messages, const SettingsPages& values);
+  SettingsSheet(wxWindow* parent, MessageBoxes& messages, const SettingsPages& values);
 
   // The pages' values; after OK they have passed their checks.
   SettingsPages Values() const;

@@ -8,11 +8,11 @@
 
 namespace quor {
 
-class DialogMessages;
+class MessageBoxes;
 
 class WxDocumentDialogs : public DocumentDialogs {
  public:
-  explicit WxDocumentDialogs(DialogMessages& messages) : m_messages(messages) {}
+  explicit WxDocumentDialogs(MessageBoxes& messages) : m_messages(messages) {}
 
   bool RunProjectDialog(ProjectDialogValues& values) override;
   bool RunLayerDialog(LayerDialogValues& values) override;
@@ -21,7 +21,7 @@ class WxDocumentDialogs : public DocumentDialogs {
   bool RunSettingsPages(SettingsRecord& record) override;
 
  private:
-  DialogMessages& m_messages;
+  MessageBoxes& m_messages;
   NewViaDefaults m_newViaDefaults;
 };
 

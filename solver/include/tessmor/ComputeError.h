@@ -45,6 +45,9 @@ enum class ComputeError : std::int32_t {
   ViaRadiusNotPositive = 36,
   SolveFailed = 38,
   OverlappingOutline = 39,
+  // An output file could not be created, written or put in place; the job's
+  // ErrorFileExtension says which.
+  OutputFileNotWritten = 40,
   // Anything that is not one of the codes above, allocation failures included.
   Internal = 100,
 };

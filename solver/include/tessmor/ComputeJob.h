@@ -38,6 +38,10 @@ struct ComputeJob {
   std::int32_t ErrorViaId2 = 0;
   std::int32_t ErrorLayerIndex = 0;
   std::int32_t ErrorLayerIndex2 = 0;
+  // With ComputeError::OutputFileNotWritten: the extension, without its dot,
+  // that BasePath takes to name the file ("dat", "y10", ...), NUL-terminated.
+  // Last in the record, so that every field before it keeps its place.
+  char ErrorFileExtension[8] = {};
 };
 
 static_assert(sizeof(std::atomic<std::int32_t>) == 4);
@@ -48,3 +52,5 @@ static_assert(offsetof(ComputeJob, FrequencySteps) - offsetof(ComputeJob, Freque
 static_assert(offsetof(ComputeJob, Refine) - offsetof(ComputeJob, FrequencyStart) == 24);
 static_assert(offsetof(ComputeJob, RunFlag) - offsetof(ComputeJob, FrequencyStart) == 56);
 static_assert(offsetof(ComputeJob, ErrorLayerIndex2) - offsetof(ComputeJob, RunFlag) == 48);
+static_assert(offsetof(ComputeJob, ErrorFileExtension) - offsetof(ComputeJob, ErrorLayerIndex2) == 4);
+static_assert(sizeof(ComputeJob::ErrorFileExtension) == 8);

@@ -52,12 +52,13 @@ TEST(ComputeErrorTable, EveryCodeHasItsExactText) {
       {36, "Radius of via %d is negative"},
       {38, "Solving system of equations failed"},
       {39, "Reentrant polyline has inproper orientation"},
+      {40, "Cannot write output file"},
   };
   for (const auto& [code, text] : expected) EXPECT_STREQ(GetComputeErrorText(code), text) << "code " << code;
 }
 
 TEST(ComputeErrorTable, CodesWithoutATextAnswerUnknownError) {
-  for (const int code : {37, 40, 99, 100, 101, -1, INT_MIN, INT_MAX}) {
+  for (const int code : {37, 41, 99, 100, 101, -1, INT_MIN, INT_MAX}) {
     EXPECT_STREQ(GetComputeErrorText(code), "Unknown error") << "code " << code;
   }
 }
@@ -68,6 +69,18 @@ TEST(ComputeErrorTable, MatchesTheLibraryCodes) {
   EXPECT_STREQ(GetComputeErrorText(static_cast<int>(ComputeError::SolveFailed)),
                "Solving system of equations failed");
   EXPECT_STREQ(GetComputeErrorText(static_cast<int>(ComputeError::Internal)), "Unknown error");
+  EXPECT_EQ(kOutputFileNotWritten, static_cast<int>(ComputeError::OutputFileNotWritten));
+}
+
+// The stage leaves the extension in an 8-byte field that a foreign library
+// may fill to the end without a terminating zero.
+TEST(ComputeErrorTable, OutputFileTextNamesTheFileByBasePathAndExtension) {
+  EXPECT_EQ(OutputFileErrorText("/p/v1.2/board", {'d', 'a', 't'}),
+            "Cannot write output file: /p/v1.2/board.dat");
+  EXPECT_EQ(OutputFileErrorText("/p/board", {'y', '1', '0'}), "Cannot write output file: /p/board.y10");
+  EXPECT_EQ(OutputFileErrorText("/p/board", {'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h'}),
+            "Cannot write output file: /p/board.abcdefgh");
+  EXPECT_EQ(OutputFileErrorText("/p/board", {}), "Cannot write output file") << "no file named";
 }
 
 }  // namespace

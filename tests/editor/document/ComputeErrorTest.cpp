@@ -3,6 +3,8 @@
 // text when it cannot find what the details name.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "ComputeTestDoubles.h"
 #include "DocumentBuilders.h"
 #include "editor/model/CStructure.h"
@@ -48,6 +50,7 @@ TEST(ComputeErrorTest, EachCodeNamesAndSelectsItsObject) {
        &via},
       {37, 0, 0, 0, 0, Stage::Checker, "Unknown error", nullptr},
       {100, 0, 0, 0, 0, Stage::Tessmor, "Unknown error", nullptr},
+      {40, 0, 0, 0, 0, Stage::Checker, "Cannot write output file: /projects/board.sg1", nullptr},
       // What the details name must exist; the model says what does not.
       {12, int(first.id), 0, 0, 5, Stage::Checker, "Layer does not exist", nullptr},
       {13, 999, 0, 0, 1, Stage::Checker, "Bad id", nullptr},
@@ -67,6 +70,7 @@ TEST(ComputeErrorTest, EachCodeNamesAndSelectsItsObject) {
     job.ErrorPolygonId2 = c.polygonId2;
     job.ErrorViaId = c.viaId;
     job.ErrorLayerIndex = c.layerIndex;
+    std::snprintf(job.ErrorFileExtension, sizeof job.ErrorFileExtension, "%s", "sg1");
     fixture.view.selection.clear();
     fixture.view.repaints = 0;
     fixture.services.messages.shown.clear();

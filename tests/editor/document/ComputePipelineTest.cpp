@@ -3,6 +3,8 @@
 // on a worker and joins it. (AutoRun and Cancel: ComputeRoadWxTest.)
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "ComputeTestDoubles.h"
 #include "DocumentBuilders.h"
 #include "editor/document/ResultFiles.h"
@@ -42,6 +44,15 @@ TEST_F(ComputePipelineTest, SegmentCountsTheUnknownsAndRunSaysOk) {
   EXPECT_FALSE(Exists(".sg1"));
   EXPECT_EQ(shown, (std::vector<std::string>{
                        "Segmentation is finished. \nNumber of unknowns: " + std::to_string(unknowns), "OK"}));
+}
+
+// The message names the result file that the run could not put in place.
+TEST_F(ComputePipelineTest, ARunThatCannotWriteItsResultsNamesTheFile) {
+  ASSERT_TRUE(document->Segment(fixture.view, true));
+  std::filesystem::create_directories(base + ".dat/in use");
+  EXPECT_FALSE(document->Run(fixture.view, false));
+  EXPECT_EQ(shown, std::vector<std::string>{"Cannot write output file: " + base + ".dat"});
+  EXPECT_FALSE(document->IsComputed());
 }
 
 TEST_F(ComputePipelineTest, AFailedCheckInsideSegmentSelectsThePolygonAndStartsNoStage) {

@@ -13,9 +13,9 @@
 #include "editor/document/DocumentServices.h"
 #include "editor/document/EditingView.h"
 #include "editor/document/MainFrameLink.h"
-#include "editor/document/MessageBoxes.h"
 #include "editor/document/ProjectDocument.h"
 #include "platform/profile/ProfileStore.h"
+#include "support/RecordingMessageBoxes.h"
 
 namespace quor::test {
 
@@ -34,18 +34,6 @@ class MemoryProfile : public ProfileStore {
 };
 
 // Every box's text in order, questions included; questions get `answer`.
-class RecordingMessages : public MessageBoxes {
- public:
-  void ShowMessage(const std::string& text) override { shown.push_back(text); }
-  void ShowInformation(const std::string& text) override { shown.push_back(text); }
-  bool AskOkCancel(const std::string& text) override {
-    shown.push_back(text);
-    return answer;
-  }
-  std::vector<std::string> shown;
-  bool answer = true;
-};
-
 // Each dialog answers with its script: the script may change the values and
 // returns OK (true) or Cancel (false). Without a script the dialog is cancelled.
 class ScriptedDialogs : public DocumentDialogs {
@@ -120,7 +108,7 @@ struct FakeServices {
   HintLog log;
   std::vector<HintRecord>& hints = log.hints;
   MemoryProfile profile;
-  RecordingMessages messages;
+  RecordingMessageBoxes messages;
   ScriptedDialogs dialogs;
   RecordingFrame frame{log};
   DocumentServices services{messages, dialogs, frame, profile};

@@ -8,11 +8,11 @@
 
 #include <chrono>
 #include <fstream>
-#include <thread>
 
 #include "ComputeTestDoubles.h"
 #include "editor/document/ResultFiles.h"
 #include "editor/document/SettingsProfile.h"
+#include "support/WaitUntil.h"
 
 namespace quor::test {
 namespace {
@@ -70,8 +70,7 @@ TEST_F(ResultProgramsTest, TheViewerGetsTheListingAsOneArgumentAndEndsWithTheDoc
 
   document->On3DView();
   const fs::path started = programs / "started.tmp";
-  for (int i = 0; i < 500 && !fs::exists(started); ++i)
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  WaitUntil([&] { return fs::exists(started); }, std::chrono::seconds(5));
   std::ifstream report(started);
   std::string directory, count, argument;
   std::getline(report, directory);

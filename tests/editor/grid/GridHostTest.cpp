@@ -5,52 +5,48 @@
 
 #include <string>
 
+#include "GridDemoFrame.h"
 #include "editor/grid/GridCellRef.h"
-#include "editor/grid/GridDemoFrame.h"
 #include "editor/grid/GridHost.h"
 #include "editor/grid/GridMessages.h"
 #include "editor/grid/GridSlotTable.h"
 #include "editor/grid/GridWndProc.h"
 #include "platform/win/WindowSystem.h"
+#include "support/ScreenProbe.h"
 #include "support/WxTestPump.h"
-
-// Last: Xlib's macros would clash with names above.
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 
 namespace quor::grid {
 namespace {
 
-// What the X server shows, read on a connection of its own.
 wxImage CaptureScreen(const wxWindow& window) {
-  const wxRect r = window.GetScreenRect();
-  wxImage shot(r.width, r.height);
-  Display* display = XOpenDisplay(nullptr);
-  if (!display) return shot;
-  XImage* image = XGetImage(display, DefaultRootWindow(display), r.x, r.y, static_cast<unsigned>(r.width),
-                            static_cast<unsigned>(r.height), AllPlanes, ZPixmap);
-  for (int y = 0; image && y < r.height; ++y) {
-    for (int x = 0; x < r.width; ++x) {
-      const unsigned long pixel = XGetPixel(image, x, y);
-      shot.SetRGB(x, y, (pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-    }
-  }
-  if (image) XDestroyImage(image);
-  XCloseDisplay(display);
-  return shot;
+  return test::CaptureScreenArea(window.GetScreenRect());
 }
 
 bool SameImage(const wxImage& a, const wxImage& b) {
-  if (a.GetSize() != b.GetSize()) return false;
+  if (!a.IsOk() || !b.IsOk() || a.GetSize() != b.GetSize()) return false;
   return std::equal(a.GetData(), a.GetData() + a.GetWidth() * a.GetHeight() * 3, b.GetData());
 }
 
 int CountColour(const wxImage& image, unsigned char r, unsigned char g, unsigned char b) {
+  if (!image.IsOk()) return 0;
   int count = 0;
   const unsigned char* p = image.GetData();
   for (int i = 0; i < image.GetWidth() * image.GetHeight(); ++i, p += 3)
     count += p[0] == r && p[1] == g && p[2] == b;
   return count;
+}
+
+// The grid's client area as the X server shows it.
+wxImage CaptureClientArea(GridHost& grid) {
+  const wxImage shot = CaptureScreen(grid);
+  if (!shot.IsOk()) return shot;
+  return shot.GetSubImage(wxRect(grid.GetClientAreaOrigin(), grid.GetClientSize()));
+}
+
+// Whether the screen shows the grid's cursor row as its buffer has it.
+bool ScreenShowsTheBuffer(GridHost& grid) {
+  const int cursorPixels = CountColour(grid.Buffer().Image(), 0x00, 0x00, 0x80);
+  return cursorPixels > 0 && CountColour(CaptureClientArea(grid), 0x00, 0x00, 0x80) == cursorPixels;
 }
 
 std::string CellText(GridHost& grid, int row, int column) {
@@ -71,7 +67,7 @@ class GridHostTest : public ::testing::Test {
     ASSERT_TRUE(test::PumpUntil([&] { return m_frame->IsShownOnScreen(); }));
     m_frame->Grid().SetFocus();
     ASSERT_TRUE(test::PumpUntil([&] { return wxWindow::FindFocus() == &m_frame->Grid(); }));
-    test::PumpEvents(std::chrono::milliseconds(300));
+    ASSERT_TRUE(test::PumpUntil([&] { return ScreenShowsTheBuffer(m_frame->Grid()); }));
   }
 
   void TearDown() override {
@@ -93,17 +89,23 @@ TEST_F(GridHostTest, TypingThenEnterStoresTheTextAndMovesTheCursorDown) {
   wxUIActionSimulator input;
   input.Text("12");
   ASSERT_TRUE(test::PumpUntil([&] { return FindGridSlot(grid.GetId())->EditText == "12"; }));
-  test::PumpEvents(std::chrono::milliseconds(200));
   // The caret stands at the right of the edited cell, on the screen too.
   const win::Caret& caret = win::ThreadWindowSystem().SystemCaret();
   ASSERT_TRUE(caret.Visible());
-  const wxImage editing = CaptureScreen(grid);
-  editing.SaveFile(ScreenshotPath("grid_editing.png"), wxBITMAP_TYPE_PNG);
   const wxPoint origin = grid.GetClientAreaOrigin();
   const wxPoint caretMiddle(origin.x + caret.X(), origin.y + caret.Y() + caret.Height() / 2);
-  EXPECT_EQ(editing.GetRed(caretMiddle.x, caretMiddle.y) + editing.GetGreen(caretMiddle.x, caretMiddle.y) +
-                editing.GetBlue(caretMiddle.x, caretMiddle.y),
-            0);
+  const auto caretDarkness = [&](const wxImage& shot) {
+    if (!shot.IsOk()) return -1;
+    return shot.GetRed(caretMiddle.x, caretMiddle.y) + shot.GetGreen(caretMiddle.x, caretMiddle.y) +
+           shot.GetBlue(caretMiddle.x, caretMiddle.y);
+  };
+  wxImage editing;
+  test::PumpUntil([&] {
+    editing = CaptureScreen(grid);
+    return caretDarkness(editing) == 0;
+  });
+  editing.SaveFile(ScreenshotPath("grid_editing.png"), wxBITMAP_TYPE_PNG);
+  EXPECT_EQ(caretDarkness(editing), 0);
   input.Char(WXK_RETURN);
   ASSERT_TRUE(test::PumpUntil([&] { return grid.Send(GRM_GETCURSORROW) == 2; }));
   EXPECT_EQ(CellText(grid, 1, 1), "12");
@@ -113,7 +115,6 @@ TEST_F(GridHostTest, TypingThenEnterStoresTheTextAndMovesTheCursorDown) {
 }
 
 TEST_F(GridHostTest, ScreenshotShowsHeadingsCellsAndTheCursorRow) {
-  test::PumpEvents(std::chrono::milliseconds(200));
   const wxImage shot = CaptureScreen(*m_frame);
   ASSERT_TRUE(shot.SaveFile(ScreenshotPath("grid_demo.png"), wxBITMAP_TYPE_PNG));
   // The focused cursor row is dark blue, headings and row headers button face.
@@ -121,9 +122,7 @@ TEST_F(GridHostTest, ScreenshotShowsHeadingsCellsAndTheCursorRow) {
   EXPECT_GT(CountColour(shot, 0xF0, 0xF0, 0xF0), 500);
   // The screen shows exactly what the grid drew into its buffer.
   const wxImage buffer = m_frame->Grid().Buffer().Image();
-  const wxImage onScreen =
-      CaptureScreen(m_frame->Grid())
-          .GetSubImage(wxRect(m_frame->Grid().GetClientAreaOrigin(), m_frame->Grid().GetClientSize()));
+  const wxImage onScreen = CaptureClientArea(m_frame->Grid());
   EXPECT_EQ(CountColour(onScreen, 0x00, 0x00, 0x80), CountColour(buffer, 0x00, 0x00, 0x80));
 }
 
@@ -133,14 +132,12 @@ TEST_F(GridHostTest, FocusFrameDrawnTwiceRestoresThePixels) {
   const wxImage screenBefore = CaptureScreen(grid);
   grid.Send(GRM_TOGGLEFOCUSFRAME);
   grid.Update();
-  test::PumpEvents(std::chrono::milliseconds(200));
   EXPECT_FALSE(SameImage(grid.Buffer().Image(), before));
-  EXPECT_FALSE(SameImage(CaptureScreen(grid), screenBefore));
+  EXPECT_TRUE(test::PumpUntil([&] { return !SameImage(CaptureScreen(grid), screenBefore); }));
   grid.Send(GRM_TOGGLEFOCUSFRAME);
   grid.Update();
-  test::PumpEvents(std::chrono::milliseconds(200));
   EXPECT_TRUE(SameImage(grid.Buffer().Image(), before));
-  EXPECT_TRUE(SameImage(CaptureScreen(grid), screenBefore));
+  EXPECT_TRUE(test::PumpUntil([&] { return SameImage(CaptureScreen(grid), screenBefore); }));
 }
 
 }  // namespace

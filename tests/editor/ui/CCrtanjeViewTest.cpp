@@ -12,7 +12,6 @@
 #include <utility>
 #include <vector>
 
-#include "ScreenProbe.h"
 #include "ShellFixture.h"
 #include "editor/document/CCrtanjeDoc.h"
 #include "editor/document/CSolverLibrary.h"
@@ -25,6 +24,7 @@
 #include "editor/ui/CommandIds.h"
 #include "editor/ui/ViewCanvas.h"
 #include "editor/ui/view/ViewCore.h"
+#include "support/ScreenProbe.h"
 #include "support/WxTestPump.h"
 
 namespace quor::test {

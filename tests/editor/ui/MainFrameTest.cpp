@@ -6,7 +6,6 @@
 
 #include <filesystem>
 
-#include "ScreenProbe.h"
 #include "ShellFixture.h"
 #include "editor/document/CCrtanjeDoc.h"
 #include "editor/model/CStructure.h"
@@ -16,6 +15,7 @@
 #include "editor/ui/bars/CInfoBar.h"
 #include "editor/ui/bars/CProjectBar.h"
 #include "platform/profile/FileProfile.h"
+#include "support/ScreenProbe.h"
 #include "support/WxTestPump.h"
 
 namespace quor::test {

@@ -14,11 +14,10 @@
 #include <wx/docview.h>
 
 #include "editor/document/DocumentServices.h"
-#include "editor/document/MessageBoxes.h"
 #include "editor/ui/BarHintReceiver.h"
-#include "editor/ui/dialogs/WxDialogMessages.h"
 #include "editor/ui/dialogs/WxDocumentDialogs.h"
 #include "platform/profile/FileProfile.h"
+#include "support/RecordingMessageBoxes.h"
 
 class wxDocument;
 class wxMenuBar;
@@ -29,17 +28,6 @@ class CMainFrame;
 }  // namespace quor
 
 namespace quor::test {
-
-class RecordingMessages : public MessageBoxes {
- public:
-  void ShowMessage(const std::string& text) override { shown.push_back(text); }
-  void ShowInformation(const std::string& text) override { shown.push_back(text); }
-  bool AskOkCancel(const std::string& text) override {
-    shown.push_back(text);
-    return false;
-  }
-  std::vector<std::string> shown;
-};
 
 // A bar that writes each hint, with its own name, into a log shared by the bars.
 class RecordingBar : public BarHintReceiver {
@@ -77,9 +65,9 @@ class ShellFixture : public ::testing::Test {
 
   std::filesystem::path directory;
   std::unique_ptr<FileProfile> profile;
-  RecordingMessages messages;
-  WxDialogMessages dialogMessages{messages};
-  WxDocumentDialogs dialogs{dialogMessages};
+  // Every question is refused: nothing is replaced or computed on a question.
+  RecordingMessageBoxes messages{false};
+  WxDocumentDialogs dialogs{messages};
   std::unique_ptr<DocumentServices> services;
   std::unique_ptr<wxDocManager> manager;
   CMainFrame* frame = nullptr;

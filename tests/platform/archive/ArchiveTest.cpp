@@ -28,6 +28,18 @@ TEST(ArchiveTest, WritesEveryTypeLittleEndian) {
   EXPECT_EQ(bytes, expected);
 }
 
+TEST(ArchiveTest, ReadsEveryTypeLittleEndian) {
+  Bytes bytes{0xAB, 0x06, 0x00, 0x44, 0x33, 0x22, 0x11, 0xFE, 0xFF, 0xFF,
+              0xFF, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xF0, 0x3F};
+  Archive ar(bytes, Archive::Mode::Load);
+  EXPECT_EQ(ar.ReadU8(), 0xAB);
+  EXPECT_EQ(ar.ReadU16(), 0x0006);
+  EXPECT_EQ(ar.ReadU32(), 0x11223344u);
+  EXPECT_EQ(ar.ReadI32(), -2);
+  EXPECT_EQ(ar.ReadF64(), 1.0);
+  EXPECT_EQ(ar.Remaining(), 0u);
+}
+
 TEST(ArchiveTest, TransferLoadsWhatItStored) {
   std::uint8_t u8 = 7;
   std::uint32_t u32 = 4000000000u;

@@ -11,6 +11,7 @@
 #include "solver/checker/CheckFailure.h"
 #include "solver/checker/CheckerFixture.h"
 
+namespace quor::solver {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -252,6 +253,16 @@ TEST_F(CheckerErrorCodesTest, WhatAFailedCheckLeavesOnDisk) {
   EXPECT_EQ(plates.plates.size(), 7u);
 }
 
+// A plate file that cannot be created is an output failure, not an input one.
+TEST_F(CheckerErrorCodesTest, APlateFileThatCannotBeCreatedIsNamed) {
+  const TestProject project = TwoLayerProject();
+  ASSERT_EQ(Check(project), 0);
+  std::filesystem::remove(m_base.string() + ".sg1");
+  std::filesystem::create_directory(m_base.string() + ".sg1");
+  EXPECT_EQ(Check(project), 40);
+  EXPECT_STREQ(job.ErrorFileExtension, "sg1");
+}
+
 // Every field up to the via records is needed: a file cut anywhere before
 // the three id counters that end it is no project file, and is not read
 // beyond its end.
@@ -269,3 +280,4 @@ TEST_F(CheckerErrorCodesTest, ATruncatedFileIsRefusedWhereverItEnds) {
 }
 
 }  // namespace
+}  // namespace quor::solver

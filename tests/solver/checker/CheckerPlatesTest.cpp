@@ -8,6 +8,7 @@
 
 #include "solver/checker/CheckerFixture.h"
 
+namespace quor::solver {
 namespace {
 
 using CheckerPlatesTest = CheckerFixture;
@@ -188,6 +189,21 @@ TEST_F(CheckerPlatesTest, MinFeatureDistanceFollowsTheSmallestFeature) {
   EXPECT_NEAR(job.MinFeatureDistance, 0.9 * 20.0, 1e-9) << "two polygons 20 apart in height";
 }
 
+// A V-shaped notch whose tip comes within 0.03 of the outline's bottom edge:
+// between 10 and 100 tolerances (F = 1e-6 of the longest edge, at most 1000),
+// too close to be a feature, too far to touch. The smallest feature is then
+// the notch's opening, seen from one upper corner to the other side.
+TEST_F(CheckerPlatesTest, EdgesOfOneOutlineNearlyTouchingAreNoFeature) {
+  constexpr double kTip = 0.03;
+  TestProject notched = TwoLayerProject();
+  TestPolygon& outline = notched.layers[1].polygons[0];
+  outline.nodes = {{200, 200, 100},        {600, 200, 100}, {600, 500, 100}, {420, 500, 100},
+                   {400, 200 + kTip, 100}, {380, 500, 100}, {200, 500, 100}};
+  ASSERT_EQ(Check(notched), 0);
+  const double opening = 40.0 * (300.0 - kTip) / std::hypot(20.0, 300.0 - kTip);
+  EXPECT_NEAR(job.MinFeatureDistance, 0.18 * opening, 1e-9) << "one polygon in air";
+}
+
 // A ground plane at z = 0 and a pad at z = 100 (Er 3) joined by a via of
 // radius 20, given top and bottom in the wrong order.
 TEST_F(CheckerPlatesTest, ViasGiveWallsHolesAndCaps) {
@@ -265,3 +281,4 @@ TEST_F(CheckerPlatesTest, TheExampleProjectsPass) {
 }
 
 }  // namespace
+}  // namespace quor::solver

@@ -69,7 +69,7 @@ void SegmentRun::SetUp() {
 
 std::int32_t SegmentRun::Segment(std::int32_t conductorCount, const std::vector<Plate>& plates) {
   std::ofstream out(m_base.string() + ".sg1");
-  WriteSg1File(out, conductorCount, plates);
+  quor::solver::WriteSg1File(out, conductorCount, plates);
   out.close();
   return SegmentPath(m_base);
 }

@@ -66,6 +66,38 @@ TEST_F(SegmentStageTest, AHugeRefinementMergesAsFarAsTheEdgesAllow) {
   EXPECT_NEAR(largest, 8 * 8 * 45.0 * 45.0, 1e-6);
 }
 
+// Cells merge along the normal only as far as other conductors' edges allow.
+// A ground plate one step below ends right under the centres of the square's
+// middle column (u is x, the grid starts 40 before the square): those cells
+// see the ground's edge one step away along the normal only, and stay single.
+// The square's own edges, in its plane, never limit it along the normal.
+TEST_F(SegmentStageTest, OtherConductorsEdgesBelowKeepTheCellsAboveSingle) {
+  job.MinFeatureDistance = 180.0;
+  job.Resolution = 4.0;
+  job.Refine = 2.0;
+  const double step = job.MinFeatureDistance / job.Resolution;
+  const double groundEdge = -40.0 + 11.5 * step;
+  const Plate square = Conductor(1, {Rectangle(0.0, 0.0, 1000.0, 1000.0, step)});
+  ASSERT_EQ(Segment(2, {square}), 0);
+  const std::size_t alone = ReadListing().groups[1].size();
+  const std::vector<Plate> overGround{Conductor(0, {Rectangle(-500.0, -500.0, groundEdge, 1500.0)}), square};
+  ASSERT_EQ(Segment(2, overGround), 0);
+  const Listing listing = ReadListing();
+  ExpectSoundListing(listing, 2, overGround, job.NumberOfUnknowns);
+  EXPECT_GT(listing.groups[1].size(), alone);
+  int above = 0;
+  for (const ListedPatch& patch : listing.groups[1]) {
+    const auto [left, right] =
+        std::minmax_element(patch.polygon.Vertices().begin(), patch.polygon.Vertices().end(),
+                            [](const Point3& a, const Point3& b) { return a.x < b.x; });
+    if (!(left->x < groundEdge && groundEdge < right->x)) continue;
+    ++above;
+    EXPECT_NEAR(right->x - left->x, step, 1e-9) << "a patch over the ground's edge at y " << left->y;
+    EXPECT_LE(patch.polygon.Area(), step * step + 1e-6) << "a patch over the ground's edge at y " << left->y;
+  }
+  EXPECT_GE(above, 24) << "the middle column's cells";
+}
+
 TEST_F(SegmentStageTest, CraftedPlatesGiveSoundListingsThatCoverThePlates) {
   const Polygon lShape = Outline(
       {{200, 200, 500}, {800, 200, 500}, {800, 400, 500}, {450, 400, 500}, {450, 900, 500}, {200, 900, 500}});
@@ -90,7 +122,8 @@ TEST_F(SegmentStageTest, CraftedPlatesGiveSoundListingsThatCoverThePlates) {
 }
 
 // Plates in file order: the conductor takes the first half of the bar, the
-// interface between equal dielectrics no share at all.
+// interface between equal dielectrics no share at all; a whole run still
+// ends the bar at 100.
 TEST_F(SegmentStageTest, EqualPermittivitiesGiveNoPatchAndNoProgressStep) {
   const std::vector<Plate> plates{
       Conductor(0, {Rectangle(0.0, 0.0, 1000.0, 1000.0)}),
@@ -99,7 +132,14 @@ TEST_F(SegmentStageTest, EqualPermittivitiesGiveNoPatchAndNoProgressStep) {
   const Listing listing = ReadListing();
   EXPECT_GT(listing.groups[0].size(), 0u);
   EXPECT_EQ(listing.groups[1].size(), 0u);
-  EXPECT_EQ(job.Progress.load(), 50);
+  EXPECT_EQ(job.Progress.load(), 100);
+}
+
+TEST_F(SegmentStageTest, AListingThatCannotBeCreatedIsNamed) {
+  const std::vector<Plate> plates{Conductor(0, {Rectangle(0.0, 0.0, 1000.0, 1000.0)})};
+  std::filesystem::create_directory(ListingPath());
+  EXPECT_EQ(Segment(1, plates), 40);
+  EXPECT_STREQ(job.ErrorFileExtension, "lst");
 }
 
 TEST_F(SegmentStageTest, ParametersAndCountsAreCheckedAtTheirLimits) {

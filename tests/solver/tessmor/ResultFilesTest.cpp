@@ -131,6 +131,28 @@ TEST(TouchstoneYFile, WritesRowsOfFourEntriesFromThreePorts) {
       << three;
 }
 
+// A row whose entries fill its last line exactly ends there: with 4 ports one
+// line per row, with 8 two, and never a line of blanks alone.
+TEST(TouchstoneYFile, RowsOfWholeLinesEndWithoutAnEmptyContinuation) {
+  for (const std::int32_t ports : {4, 8}) {
+    SCOPED_TRACE(ports);
+    const std::string text = Touchstone(Maxwell(ports + 1), {1.0, 2.0});
+    std::istringstream in(text);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    const std::size_t linesPerPoint = static_cast<std::size_t>(ports * (ports / 4));
+    ASSERT_EQ(lines.size(), 1u + 2u * linesPerPoint) << text;
+    EXPECT_EQ(lines[1].substr(0, 11), "1.00000e+00");
+    EXPECT_EQ(lines[1 + linesPerPoint].substr(0, 11), "2.00000e+00");
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+      EXPECT_NE(lines[i].find_first_not_of(' '), std::string::npos) << "line " << i;
+      const bool frequencyLine = (i - 1) % linesPerPoint == 0;
+      const std::size_t entries = (lines[i].size() - (frequencyLine ? 11 : 12)) / 25;
+      EXPECT_EQ(entries, 4u) << "line " << i << ": " << lines[i];
+    }
+  }
+}
+
 TEST(FrequencySweep, GivesOnePointWithoutStepsOrWithoutSpan) {
   EXPECT_EQ(FrequencyPoints(1.0, 5.0, 0), std::vector<double>{1.0});
   EXPECT_EQ(FrequencyPoints(2.0, 2.0, 10), std::vector<double>{2.0});

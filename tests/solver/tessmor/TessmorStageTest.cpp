@@ -4,11 +4,14 @@
 
 #include <clocale>
 #include <cmath>
+#include <initializer_list>
+#include <string>
 #include <thread>
 #include <vector>
 
 #include "solver/QuorError.h"
 #include "solver/tessmor/TessmorRun.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -163,6 +166,58 @@ TEST_F(TessmorStage, ACancelledRunEndsWith38AndLeavesNoResultFiles) {
   EXPECT_EQ(RunCancelledWhen([this] { return job.SolveProgress.load() > 0; }), kSolveFailed)
       << "during the factorisation";
   ExpectNoResults();
+}
+
+// When a result file cannot be put in place, those already put in place are
+// taken back and the earlier run's files restored: the set on disk is one
+// run's, never a mix of two.
+TEST_F(TessmorStage, AResultThatCannotBePutInPlaceLeavesTheEarlierSet) {
+  WriteListing(ListingText(2, ParallelPlates(2)));
+  const auto writeEarlierSet = [this] {
+    for (const char* extension : {"dat", "y1p", "ckt"}) {
+      quor::test::WriteFile(Result(extension), std::string("earlier ") + extension);
+    }
+  };
+  const auto expectEarlier = [this](std::initializer_list<const char*> extensions) {
+    for (const char* extension : extensions) {
+      EXPECT_EQ(ReadResult(extension), std::string("earlier ") + extension) << extension;
+    }
+    for (const std::string& name : FolderContents()) {
+      EXPECT_EQ(name.find(".part"), std::string::npos) << name;
+      EXPECT_EQ(name.find(".previous"), std::string::npos) << name;
+    }
+  };
+
+  // The earlier .ckt cannot be moved aside: a folder holds the name it takes.
+  writeEarlierSet();
+  const std::filesystem::path blocker = Result("ckt").string() + ".previous";
+  std::filesystem::create_directories(blocker / "in use");
+  EXPECT_EQ(Run(), 40);
+  EXPECT_STREQ(job.ErrorFileExtension, "ckt");
+  std::filesystem::remove_all(blocker);
+  expectEarlier({"dat", "y1p", "ckt"});
+
+  // A folder where the .dat goes, the last file put in place.
+  std::filesystem::remove(Result("dat"));
+  std::filesystem::create_directories(Result("dat") / "in use");
+  EXPECT_EQ(Run(), 40);
+  EXPECT_STREQ(job.ErrorFileExtension, "dat");
+  expectEarlier({"y1p", "ckt"});
+
+  std::filesystem::remove_all(Result("dat"));
+  writeEarlierSet();
+  ASSERT_EQ(Run(), 0);
+  EXPECT_EQ(FolderContents(), (std::vector<std::string>{"board.ckt", "board.dat", "board.lst", "board.y1p"}));
+  EXPECT_EQ(ReadResult("ckt")->substr(0, 11), "CAP 1 0 c= ") << "this run's set replaced the earlier one";
+}
+
+// A result file that cannot even be started ends the run before any solve.
+TEST_F(TessmorStage, AResultFileThatCannotBeCreatedIsNamed) {
+  WriteListing(ListingText(2, ParallelPlates(2)));
+  std::filesystem::create_directories(Result("ckt").string() + ".part/in use");
+  EXPECT_EQ(Run(), 40);
+  EXPECT_STREQ(job.ErrorFileExtension, "ckt");
+  EXPECT_EQ(job.Progress.load(), 0);
 }
 
 // A patch without area carries no potential: its column is zero.

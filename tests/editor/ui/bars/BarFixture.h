@@ -12,6 +12,7 @@
 #include "editor/model/CConductorPolygon.h"
 #include "editor/model/CStructure.h"
 #include "editor/ui/BarHintReceiver.h"
+#include "support/RecordingMessageBoxes.h"
 #include "tests/editor/document/DocumentBuilders.h"
 
 namespace quor::test {
@@ -43,7 +44,7 @@ class BarFixture : public ::testing::Test {
   FakeServices services;
   std::unique_ptr<FakeProjectDocument> document;
   FakeBarView view;
-  RecordingPrompts prompts;
+  RecordingMessageBoxes prompts;
 };
 
 }  // namespace quor::test

@@ -10,7 +10,6 @@
 #include "editor/ui/bars/InfoBarControls.h"
 #include "editor/ui/bars/LayersWindowControls.h"
 #include "editor/ui/bars/ProjectTreeControls.h"
-#include "editor/ui/dialogs/DialogMessages.h"
 
 namespace quor::test {
 
@@ -37,18 +36,6 @@ class FakeBarView : public BarView {
 
  private:
   ProjectDocument& m_document;
-};
-
-class RecordingPrompts : public DialogMessages {
- public:
-  bool AskYesNo(const std::string& text) override {
-    shown.push_back(text);
-    return answer;
-  }
-  void ShowMessage(const std::string& text) override { shown.push_back(text); }
-
-  std::vector<std::string> shown;
-  bool answer = true;
 };
 
 class FakeInfoBarControls : public InfoBarControls {

@@ -16,8 +16,8 @@
 #include "editor/ui/bars/CInfoBar.h"
 #include "editor/ui/bars/CProjectBar.h"
 #include "editor/ui/bars/LayerComboBox.h"
+#include "support/ScreenProbe.h"
 #include "tests/editor/document/DocumentTestDoubles.h"
-#include "tests/editor/ui/ScreenProbe.h"
 #include "tests/support/WxTestPump.h"
 
 namespace quor::test {

@@ -250,7 +250,7 @@ TEST_F(DialogsWxTest, ConductorIndexRefusesANegativeIndexAndReadsTextAsZero) {
     Type(dialog, conductor_index_dialog::kIndexEdit, "abc");
     PressOk(dialog);
   });
-  CDlgConductorIndex dialog(frame, "3", dialogMessages);
+  CDlgConductorIndex dialog(frame, "3", messages);
   EXPECT_EQ(dialog.ShowModal(), wxID_OK);
   EXPECT_EQ(dialog.Index(), 0);
   EXPECT_EQ(messages.shown, std::vector<std::string>{"Please enter a positive integer"});

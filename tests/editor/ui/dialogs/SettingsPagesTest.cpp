@@ -3,14 +3,14 @@
 // leaving each page, and the Settings record in and out.
 #include <gtest/gtest.h>
 
-#include "RecordingDialogMessages.h"
 #include "editor/document/SettingsRecord.h"
 #include "editor/ui/dialogs/SettingsPages.h"
+#include "support/RecordingMessageBoxes.h"
 
 namespace quor {
 namespace {
 
-using test::RecordingDialogMessages;
+using test::RecordingMessageBoxes;
 
 TEST(SettingsPagesTest, TheUnitsPageAnswersTheQueryWithTheIndexPlusOne) {
   const UnitsPageValues units{1, 3};  // MHz, mil
@@ -56,7 +56,7 @@ TEST(SettingsPagesTest, LeavingTheFrequenciesPageChecksInOrder) {
 }
 
 TEST(SettingsPagesTest, SegmentationBounds) {
-  RecordingDialogMessages messages;
+  RecordingMessageBoxes messages;
   auto leave = [&messages](const char* resolution, const char* refine, const char* viaSegments) {
     SegmentationPageValues values;
     SegmentationPageTexts texts{{resolution, true}, {refine, true}, {viaSegments, true}};
@@ -82,7 +82,7 @@ TEST(SettingsPagesTest, SegmentationBounds) {
 }
 
 TEST(SettingsPagesTest, AFreshResolutionBelowOneIsConfirmedOnce) {
-  RecordingDialogMessages messages;
+  RecordingMessageBoxes messages;
   SegmentationPageValues values;
   SegmentationPageTexts texts = ShowSegmentation(values);
   texts.resolution = {"0.5", true};
@@ -104,7 +104,7 @@ TEST(SettingsPagesTest, AFreshResolutionBelowOneIsConfirmedOnce) {
 }
 
 TEST(SettingsPagesTest, YesToTheResolutionWarningStillChecksTheOtherFields) {
-  RecordingDialogMessages messages;
+  RecordingMessageBoxes messages;
   SegmentationPageValues values;
   SegmentationPageTexts texts{{"0.5", true}, {"0", true}, {"4", true}};
   const auto failure = LeaveSegmentationPage(values, texts, messages);

@@ -7,7 +7,6 @@
 #include <functional>
 #include <tuple>
 
-#include "DocumentTestDoubles.h"
 #include "GridKeysByHand.h"
 #include "editor/grid/GridHost.h"
 #include "editor/grid/GridMessages.h"
@@ -15,6 +14,7 @@
 #include "editor/ui/dxfimport/CDlgImportDxf.h"
 #include "editor/ui/dxfimport/ModalDialogDriver.h"
 #include "platform/win/WindowSystem.h"
+#include "support/RecordingMessageBoxes.h"
 
 namespace quor::test {
 namespace {
@@ -37,7 +37,7 @@ class CDlgImportDxfWxTest : public ::testing::Test {
     return dialog.ShowModal();
   }
 
-  RecordingMessages messages;
+  RecordingMessageBoxes messages;
   ImportDxfLayerValues values{{"top", "gnd"}};
 };
 

@@ -94,7 +94,7 @@ class FileImportWxTest : public ::testing::Test {
   }
 
   FakeServices services;
-  RecordingMessages messages;
+  RecordingMessageBoxes messages;
   std::unique_ptr<wxDocManager> manager;
   fs::path directory;
 };

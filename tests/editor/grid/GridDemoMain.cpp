@@ -1,7 +1,7 @@
 // grid_demo: the grid control in a frame of its own.
 #include <wx/app.h>
 
-#include "editor/grid/GridDemoFrame.h"
+#include "GridDemoFrame.h"
 #include "editor/grid/GridWndProc.h"
 #include "platform/win/WindowSystem.h"
 

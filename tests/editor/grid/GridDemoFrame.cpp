@@ -1,4 +1,4 @@
-#include "editor/grid/GridDemoFrame.h"
+#include "GridDemoFrame.h"
 
 #include <wx/sizer.h>
 
@@ -18,10 +18,13 @@ constexpr int kDemoColumns = 3;
 
 }  // namespace
 
+// clang-format off
 wxBEGIN_EVENT_TABLE(GridDemoFrame, wxFrame)
-    EVT_COMMAND(kDemoGridId, QUOR_EVT_GRID_NOTIFY, GridDemoFrame::OnGridNotify) wxEND_EVENT_TABLE()
+  EVT_COMMAND(kDemoGridId, QUOR_EVT_GRID_NOTIFY, GridDemoFrame::OnGridNotify)
+wxEND_EVENT_TABLE()
+    // clang-format on
 
-        GridDemoFrame::GridDemoFrame()
+    GridDemoFrame::GridDemoFrame()
     : wxFrame(nullptr, wxID_ANY, "Grid demo", wxDefaultPosition, wxSize(420, 360)) {
   m_grid = new GridHost(this, kDemoGridId, wxDefaultPosition, wxDefaultSize, "Nodes of a polygon");
   auto* sizer = new wxBoxSizer(wxVERTICAL);
