@@ -71,6 +71,7 @@ inline constexpr UINT VK_BACK = 0x08;
 inline constexpr UINT VK_TAB = 0x09;
 inline constexpr UINT VK_RETURN = 0x0D;
 inline constexpr UINT VK_SHIFT = 0x10;
+inline constexpr UINT VK_CONTROL = 0x11;
 inline constexpr UINT VK_ESCAPE = 0x1B;
 inline constexpr UINT VK_SPACE = 0x20;
 inline constexpr UINT VK_PRIOR = 0x21;
