@@ -12,7 +12,10 @@
 #include "editor/ui/CMainFrame.h"
 #include "editor/ui/MenuBars.h"
 #include "editor/ui/ProjectDocManager.h"
+#include "editor/ui/ViewCanvas.h"
+#include "editor/ui/view/ViewCore.h"
 #include "platform/profile/FileProfile.h"
+#include "support/ScreenSettle.h"
 #include "support/WxTestPump.h"
 
 namespace quor::test {
@@ -66,6 +69,15 @@ bool ShellFixture::WaitUntilActive(wxDocument* document) {
     return child != nullptr && child == document->GetFirstView()->GetFrame() &&
            child->GetMenuBar() != nullptr && child->GetMenuBar()->IsShown();
   });
+}
+
+void ShellFixture::WaitUntilLaidOut(const CCrtanjeView& view) {
+  const ViewCanvas& canvas = *view.GetCanvas();
+  PumpUntil([&view, &canvas] {
+    const wxSize client = canvas.GetClientSize();
+    return view.GetCore()->GetClientSize() == DeviceSize{client.x, client.y} && client.x > 200;
+  });
+  PumpUntilScreenSettles({canvas.ClientToScreen(wxPoint(0, 0)), canvas.GetClientSize()});
 }
 
 wxMenuBar* ShellFixture::VisibleMenuBar() const {

@@ -24,6 +24,7 @@ class wxMenuBar;
 
 namespace quor {
 class CCrtanjeDoc;
+class CCrtanjeView;
 class CMainFrame;
 }  // namespace quor
 
@@ -65,6 +66,9 @@ class ShellFixture : public ::testing::Test {
   CCrtanjeDoc* Open(const char* sampleName);
   // Pumps until the tab of this document is the active one and shows its menu bar.
   bool WaitUntilActive(wxDocument* document);
+  // Pumps until the view has taken its canvas's laid-out size and the canvas
+  // has been painted at it, or the waits' limits have passed.
+  static void WaitUntilLaidOut(const CCrtanjeView& view);
   // The menu bar the user sees: the active tab's, else the frame's.
   wxMenuBar* VisibleMenuBar() const;
   // Sends an update-UI event for the command through the frame, as the menus do.

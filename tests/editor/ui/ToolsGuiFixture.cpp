@@ -53,11 +53,7 @@ CCrtanjeView* ToolsGuiFixture::NewProject() {
   wxDocument* document = manager->GetDocumentsVector().back();
   if (!WaitUntilActive(document)) return nullptr;
   auto* opened = dynamic_cast<CCrtanjeView*>(document->GetFirstView());
-  PumpUntil([opened] {
-    const wxSize client = opened->GetCanvas()->GetClientSize();
-    return opened->GetCore()->GetClientSize() == DeviceSize{client.x, client.y} && client.x > 200;
-  });
-  PumpEvents(std::chrono::milliseconds(300));
+  if (opened != nullptr) WaitUntilLaidOut(*opened);
   return opened;
 }
 

@@ -1,29 +1,16 @@
 #include "ViewFixture.h"
 
-#include <chrono>
 #include <utility>
 
 #include "editor/document/CCrtanjeDoc.h"
 #include "editor/ui/CCrtanjeView.h"
 #include "editor/ui/CMainFrame.h"
 #include "editor/ui/ViewCanvas.h"
-#include "editor/ui/view/ViewCore.h"
 #include "support/ScreenProbe.h"
-#include "support/ScreenSettle.h"
-#include "support/WxTestPump.h"
 
 namespace quor::test {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-// Where the canvas's client area is on the screen.
-wxRect CanvasArea(const ViewCanvas& canvas) {
-  return {canvas.ClientToScreen(wxPoint(0, 0)), canvas.GetClientSize()};
-}
-
-}  // namespace
 
 int CountColour(const wxImage& image, COLORREF colour) {
   int count = 0;
@@ -60,16 +47,12 @@ CCrtanjeView* ViewFixture::OpenCopy(const fs::path& sample) {
   wxDocument* document = manager->CreateDocument(copy.string(), wxDOC_SILENT);
   if (document == nullptr || !WaitUntilActive(document)) return nullptr;
   auto* view = dynamic_cast<CCrtanjeView*>(document->GetFirstView());
-  PumpUntil([view] {
-    const wxSize client = view->GetCanvas()->GetClientSize();
-    return view->GetCore()->GetClientSize() == DeviceSize{client.x, client.y} && client.x > 200;
-  });
-  PumpUntilScreenSettles(CanvasArea(*view->GetCanvas()));
+  if (view != nullptr) WaitUntilLaidOut(*view);
   return view;
 }
 
 wxImage ViewFixture::Screen(const ViewCanvas& canvas) {
-  return CaptureScreenArea(CanvasArea(canvas));
+  return CaptureScreenArea({canvas.ClientToScreen(wxPoint(0, 0)), canvas.GetClientSize()});
 }
 
 CCrtanjeDoc& ViewFixture::Document(const CCrtanjeView& view) {
