@@ -1,19 +1,44 @@
 #include "editor/ui/Accelerators.h"
 
-#include <iterator>
-
 #include "editor/ui/CommandIds.h"
+#include "editor/ui/HotKeys.h"
 
 namespace quor {
 
+namespace {
+
+struct CommandKey {
+  int id;
+  HotKey key;
+};
+
+constexpr CommandKey kKeys[] = {
+    {cmd::kEditCopy, key::kCopySecond},
+    {cmd::kEditPaste, key::kPasteSecond},
+    {cmd::kEditCut, key::kCutSecond},
+    {cmd::kEditUndo, key::kUndoSecond},
+    {cmd::kObjectIndex, key::kIndex},
+    {cmd::kToolSelect, key::kSelect},
+    {cmd::kToolPolylineNode, key::kPolylineNode},
+    {cmd::kListResults, key::kListResults},
+};
+
+}  // namespace
+
+std::vector<wxAcceleratorEntry> AcceleratorEntries() {
+  std::vector<wxAcceleratorEntry> entries;
+  for (const CommandKey& command : kKeys) {
+    wxAcceleratorEntry entry;
+    if (!entry.FromString(wxString::FromUTF8(command.key.label.data(), command.key.label.size()))) continue;
+    entry.Set(entry.GetFlags(), entry.GetKeyCode(), command.id);
+    entries.push_back(entry);
+  }
+  return entries;
+}
+
 wxAcceleratorTable CreateAcceleratorTable() {
-  wxAcceleratorEntry entries[] = {
-      {wxACCEL_CTRL, WXK_INSERT, cmd::kEditCopy},       {wxACCEL_SHIFT, WXK_INSERT, cmd::kEditPaste},
-      {wxACCEL_SHIFT, WXK_DELETE, cmd::kEditCut},       {wxACCEL_ALT, WXK_BACK, cmd::kEditUndo},
-      {wxACCEL_CTRL, 'I', cmd::kObjectIndex},           {wxACCEL_NORMAL, WXK_F2, cmd::kToolSelect},
-      {wxACCEL_NORMAL, WXK_F3, cmd::kToolPolylineNode}, {wxACCEL_CTRL, WXK_F7, cmd::kListResults},
-  };
-  return wxAcceleratorTable(static_cast<int>(std::size(entries)), entries);
+  const std::vector<wxAcceleratorEntry> entries = AcceleratorEntries();
+  return wxAcceleratorTable(static_cast<int>(entries.size()), entries.data());
 }
 
 }  // namespace quor

@@ -5,7 +5,12 @@
 
 #include <wx/accel.h>
 
+#include <vector>
+
 namespace quor {
+
+// The entries, each parsed from its key's name.
+std::vector<wxAcceleratorEntry> AcceleratorEntries();
 
 wxAcceleratorTable CreateAcceleratorTable();
 

@@ -1,12 +1,12 @@
-// The labels, with their keys, of the commands that both the main menu and
-// the object menus offer, so that each key is stated once.
+// The labels of the commands that both the main menu and the object menus
+// offer with their keys (HotKeys.h).
 #pragma once
 
 #include <string_view>
 
 namespace quor::label {
 
-inline constexpr std::string_view kBringToFront = "Bring to &Front\tCtrl+F";
-inline constexpr std::string_view kSendToBack = "Send to &Back\tCtrl+B";
+inline constexpr std::string_view kBringToFront = "Bring to &Front";
+inline constexpr std::string_view kSendToBack = "Send to &Back";
 
 }  // namespace quor::label

@@ -10,6 +10,7 @@
 #include "editor/ui/CommandIds.h"
 #include "editor/ui/CommandLabels.h"
 #include "editor/ui/CommandPrompts.h"
+#include "editor/ui/HotKeys.h"
 
 namespace quor {
 
@@ -21,13 +22,14 @@ struct MenuEntry {
   Kind kind;
   int id;
   std::string_view text;
+  HotKey key{};
 };
 
-constexpr MenuEntry Item(int id, std::string_view text) {
-  return {Kind::Item, id, text};
+constexpr MenuEntry Item(int id, std::string_view text, HotKey key = {}) {
+  return {Kind::Item, id, text, key};
 }
-constexpr MenuEntry Check(int id, std::string_view text) {
-  return {Kind::Check, id, text};
+constexpr MenuEntry Check(int id, std::string_view text, HotKey key = {}) {
+  return {Kind::Check, id, text, key};
 }
 constexpr MenuEntry Submenu(std::string_view text) {
   return {Kind::Submenu, 0, text};
@@ -35,10 +37,11 @@ constexpr MenuEntry Submenu(std::string_view text) {
 constexpr MenuEntry kSeparator{Kind::Separator, 0, {}};
 constexpr MenuEntry kEnd{Kind::EndSubmenu, 0, {}};
 constexpr MenuEntry kRecent{Kind::Recent, cmd::kFileMruFile1, "Recent Files"};
-
-// wx cannot parse the keypad names of the original labels.
-constexpr std::string_view kZoomIn = "Zoom &In\tKP_Add";
-constexpr std::string_view kZoomOut = "Zoom &Out\tKP_Subtract";
+// The File menu's items that both menu bars have.
+constexpr MenuEntry kNewItem = Item(cmd::kFileNew, "&New", key::kNew);
+constexpr MenuEntry kOpenItem = Item(cmd::kFileOpen, "&Open...", key::kOpen);
+constexpr MenuEntry kImportItem = Item(cmd::kFileImport, "&Import...");
+constexpr MenuEntry kExitItem = Item(cmd::kAppExit, "E&xit", key::kExit);
 
 constexpr MenuEntry kToolbarsMenu[] = {
     Submenu("&Toolbars"),
@@ -51,23 +54,15 @@ constexpr MenuEntry kToolbarsMenu[] = {
 
 constexpr MenuEntry kHelpMenu[] = {
     Submenu("&Help"),
-    Item(cmd::kHelpContents, "&Contents\tF1"),
+    Item(cmd::kHelpContents, "&Contents", key::kHelp),
     kSeparator,
     Item(cmd::kAppAbout, "&About QUOR..."),
     kEnd,
 };
 
 constexpr MenuEntry kMenu128[] = {
-    Submenu("&File"),
-    Item(cmd::kFileNew, "&New\tCtrl+N"),
-    Item(cmd::kFileOpen, "&Open...\tCtrl+O"),
-    Item(cmd::kFileImport, "&Import..."),
-    kSeparator,
-    kRecent,
-    kSeparator,
-    Item(cmd::kAppExit, "E&xit\tAlt+F4"),
-    kEnd,
-    Submenu("&View"),
+    Submenu("&File"), kNewItem,   kOpenItem, kImportItem, kSeparator,
+    kRecent,          kSeparator, kExitItem, kEnd,        Submenu("&View"),
 };
 
 constexpr MenuEntry kMenu128View[] = {
@@ -82,30 +77,30 @@ constexpr MenuEntry kMenu128View[] = {
 
 constexpr MenuEntry kMenu129[] = {
     Submenu("&File"),
-    Item(cmd::kFileNew, "&New\tCtrl+N"),
-    Item(cmd::kFileOpen, "&Open...\tCtrl+O"),
-    Item(cmd::kFileClose, "&Close\tCtrl+W"),
-    Item(cmd::kFileSave, "&Save\tCtrl+S"),
+    kNewItem,
+    kOpenItem,
+    Item(cmd::kFileClose, "&Close", key::kClose),
+    Item(cmd::kFileSave, "&Save", key::kSave),
     Item(cmd::kFileSaveAs, "Save &As..."),
     kSeparator,
-    Item(cmd::kFileImport, "&Import..."),
+    kImportItem,
     Item(cmd::kFileExport, "&Export..."),
     kSeparator,
     kRecent,
     kSeparator,
-    Item(cmd::kAppExit, "E&xit\tAlt+F4"),
+    kExitItem,
     kEnd,
     Submenu("&Edit"),
-    Item(cmd::kEditUndo, "&Undo\tCtrl+Z"),
-    Item(cmd::kEditRedo, "&Redo\tCtrl+Y"),
+    Item(cmd::kEditUndo, "&Undo", key::kUndo),
+    Item(cmd::kEditRedo, "&Redo", key::kRedo),
     kSeparator,
-    Item(cmd::kEditCut, "Cu&t\tCtrl+X"),
-    Item(cmd::kEditCopy, "&Copy\tCtrl+C"),
-    Item(cmd::kEditPaste, "&Paste\tCtrl+V"),
-    Item(cmd::kEditPasteOriginal, "Paste &to Original X,Y\tCtrl+T"),
-    Item(cmd::kEditDelete, "Delete\tDel"),
+    Item(cmd::kEditCut, "Cu&t", key::kCut),
+    Item(cmd::kEditCopy, "&Copy", key::kCopy),
+    Item(cmd::kEditPaste, "&Paste", key::kPaste),
+    Item(cmd::kEditPasteOriginal, "Paste &to Original X,Y", key::kPasteOriginal),
+    Item(cmd::kEditDelete, "Delete", key::kDelete),
     kSeparator,
-    Item(cmd::kEditSelectAll, "Select &All\tCtrl+A"),
+    Item(cmd::kEditSelectAll, "Select &All", key::kSelectAll),
     kEnd,
     Submenu("&View"),
 };
@@ -115,11 +110,11 @@ constexpr MenuEntry kMenu129View[] = {
     Check(cmd::kViewProjectBar, "&Project Bar"),
     Check(cmd::kViewStatusBar, "&Status Bar"),
     kSeparator,
-    Check(cmd::kViewPan, "Pan\tF7"),
-    Check(cmd::kViewZoom, "Zoom\tF8"),
-    Item(cmd::kViewZoomIn, kZoomIn),
-    Item(cmd::kViewZoomOut, kZoomOut),
-    Item(cmd::kViewZoomAll, "Zoom &All\tCtrl+F8"),
+    Check(cmd::kViewPan, "Pan", key::kPan),
+    Check(cmd::kViewZoom, "Zoom", key::kZoom),
+    Item(cmd::kViewZoomIn, "Zoom &In", key::kZoomIn),
+    Item(cmd::kViewZoomOut, "Zoom &Out", key::kZoomOut),
+    Item(cmd::kViewZoomAll, "Zoom &All", key::kZoomAll),
     kSeparator,
     Check(cmd::kViewShowGrid, "Show &Grid"),
     Check(cmd::kViewSnapToGrid, "Snap to Grid"),
@@ -128,22 +123,22 @@ constexpr MenuEntry kMenu129View[] = {
     Check(cmd::kViewRenderWireFrame, "&WireFrame"),
     kEnd,
     kSeparator,
-    Item(cmd::kView3DView, "&3D View\tCtrl+F4"),
-    Item(cmd::kViewProperties, "Properties\tAlt+Enter"),
+    Item(cmd::kView3DView, "&3D View", key::k3DView),
+    Item(cmd::kViewProperties, "Properties", key::kProperties),
     kEnd,
     Submenu("&Arrange"),
-    Item(cmd::kArrangeBringToFront, label::kBringToFront),
-    Item(cmd::kArrangeSendToBack, label::kSendToBack),
+    Item(cmd::kArrangeBringToFront, label::kBringToFront, key::kBringToFront),
+    Item(cmd::kArrangeSendToBack, label::kSendToBack, key::kSendToBack),
     kSeparator,
     Item(cmd::kArrangeSubtract, "&Subtract"),
     kEnd,
     Submenu("&Draw"),
-    Check(cmd::kToolPolyline, "&Polyline\tF4"),
-    Check(cmd::kToolRectangle, "&Rectangle\tF5"),
-    Check(cmd::kToolVia, "&Via\tF6"),
+    Check(cmd::kToolPolyline, "&Polyline", key::kPolyline),
+    Check(cmd::kToolRectangle, "&Rectangle", key::kRectangle),
+    Check(cmd::kToolVia, "&Via", key::kVia),
     kEnd,
     Submenu("&Project"),
-    Item(cmd::kProjectNewLayer, "New &Layer...\tCtrl+L"),
+    Item(cmd::kProjectNewLayer, "New &Layer...", key::kNewLayer),
     Item(cmd::kProjectNewPolygon, "New &Polygon..."),
     Item(cmd::kProjectNewVia, "New &Via..."),
     kSeparator,
@@ -153,10 +148,10 @@ constexpr MenuEntry kMenu129View[] = {
     Item(cmd::kProjectSettings, "&Settings..."),
     kEnd,
     Submenu("&Compute"),
-    Item(cmd::kComputeCheck, "C&heck\tCtrl+F2"),
-    Item(cmd::kComputeSegment, "&Segment\tCtrl+F3"),
-    Item(cmd::kComputeRun, "&Run\tCtrl+F5"),
-    Item(cmd::kComputeAutoRun, "&AutoRun\tCtrl+F6"),
+    Item(cmd::kComputeCheck, "C&heck", key::kCheck),
+    Item(cmd::kComputeSegment, "&Segment", key::kSegment),
+    Item(cmd::kComputeRun, "&Run", key::kRun),
+    Item(cmd::kComputeAutoRun, "&AutoRun", key::kAutoRun),
     kEnd,
     Submenu("&List"),
     Item(cmd::kListCParameters, "&C Parameters"),
@@ -180,7 +175,7 @@ class MenuBuilder {
 
  private:
   void Add(const MenuEntry& entry) {
-    const wxString text = wxString::FromUTF8(entry.text.data(), entry.text.size());
+    const wxString text = wxString::FromUTF8(WithKey(entry.text, entry.key));
     switch (entry.kind) {
       case Kind::Submenu:
         m_open.push_back({new wxMenu, text});

@@ -4,13 +4,14 @@
 
 #include "editor/ui/CommandIds.h"
 #include "editor/ui/CommandLabels.h"
+#include "editor/ui/HotKeys.h"
 
 namespace quor {
 
 namespace {
 
-wxString Text(std::string_view label) {
-  return wxString::FromUTF8(label.data(), label.size());
+wxString Text(std::string_view label, const HotKey& key) {
+  return wxString::FromUTF8(WithKey(label, key));
 }
 
 void AppendDelete(wxMenu& menu) {
@@ -30,17 +31,17 @@ void AppendClipboardItems(wxMenu& menu) {
 void AppendPolygonMenu(wxMenu& menu) {
   AppendClipboardItems(menu);
   AppendDelete(menu);
-  menu.Append(cmd::kArrangeBringToFront, Text(label::kBringToFront));
-  menu.Append(cmd::kArrangeSendToBack, Text(label::kSendToBack));
+  menu.Append(cmd::kArrangeBringToFront, Text(label::kBringToFront, key::kBringToFront));
+  menu.Append(cmd::kArrangeSendToBack, Text(label::kSendToBack, key::kSendToBack));
   menu.AppendSeparator();
-  menu.Append(cmd::kObjectIndex, "&Index...\tCtrl+I");
-  menu.Append(cmd::kPolygonProperties, "P&roperties...\tAlt+Enter");
+  menu.Append(cmd::kObjectIndex, Text("&Index...", key::kIndex));
+  menu.Append(cmd::kPolygonProperties, Text("P&roperties...", key::kProperties));
 }
 
 void AppendViaMenu(wxMenu& menu) {
   AppendClipboardItems(menu);
   AppendDelete(menu);
-  menu.Append(cmd::kViaProperties, "P&roperties...\tAlt+Enter");
+  menu.Append(cmd::kViaProperties, Text("P&roperties...", key::kProperties));
 }
 
 }  // namespace quor
