@@ -17,6 +17,8 @@
 #include "platform/draw/DrawContext.h"
 #include "tessmor/ComputeJob.h"
 
+struct Point3;
+
 namespace quor {
 
 class Archive;
@@ -28,7 +30,6 @@ class EditingView;
 struct ComputeServices;
 struct DocumentServices;
 struct Point2;
-struct Point3;
 struct SettingsRecord;
 
 class ProjectDocument {

@@ -24,17 +24,17 @@ constexpr double kToleranceFactor = 0.0001;
 
 // The library's polygon of a node path, every flag 0.
 ::Polygon LibraryPolygon(const CConductorPolygon& polygon) {
-  std::vector<::Point3> vertices;
-  for (const quor::Point3& node : polygon.GetNodes()) vertices.push_back({node.x, node.y, node.z});
+  std::vector<Point3> vertices;
+  for (const Point3& node : polygon.GetNodes()) vertices.push_back(node);
   return ::Polygon(vertices);
 }
 
 // A closed polygon of the conductor through the library's nodes.
 std::unique_ptr<CConductorPolygon> ConductorPolygon(std::uint32_t conductorIndex,
-                                                    const std::vector<::Point3>& nodes) {
+                                                    const std::vector<Point3>& nodes) {
   auto polygon = std::make_unique<CConductorPolygon>();
   polygon->conductorIndex = conductorIndex;
-  for (const ::Point3& node : nodes) polygon->AddNode({node.x, node.y, node.z});
+  for (const Point3& node : nodes) polygon->AddNode(node);
   polygon->SetClosed(true);
   return polygon;
 }
@@ -55,7 +55,7 @@ void ProjectDocument::SubtractPolygons(const std::vector<CShape*>& objects) {
     // The keyhole runs once around each outline and twice along the cut
     // between them: room for that, whatever the inputs' sizes.
     std::int32_t count = a.Count() + b.Count() + 2;
-    std::vector<::Point3> nodes(static_cast<std::size_t>(count));
+    std::vector<Point3> nodes(static_cast<std::size_t>(count));
     const int result =
         Compute().library.Subtract(&a, &b, nodes.data(), &count, kToleranceFactor * GetFootprintDiagonal());
     switch (static_cast<SubtractResult>(result)) {

@@ -138,14 +138,14 @@ void CPolyline::Serialize(Archive& ar) {
   if (ar.IsStoring()) {
     ar.WriteU8(closed);
     ar.WriteI32(nodes.GetCount());
-    for (Point3& node : nodes) node.Serialize(ar);
+    for (Point3& node : nodes) SerializePoint(ar, node);
     return;
   }
   const std::uint8_t storedClosed = ar.ReadU8();
   const std::int32_t count = ar.ReadCount(kNodeRecordSize);
   for (std::int32_t i = 0; i < count; ++i) {
     Point3 node;
-    node.Serialize(ar);
+    SerializePoint(ar, node);
     // Bounds, hit tests and the drawing all compute with the nodes.
     if (!std::isfinite(node.x) || !std::isfinite(node.y) || !std::isfinite(node.z)) {
       throw ArchiveException(ArchiveException::Cause::BadIndex);

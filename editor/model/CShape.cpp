@@ -82,7 +82,7 @@ void CShape::DrawHandles(const ViewMapping& view, DrawContext& dc) const {
   constexpr int kHalfSizePixels = 4;
   const double d = view.PixelsToUnits(kDistancePixels);
   for (int index : {5, 4, 7, 6}) {
-    DrawHandle(Point3(GetHandlePoint(index, d), 0.0), view, dc, Rgb(0, 0, 0), Rgb(255, 255, 255), 0,
+    DrawHandle(At(GetHandlePoint(index, d), 0.0), view, dc, Rgb(0, 0, 0), Rgb(255, 255, 255), 0,
                kHalfSizePixels);
   }
 }

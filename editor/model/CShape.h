@@ -13,12 +13,13 @@
 #include "editor/model/TreeControl.h"
 #include "platform/draw/DrawContext.h"
 
+struct Point3;
+
 namespace quor {
 
 class Archive;
 class ViewMapping;
 struct DocumentSettings;
-struct Point3;
 
 class CShape {
  public:

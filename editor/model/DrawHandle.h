@@ -4,10 +4,11 @@
 
 #include "platform/draw/DrawContext.h"
 
+struct Point3;
+
 namespace quor {
 
 class ViewMapping;
-struct Point3;
 
 void DrawHandle(const Point3& point, const ViewMapping& view, DrawContext& dc, COLORREF penColour,
                 COLORREF fillColour, int penWidth, int halfSize);

@@ -1,45 +1,25 @@
 #include "editor/model/Point3.h"
 
-#include <cmath>
-
 #include "platform/archive/Archive.h"
 
 namespace quor {
 
-void Point3::Set(double px, double py, double pz) {
-  x = px;
-  y = py;
-  z = pz;
-}
-
-void Point3::Serialize(Archive& ar) {
-  ar.Transfer(x);
-  ar.Transfer(y);
-  ar.Transfer(z);
-}
-
-Point3 operator+(const Point3& a, const Point3& b) {
-  return {a.x + b.x, a.y + b.y, a.z + b.z};
-}
-
-Point3 operator-(const Point3& a, const Point3& b) {
-  return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
-
-Point3 operator*(double factor, const Point3& a) {
-  return {factor * a.x, factor * a.y, factor * a.z};
+void SerializePoint(Archive& ar, Point3& point) {
+  ar.Transfer(point.x);
+  ar.Transfer(point.y);
+  ar.Transfer(point.z);
 }
 
 double Dot(const Point3& a, const Point3& b) {
-  return a.x * b.x + a.y * b.y + a.z * b.z;
+  return Point3Dot(a, b);
 }
 
 void Cross(Point3& out, const Point3& a, const Point3& b) {
-  out = {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+  out = Point3Cross(a, b);
 }
 
 double Length(const Point3& a) {
-  return std::sqrt(Dot(a, a));
+  return a.Length();
 }
 
 double Distance(const Point3& a, const Point3& b) {

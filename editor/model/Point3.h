@@ -1,6 +1,9 @@
 // The 3-vector of the structure model: a node of a polyline, a point under the
-// cursor or a move delta, in internal units (0.01 mm).
+// cursor or a move delta, in internal units (0.01 mm). It is the computation
+// library's own vector, so that nodes pass to it as they are.
 #pragma once
+
+#include <tessmor/Point3.h>
 
 #include "editor/model/Point2.h"
 
@@ -8,25 +11,15 @@ namespace quor {
 
 class Archive;
 
-struct Point3 {
-  double x = 0.0;
-  double y = 0.0;
-  double z = 0.0;
+using Point3 = ::Point3;
 
-  Point3() = default;
-  Point3(double px, double py, double pz) : x(px), y(py), z(pz) {}
-  Point3(const Point2& point, double pz) : x(point.x), y(point.y), z(pz) {}
+// The point of the plane at height z.
+inline Point3 At(const Point2& point, double z) {
+  return {point.x, point.y, z};
+}
 
-  void Set(double px, double py, double pz);
-  // Three 8-byte doubles x, y, z.
-  void Serialize(Archive& ar);
-
-  friend bool operator==(const Point3&, const Point3&) = default;
-};
-
-Point3 operator+(const Point3& a, const Point3& b);
-Point3 operator-(const Point3& a, const Point3& b);
-Point3 operator*(double factor, const Point3& a);
+// Three 8-byte doubles x, y, z.
+void SerializePoint(Archive& ar, Point3& point);
 
 double Dot(const Point3& a, const Point3& b);
 void Cross(Point3& out, const Point3& a, const Point3& b);

@@ -60,7 +60,7 @@ bool CPolylineTool::IsNearFirstNode(ToolView& view, const Point3& point) const {
 Point3 CPolylineTool::PlacedPoint(ToolView& view, DevicePoint pixel) const {
   if (nearFirst && polygon != nullptr) return FirstNode(*polygon);
   const double z = state == State::Drawing ? polygonZ : view.Core().GetActiveZ();
-  return Point3(SnappedPoint(view, pixel), z);
+  return At(SnappedPoint(view, pixel), z);
 }
 
 void CPolylineTool::OnLButtonDown(ToolView& view, unsigned, DevicePoint pixel) {
@@ -85,7 +85,7 @@ void CPolylineTool::OnLButtonDown(ToolView& view, unsigned, DevicePoint pixel) {
 
 void CPolylineTool::OnMouseMove(ToolView& view, unsigned flags, DevicePoint pixel) {
   if (state != State::Drawing) return;
-  const Point3 world(WorldPoint(view, pixel), polygonZ);
+  const Point3 world = At(WorldPoint(view, pixel), polygonZ);
   Point3 v;
   if (!IsNearFirstNode(view, world)) {
     if (nearFirst) {

@@ -159,7 +159,7 @@ void CSelectTool::OnLButtonUp(ToolView& view, unsigned, DevicePoint point) {
         core.Repaint();
         return;
       }
-      core.GetSelection().Offset(Point3(delta, 0.0));
+      core.GetSelection().Offset(At(delta, 0.0));
       return;
     }
     case State::Resizing: {
@@ -171,7 +171,7 @@ void CSelectTool::OnLButtonUp(ToolView& view, unsigned, DevicePoint point) {
         return;
       }
       const double z = core.GetActiveZ();
-      core.ResizeSelection(Point3(fixedCorner, z), Point3(movingCorner, z), Point3(startCorner, z));
+      core.ResizeSelection(At(fixedCorner, z), At(movingCorner, z), At(startCorner, z));
       return;
     }
   }

@@ -15,7 +15,7 @@ Point2 SnappedPoint(ToolView& view, DevicePoint point) {
 }
 
 Point3 PointOnActiveLayer(ToolView& view, const Point2& point) {
-  return Point3(point, view.Core().GetActiveZ());
+  return At(point, view.Core().GetActiveZ());
 }
 
 }  // namespace quor

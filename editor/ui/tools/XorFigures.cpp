@@ -76,7 +76,7 @@ void DrawXorCross(ToolView& view, COLORREF colour, const Point2& point) {
 
 void DrawXorMarker(ToolView& view, COLORREF colour, const Point2& point) {
   const ViewCore& core = view.Core();
-  view.DrawXor([&](DrawContext& dc) { DrawXorHandle(Point3(point, 0.0), core, dc, colour, kMarkerPixels); });
+  view.DrawXor([&](DrawContext& dc) { DrawXorHandle(At(point, 0.0), core, dc, colour, kMarkerPixels); });
 }
 
 }  // namespace quor

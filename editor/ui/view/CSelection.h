@@ -13,13 +13,14 @@
 #include "editor/model/DoubleRect.h"
 #include "platform/draw/DrawContext.h"
 
+struct Point3;
+
 namespace quor {
 
 class CConductorPolygon;
 class CShape;
 class ProjectDocument;
 class ViewMapping;
-struct Point3;
 
 class CSelection {
  public:

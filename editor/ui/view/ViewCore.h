@@ -13,11 +13,12 @@
 #include "editor/ui/view/CSelection.h"
 #include "editor/ui/view/ViewHost.h"
 
+struct Point3;
+
 namespace quor {
 
 class ProfileStore;
 class ProjectDocument;
-struct Point3;
 
 class ViewCore : public ViewMapping, public EditingView {
  public:

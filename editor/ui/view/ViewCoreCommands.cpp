@@ -229,7 +229,7 @@ void ViewCore::OnKeyDown(unsigned key, int repeat, unsigned flags) {
 
 int ViewCore::OnContextMenu(DevicePoint point) {
   m_host.CancelTool();
-  CShape* hit = HitTest(Point3(ScreenToWorld(point), m_activeZ));
+  CShape* hit = HitTest(At(ScreenToWorld(point), m_activeZ));
   int menu = kMenuEmpty;
   if (hit != nullptr) {
     if (!m_selection.Contains(hit)) {

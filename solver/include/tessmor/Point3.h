@@ -22,6 +22,8 @@ struct Point3 {
   Point3 operator-() const { return {-x, -y, -z}; }
   Point3 operator*(double s) const { return {x * s, y * s, z * s}; }
   Point3 operator/(double s) const { return {x / s, y / s, z / s}; }
+
+  friend bool operator==(const Point3&, const Point3&) = default;
 };
 
 inline Point3 Point3Sum(const Point3& a, const Point3& b) {

@@ -17,6 +17,8 @@
 class wxUIActionSimulator;
 class wxWindow;
 
+struct Point3;
+
 namespace quor {
 class CConductorPolygon;
 class CCrtanjeDoc;
@@ -24,7 +26,6 @@ class CCrtanjeView;
 class CLayer;
 class CStructure;
 class ViewCore;
-struct Point3;
 }  // namespace quor
 
 namespace quor::test {
