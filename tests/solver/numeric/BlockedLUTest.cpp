@@ -131,6 +131,57 @@ TEST(BlockedLUTest, SingularMatrixGivesItsZeroPivotAndNoSolve) {
   EXPECT_EQ(solve.progress, ProgressAfter(193, n)) << "a singular matrix is still factored to the end";
 }
 
+TEST(BlockedLUTest, LargeRaggedSystemsKeepPartialPivotingAndTheSystemSolution) {
+  // Large enough for the wide blocks, with a last block and panel halves of
+  // odd widths; partial pivoting bounds every multiplier of L by one.
+  for (const std::int32_t n : {2100, 2229}) {
+    SCOPED_TRACE(n);
+    const std::vector<float> matrix = RandomMatrix(n, n, 31u + static_cast<unsigned>(n));
+    std::vector<float> a = matrix;
+    std::vector<std::int32_t> pivots(static_cast<std::size_t>(n));
+    std::atomic<std::int32_t> progress{-7};
+    const std::atomic<std::int32_t> run{1};
+    RecordingSink sink;
+    ASSERT_EQ(FactorLU(n, n, a.data(), n, pivots.data(), progress, run, sink), 0);
+    EXPECT_EQ(progress.load(), 99);
+    float largestMultiplier = 0.0f;
+    for (std::int32_t column = 0; column < n; ++column) {
+      for (std::int32_t row = column + 1; row < n; ++row) {
+        largestMultiplier = std::max(largestMultiplier, std::abs(a[column * n + row]));
+      }
+    }
+    EXPECT_LE(largestMultiplier, 1.0f);
+    for (std::int32_t i = 0; i < n; ++i) ASSERT_TRUE(pivots[i] > i && pivots[i] <= n) << i;
+
+    constexpr std::int32_t kRightHandSides = 2;
+    std::vector<float> b = RandomMatrix(n, kRightHandSides, 32u);
+    const Solve ours = RunSolveSystem(matrix, b, n, kRightHandSides);
+    ASSERT_EQ(ours.info, 0);
+    std::vector<float> systemA = matrix;
+    std::int32_t info = 0;
+    sgesv_(&n, &kRightHandSides, systemA.data(), &n, pivots.data(), b.data(), &n, &info);
+    ASSERT_EQ(info, 0);
+    float largest = 0.0f;
+    for (const float v : b) largest = std::max(largest, std::abs(v));
+    for (std::size_t i = 0; i < b.size(); ++i) ASSERT_NEAR(ours.solution[i], b[i], 1e-2f * largest) << i;
+  }
+}
+
+TEST(BlockedLUTest, ZeroPivotDeepInsideAPanelIsCountedFromTheMatrixStart) {
+  // Columns 129..192 form one panel; 190 lies in the narrowest part of its
+  // last half, 150 in its first half. The first zero pivot is the one reported.
+  constexpr std::int32_t n = 200;
+  std::vector<float> a = RandomMatrix(n, n, 12u);
+  std::fill_n(a.begin() + (190 - 1) * n, n, 0.0f);
+  const std::vector<float> b = RandomMatrix(n, 2, 13u);
+  EXPECT_EQ(RunSolveSystem(a, b, n, 2).info, 190);
+
+  std::fill_n(a.begin() + (150 - 1) * n, n, 0.0f);
+  const Solve solve = RunSolveSystem(a, b, n, 2);
+  EXPECT_EQ(solve.info, 150);
+  EXPECT_EQ(solve.solution, b);
+}
+
 TEST(BlockedLUTest, IllegalArgumentsAreReportedAsLapackDoes) {
   std::vector<float> a(16, 1.0f);
   std::vector<float> b(4, 1.0f);
