@@ -11,6 +11,11 @@ constexpr int WxCommandId(int resourceId) {
   return resourceId - 20000;
 }
 
+// The original resources' id of a command's wx id.
+constexpr int ResourceCommandId(int wxId) {
+  return wxId + 20000;
+}
+
 inline constexpr int kIdEditMetallization = WxCommandId(32843);
 inline constexpr int kIdSettings = WxCommandId(32776);
 inline constexpr int kIdCheck = WxCommandId(32844);

@@ -27,6 +27,7 @@ class CVia;
 class EditingView;
 struct ComputeServices;
 struct DocumentServices;
+struct Point2;
 struct Point3;
 struct SettingsRecord;
 
@@ -102,6 +103,9 @@ class ProjectDocument {
   void NotifyViews(UpdateHint hint, const void* payload);
   // Marks the project modified and updates the views only.
   void SetModifiedAndUpdate(UpdateHint hint);
+  // Marks the project modified for a change that files no undo step and
+  // tells no view: a node appended to the polygon being drawn.
+  void MarkModified() { SetProjectModified(true); }
   // The one road of every change: the snapshot, the change, the modified
   // flag, the hint, the commit. `change` returns the hint's payload. A change
   // that throws leaves its snapshot pending, commits nothing and sends no hint.
@@ -122,7 +126,8 @@ class ProjectDocument {
   std::vector<CShape*> PasteObjects(std::vector<ClipboardObject> objects, double z);
   void DeleteObjects(const std::vector<CShape*>& objects);
   void DeleteVia(CVia& via);
-  void RemoveObjectAt(double z, CConductorPolygon& polygon);
+  // Without a snapshot only where the change undoes an unfinished figure.
+  void RemoveObjectAt(double z, CConductorPolygon& polygon, Snapshot snapshot = Snapshot::Take);
   void MoveObjectToLayer(CConductorPolygon& polygon, double z);
   // Deletes the layer with its polygons and the vias that join it.
   void DeleteLayer(double z);
@@ -141,7 +146,8 @@ class ProjectDocument {
   void EditMetallization();
   void NewLayer(EditingView& view);
   void EditLayerProperties(double z);
-  void NewVia(EditingView& view);
+  // The dialog starts at the centre when one is given (the Via tool's point).
+  void NewVia(EditingView& view, const Point2* centre = nullptr);
   // The Via dialog on an existing via; OK changes its values in one undo step.
   void EditViaProperties(CVia& via);
   void EditFootprint(EditingView& view);

@@ -7,6 +7,7 @@
 #include "editor/document/ProjectDocument.h"
 #include "editor/model/CStructure.h"
 #include "editor/model/LengthUnits.h"
+#include "editor/model/Point2.h"
 
 namespace quor {
 
@@ -59,11 +60,15 @@ void ProjectDocument::EditLayerProperties(double z) {
   if (viasAffected > 0) ShowMessage("Number of vias affected: " + std::to_string(viasAffected));
 }
 
-void ProjectDocument::NewVia(EditingView& view) {
+void ProjectDocument::NewVia(EditingView& view, const Point2* centre) {
   ViaDialogValues values;
   values.newVia = true;
   values.structure = m_model.get();
   values.unitName = GetUnitName();
+  if (centre != nullptr) {
+    values.x = ToDisplayUnits(centre->x);
+    values.y = ToDisplayUnits(centre->y);
+  }
   if (!Services().dialogs.RunViaDialog(values)) return;
   const CVia via(FromDisplayUnits(values.radius), FromDisplayUnits(values.x), FromDisplayUnits(values.y),
                  values.top, values.bottom, values.solid);

@@ -102,8 +102,8 @@ void ProjectDocument::DeleteVia(CVia& via) {
   });
 }
 
-void ProjectDocument::RemoveObjectAt(double z, CConductorPolygon& polygon) {
-  ChangeModel(UpdateHint::HintRemoveObject, Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> const void* {
+void ProjectDocument::RemoveObjectAt(double z, CConductorPolygon& polygon, Snapshot snapshot) {
+  ChangeModel(UpdateHint::HintRemoveObject, snapshot, Delivery::ViewsAndFrame, [&]() -> const void* {
     m_model->RemoveShapeAtZ(z, &polygon);
     return &polygon;
   });

@@ -1,6 +1,9 @@
 #include "editor/model/CDielectric.h"
 
+#include <cmath>
+
 #include "platform/archive/Archive.h"
+#include "platform/archive/ArchiveException.h"
 #include "platform/error/TextError.h"
 
 namespace quor {
@@ -13,6 +16,10 @@ CDielectric::CDielectric(double er, double height) : Er(er), z(height) {
 void CDielectric::Serialize(Archive& ar) {
   ar.Transfer(Er);
   ar.Transfer(z);
+  // A height orders the layers and a permittivity enters every computation.
+  if (!ar.IsStoring() && (!std::isfinite(Er) || !std::isfinite(z))) {
+    throw ArchiveException(ArchiveException::Cause::BadIndex);
+  }
 }
 
 }  // namespace quor

@@ -10,7 +10,9 @@
 #include "editor/model/ModelTextLine.h"
 #include "editor/model/NumberFormat.h"
 #include "editor/model/ViewMapping.h"
+#include "editor/model/WorldClip.h"
 #include "platform/archive/Archive.h"
+#include "platform/archive/ArchiveException.h"
 
 namespace quor {
 
@@ -69,14 +71,28 @@ void CPolyline::Draw(const ViewMapping& view, DrawContext& dc, COLORREF, COLORRE
   if (nodes.GetCount() < 2) return;
   const ScopedPen pen(dc, Pen{PenStyle::Solid, 0, fill && IsClosed() ? Rgb(0, 0, 0) : colour});
   const ScopedBrush brush(dc, fill ? Brush{BrushStyle::Solid, colour} : Brush{BrushStyle::Hollow, 0});
-  std::vector<DevicePoint> points;
-  points.reserve(static_cast<std::size_t>(nodes.GetCount()));
-  for (const Point3& node : nodes) points.push_back(view.WorldToScreen(Point2{node.x, node.y}));
+  std::vector<Point2> world;
+  world.reserve(static_cast<std::size_t>(nodes.GetCount()));
+  for (const Point3& node : nodes) world.push_back({node.x, node.y});
+  const DoubleRect clip = view.ClipRect();
+  const bool inside =
+      std::all_of(world.begin(), world.end(), [&clip](const Point2& p) { return Contains(clip, p); });
+  const auto toScreen = [&view](std::span<const Point2> outline) {
+    std::vector<DevicePoint> points;
+    points.reserve(outline.size());
+    for (const Point2& p : outline) points.push_back(view.WorldToScreen(p));
+    return points;
+  };
   if (IsClosed()) {
-    dc.Polygon(points);
-  } else {
-    dc.Polyline(points);
+    const std::vector<Point2> shown = inside ? world : ClipPolygon(world, clip);
+    if (!shown.empty()) dc.Polygon(toScreen(shown));
+    return;
   }
+  if (inside) {
+    dc.Polyline(toScreen(world));
+    return;
+  }
+  for (const std::vector<Point2>& piece : ClipPath(world, clip)) dc.Polyline(toScreen(piece));
 }
 
 void CPolyline::WriteText(std::ostream& out, const DocumentSettings& document) const {
@@ -130,6 +146,10 @@ void CPolyline::Serialize(Archive& ar) {
   for (std::int32_t i = 0; i < count; ++i) {
     Point3 node;
     node.Serialize(ar);
+    // Bounds, hit tests and the drawing all compute with the nodes.
+    if (!std::isfinite(node.x) || !std::isfinite(node.y) || !std::isfinite(node.z)) {
+      throw ArchiveException(ArchiveException::Cause::BadIndex);
+    }
     AddNode(node);
   }
   if (storedClosed != 0) SetClosed(true);

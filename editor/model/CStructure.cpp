@@ -337,7 +337,11 @@ void CStructure::LoadLayers(Archive& ar) {
   for (std::int32_t i = 0; i < count; ++i) {
     auto layer = std::make_unique<CLayer>();
     layer->Serialize(ar);
-    // Stored in ascending height: appended as they come.
+    // Stored in ascending height: appended as they come. Whatever looks a
+    // layer up by height relies on that order, so a file out of it is refused.
+    if (!layers.empty() && !(layers.back()->GetZ() < layer->GetZ())) {
+      throw ArchiveException(ArchiveException::Cause::BadIndex);
+    }
     layers.push_back(std::move(layer));
   }
 }
@@ -352,6 +356,9 @@ void CStructure::LoadVias(Archive& ar) {
     const double topZ = ar.ReadF64();
     const double bottomZ = ar.ReadF64();
     const bool solid = ar.ReadU8() != 0;
+    if (!std::isfinite(radius) || !std::isfinite(x) || !std::isfinite(y)) {
+      throw ArchiveException(ArchiveException::Cause::BadIndex);
+    }
     CLayer& bottom = FindLayerByZ(bottomZ);
     CLayer& top = FindLayerByZ(topZ);
     auto via = std::make_unique<CVia>(radius, x, y, &top, &bottom, solid);

@@ -19,18 +19,25 @@ void SerializeQlxProject(Archive& ar, DocumentSettings& settings, CStructure& st
   structure.Serialize(ar);
 }
 
-void SaveQlxProjectFile(const std::filesystem::path& path, const DocumentSettings& settings,
-                        CStructure& structure) {
+std::vector<std::uint8_t> StoreQlxProject(const DocumentSettings& settings, CStructure& structure) {
   std::vector<std::uint8_t> bytes;
   Archive ar(bytes, Archive::Mode::Store);
   DocumentSettings stored = settings;
   SerializeQlxProject(ar, stored, structure);
-  WriteArchiveFile(path, bytes);
+  return bytes;
+}
+
+void SaveQlxProjectFile(const std::filesystem::path& path, const DocumentSettings& settings,
+                        CStructure& structure) {
+  WriteArchiveFile(path, StoreQlxProject(settings, structure));
 }
 
 void LoadQlxProjectFile(const std::filesystem::path& path, DocumentSettings& settings,
                         CStructure& structure) {
-  std::vector<std::uint8_t> bytes = ReadArchiveFile(path);
+  LoadQlxProject(ReadArchiveFile(path), settings, structure);
+}
+
+void LoadQlxProject(std::vector<std::uint8_t> bytes, DocumentSettings& settings, CStructure& structure) {
   Archive ar(bytes, Archive::Mode::Load);
   DocumentSettings loaded = settings;
   try {

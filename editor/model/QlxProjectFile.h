@@ -2,7 +2,9 @@
 // structure record. Undo snapshots hold the structure record alone.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <vector>
 
 namespace quor {
 
@@ -13,10 +15,13 @@ struct DocumentSettings;
 // Stores both parts, or loads them into an empty structure.
 void SerializeQlxProject(Archive& ar, DocumentSettings& settings, CStructure& structure);
 
+// The file's bytes, and loading from them, as the two below do.
 // Both throw ArchiveException (the file cannot be read or written, is not a
 // project file, or ends early) or TextError ("Layer does not exist" for a via
 // whose stored height matches no layer). A failed load leaves `settings`
 // unchanged and `structure` empty.
+std::vector<std::uint8_t> StoreQlxProject(const DocumentSettings& settings, CStructure& structure);
+void LoadQlxProject(std::vector<std::uint8_t> bytes, DocumentSettings& settings, CStructure& structure);
 void SaveQlxProjectFile(const std::filesystem::path& path, const DocumentSettings& settings,
                         CStructure& structure);
 void LoadQlxProjectFile(const std::filesystem::path& path, DocumentSettings& settings, CStructure& structure);

@@ -32,6 +32,18 @@ wxBitmap LoadToolbarBitmap(int commandId) {
 }
 
 wxCursor LoadCursorResource(int resourceId) {
+  switch (resourceId) {
+    case system_cursor::IDC_SIZENWSE:
+      return wxCursor(wxCURSOR_SIZENWSE);
+    case system_cursor::IDC_SIZENESW:
+      return wxCursor(wxCURSOR_SIZENESW);
+    case system_cursor::IDC_SIZEWE:
+      return wxCursor(wxCURSOR_SIZEWE);
+    case system_cursor::IDC_SIZENS:
+      return wxCursor(wxCURSOR_SIZENS);
+    default:
+      break;
+  }
   const CursorArt* art = FindCursorArt(resourceId);
   if (art == nullptr) return wxCursor(wxCURSOR_ARROW);
   wxImage image = PixelArtImage(art->rows);

@@ -16,7 +16,8 @@ wxImage PixelArtImage(std::span<const std::string_view> rows);
 // The toolbar button picture of a command, or an invalid bitmap.
 wxBitmap LoadToolbarBitmap(int commandId);
 
-// A tool's cursor by resource number; the arrow for an unknown number.
+// A tool's cursor by resource number, drawn or the system's; the arrow for
+// an unknown number.
 wxCursor LoadCursorResource(int resourceId);
 
 }  // namespace quor

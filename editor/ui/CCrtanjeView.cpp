@@ -26,13 +26,6 @@
 
 namespace quor {
 
-namespace {
-
-// The command id of the Select tool, at its original value.
-constexpr int kSelectToolId = 32830;
-
-}  // namespace
-
 wxIMPLEMENT_DYNAMIC_CLASS(CCrtanjeView, wxView);
 
 CCrtanjeView::CCrtanjeView() = default;
@@ -53,6 +46,7 @@ bool CCrtanjeView::OnCreate(wxDocument* document, long) {
   if (m_mainFrame == nullptr) return false;
   m_core = std::make_unique<ViewCore>(*this, Services().profile);
   BindCommands();
+  BindToolCommands();
   auto* frame = new CChildFrame(document, this, m_mainFrame);
   m_canvas = new ViewCanvas(frame, *this);
   m_logPixelsX = wxClientDC(m_canvas).GetPPI().x;
@@ -197,36 +191,6 @@ void CCrtanjeView::OnContextMenu(DevicePoint point) {
   wxCommandEvent command(wxEVT_MENU, chosen);
   command.SetEventObject(m_mainFrame);
   m_mainFrame->ProcessWindowEvent(command);
-}
-
-// The editing tools are not here yet: the Select tool's part is played by
-// the view itself (Esc, the key I), and no other tool holds anything.
-void CCrtanjeView::CancelTool() {}
-
-void CCrtanjeView::DrawToolOverlay(DrawContext&) {}
-
-void CCrtanjeView::ToolKeyDown(unsigned, int, unsigned) {}
-
-void CCrtanjeView::SetSelectTool() {}
-
-int CCrtanjeView::GetToolCommandId() const {
-  return kSelectToolId;
-}
-
-void CCrtanjeView::ToolLButtonDown(unsigned, DevicePoint) {}
-
-void CCrtanjeView::ToolLButtonUp(unsigned, DevicePoint) {}
-
-void CCrtanjeView::ToolLButtonDblClk(unsigned, DevicePoint) {}
-
-void CCrtanjeView::ToolMouseMove(unsigned, DevicePoint) {}
-
-void CCrtanjeView::ToolKeyUp(unsigned, int, unsigned) {}
-
-void CCrtanjeView::ToolKillFocus() {}
-
-bool CCrtanjeView::ToolSetCursor() {
-  return false;
 }
 
 void CCrtanjeView::BroadcastHint(UpdateHint hint, const void* payload) {

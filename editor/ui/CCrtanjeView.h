@@ -12,7 +12,10 @@
 #include <functional>
 #include <memory>
 
+#include "editor/ui/CursorArt.h"
 #include "editor/ui/bars/BarView.h"
+#include "editor/ui/tools/ToolView.h"
+#include "editor/ui/tools/ViewTools.h"
 #include "editor/ui/view/ViewHost.h"
 
 class wxMenu;
@@ -24,7 +27,7 @@ class ViewCanvas;
 class ViewCore;
 struct DocumentServices;
 
-class CCrtanjeView : public wxView, public BarView, public ViewHost {
+class CCrtanjeView : public wxView, public BarView, public ViewHost, public ToolView {
  public:
   CCrtanjeView();
   // Writes the view's profile values (through the core).
@@ -56,8 +59,8 @@ class CCrtanjeView : public wxView, public BarView, public ViewHost {
   using PopupRunner = std::function<int(wxMenu& menu, DevicePoint point)>;
   void SetPopupRunner(PopupRunner runner) { m_popup = std::move(runner); }
 
-  // The current editing tool's input, in the order the window reports it.
-  // No tool is current yet; the tools take these over.
+  // The current editing tool's input, in the order the window reports it;
+  // a refusal of the document on the way is shown (ViewToolInput.cpp).
   void ToolLButtonDown(unsigned flags, DevicePoint point);
   void ToolLButtonUp(unsigned flags, DevicePoint point);
   void ToolLButtonDblClk(unsigned flags, DevicePoint point);
@@ -66,6 +69,9 @@ class CCrtanjeView : public wxView, public BarView, public ViewHost {
   void ToolKillFocus();
   // True when the tool has set the cursor.
   bool ToolSetCursor();
+  const ViewTools& GetTools() const { return m_tools; }
+  // The cursor the current tool asked for last.
+  int GetToolCursor() const { return m_toolCursor; }
 
   // EditingView; Repaint also serves ViewHost.
   void SetActiveLayer(double z) override;
@@ -85,6 +91,7 @@ class CCrtanjeView : public wxView, public BarView, public ViewHost {
   void SetScrollBars(const ScrollBars& bars) override;
   void ShowMessage(const std::string& text) override;
   void CancelTool() override;
+  void CancelToolForUndo() override;
   void DrawToolOverlay(DrawContext& dc) override;
   void BroadcastHint(UpdateHint hint, const void* payload) override;
   void ToolKeyDown(unsigned key, int repeat, unsigned flags) override;
@@ -94,6 +101,13 @@ class CCrtanjeView : public wxView, public BarView, public ViewHost {
   void SetClipboard(std::vector<ClipboardObject> objects) override;
   bool RunPolygonDialog(CConductorPolygon& polygon, double z, bool newPolygon) override;
   std::optional<int> AskConductorIndex(const std::string& text) override;
+
+  // ToolView.
+  ViewCore& Core() override { return *m_core; }
+  void DrawXor(const std::function<void(DrawContext&)>& figure) override;
+  void SetCursor(int cursorId) override;
+  void SetMessageText(const std::string& text) override;
+  void OnProperties() override;
 
  private:
   DocumentServices& Services() const;
@@ -110,8 +124,13 @@ class CCrtanjeView : public wxView, public BarView, public ViewHost {
   void PassDeleteKeyOn();
   // Runs an action of the core; a refusal of the document is shown.
   void Guarded(const std::function<void(ViewCore&)>& action);
+  // The tool commands with their check marks (ViewToolInput.cpp).
+  void BindToolCommands();
+  void DispatchToTool(const std::function<void(CTool& tool, ToolView& view)>& call);
 
   std::unique_ptr<ViewCore> m_core;
+  ViewTools m_tools;
+  int m_toolCursor = system_cursor::IDC_ARROW;
   CMainFrame* m_mainFrame = nullptr;
   ViewCanvas* m_canvas = nullptr;  // owned by the child frame
   // The window's metrics, fixed for its life.

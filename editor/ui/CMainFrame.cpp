@@ -9,6 +9,7 @@
 #include "editor/model/CShape.h"
 #include "editor/ui/Accelerators.h"
 #include "editor/ui/CommandIds.h"
+#include "editor/ui/DisplayFit.h"
 #include "editor/ui/MainToolbars.h"
 #include "editor/ui/ProjectDropTarget.h"
 #include "editor/ui/UnbuiltCommands.h"
@@ -189,8 +190,7 @@ void CMainFrame::ApplyPlacement() {
   if (!bytes) return;
   const std::optional<WindowPlacement> placement = WindowPlacement::Unpack(*bytes);
   if (!placement) return;
-  SetSize(placement->left, placement->top, placement->right - placement->left,
-          placement->bottom - placement->top);
+  SetSize(FitRectToDisplay(placement->left, placement->top, placement->right, placement->bottom));
   TrackNormalRect();
   if (placement->showCmd == SW_SHOWMAXIMIZED) Maximize();
   if (placement->showCmd == SW_SHOWMINIMIZED) Iconize();

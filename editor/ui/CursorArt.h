@@ -28,6 +28,15 @@ inline constexpr int kVia = 228;
 inline constexpr int kPolylineNode = 229;
 }  // namespace cursor
 
+// The system cursors the tools show, at their Win32 resource numbers.
+namespace system_cursor {
+inline constexpr int IDC_ARROW = 32512;
+inline constexpr int IDC_SIZENWSE = 32642;
+inline constexpr int IDC_SIZENESW = 32643;
+inline constexpr int IDC_SIZEWE = 32644;
+inline constexpr int IDC_SIZENS = 32645;
+}  // namespace system_cursor
+
 // The cursor with this resource number, or null.
 const CursorArt* FindCursorArt(int resourceId);
 

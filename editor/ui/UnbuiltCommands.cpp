@@ -8,9 +8,6 @@ namespace {
 
 // clang-format off
 constexpr int kUnbuilt[] = {
-    // The editing tools.
-    cmd::kViewPan, cmd::kViewZoom,
-    cmd::kToolSelect, cmd::kToolPolylineNode, cmd::kToolPolyline, cmd::kToolRectangle, cmd::kToolVia,
     // Project windows are tabs here: there is nothing to cascade, tile or arrange.
     cmd::kWindowCascade, cmd::kWindowTile, cmd::kWindowArrange,
 };
@@ -26,6 +23,8 @@ constexpr int kProjectOnly[] = {
     cmd::kComputeCheck, cmd::kComputeSegment, cmd::kComputeRun, cmd::kComputeAutoRun,
     cmd::kListResults, cmd::kListCParameters, cmd::kListCkt, cmd::kListYParameters,
     cmd::kObjectIndex, cmd::kPolygonProperties, cmd::kViaProperties,
+    cmd::kViewPan, cmd::kViewZoom,
+    cmd::kToolSelect, cmd::kToolPolylineNode, cmd::kToolPolyline, cmd::kToolRectangle, cmd::kToolVia,
 };
 // clang-format on
 

@@ -19,9 +19,6 @@ namespace {
 
 // One notch of a wheel, as the core counts them.
 constexpr int kWheelNotch = 120;
-// Shift and Ctrl, which the tools follow while a drag goes on.
-constexpr unsigned kVirtualShift = 0x10;
-constexpr unsigned kVirtualControl = 0x11;
 
 // The Win32 virtual key of a wx key the view or its tools handle; 0 for others.
 unsigned VirtualKey(const wxKeyEvent& event) {
@@ -40,9 +37,9 @@ unsigned VirtualKey(const wxKeyEvent& event) {
     case WXK_DELETE:
       return win::VK_DELETE;
     case WXK_SHIFT:
-      return kVirtualShift;
+      return win::VK_SHIFT;
     case WXK_CONTROL:
-      return kVirtualControl;
+      return win::VK_CONTROL;
     default:
       // Letters and digits are their own virtual keys.
       if ((code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9')) return static_cast<unsigned>(code);

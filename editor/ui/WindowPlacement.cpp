@@ -1,5 +1,6 @@
 #include "editor/ui/WindowPlacement.h"
 
+#include <algorithm>
 #include <array>
 
 namespace quor {
@@ -44,6 +45,18 @@ std::optional<WindowPlacement> WindowPlacement::Unpack(std::span<const std::uint
   for (std::int32_t* field : fields) *field = static_cast<std::int32_t>(ReadWord(bytes, offset));
   if (placement.right <= placement.left || placement.bottom <= placement.top) return std::nullopt;
   return placement;
+}
+
+DeviceRect FitRectToScreen(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
+                           const DeviceRect& screen) {
+  const std::int64_t screenWidth = std::max<std::int64_t>(1, std::int64_t{screen.right} - screen.left);
+  const std::int64_t screenHeight = std::max<std::int64_t>(1, std::int64_t{screen.bottom} - screen.top);
+  const std::int64_t width = std::clamp<std::int64_t>(right - left, 1, screenWidth);
+  const std::int64_t height = std::clamp<std::int64_t>(bottom - top, 1, screenHeight);
+  const std::int64_t x = std::clamp<std::int64_t>(left, screen.left, screen.left + screenWidth - width);
+  const std::int64_t y = std::clamp<std::int64_t>(top, screen.top, screen.top + screenHeight - height);
+  return {static_cast<int>(x), static_cast<int>(y), static_cast<int>(x + width),
+          static_cast<int>(y + height)};
 }
 
 }  // namespace quor

@@ -8,6 +8,8 @@
 #include <span>
 #include <vector>
 
+#include "platform/draw/DrawContext.h"
+
 namespace quor {
 
 inline constexpr std::int32_t SW_SHOWNORMAL = 1;
@@ -34,5 +36,11 @@ struct WindowPlacement {
   // that say so, with a normal rectangle of positive size.
   static std::optional<WindowPlacement> Unpack(std::span<const std::uint8_t> bytes);
 };
+
+// A rectangle read from the profile, made fit to show on the screen: its size
+// held to 1..the screen's, then moved onto the screen. Any stored ints work:
+// nothing is computed in int before it is clamped.
+DeviceRect FitRectToScreen(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
+                           const DeviceRect& screen);
 
 }  // namespace quor

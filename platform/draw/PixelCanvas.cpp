@@ -5,12 +5,20 @@
 #include <cstdlib>
 #include <utility>
 
+#include "platform/draw/SegmentClip.h"
+
 namespace quor {
 
 namespace {
 
 constexpr COLORREF kCheckBoxDarkShadow = 0x696969;
 constexpr COLORREF kCheckMark = 0x000000;
+// Figures are clipped to the canvas grown by this many pixels on every side,
+// so that coordinates anywhere in the range of int draw in time proportional
+// to the canvas and no pixel arithmetic overflows. Wider than any pen, so the
+// cut ends of a clipped figure never show.
+constexpr int kGuard = 64;
+constexpr int kWidestPen = kGuard / 2;
 
 bool Before(const DevicePoint& a, const DevicePoint& b) {
   return a.y != b.y ? a.y < b.y : a.x < b.x;
@@ -21,8 +29,22 @@ DeviceRect Normalised(const DeviceRect& r) {
           std::max(r.top, r.bottom)};
 }
 
+bool Inside(const DeviceRect& box, DevicePoint p) {
+  return p.x >= box.left && p.x <= box.right && p.y >= box.top && p.y <= box.bottom;
+}
+
+int ClampToInt(double value, int low, int high) {
+  return static_cast<int>(std::clamp(value, static_cast<double>(low), static_cast<double>(high)));
+}
+
+// An axis-parallel rectangle cut down to the box: the pixels inside the box stay as they were.
+DeviceRect ClampRect(const DeviceRect& r, const DeviceRect& box) {
+  return {std::clamp(r.left, box.left, box.right), std::clamp(r.top, box.top, box.bottom),
+          std::clamp(r.right, box.left, box.right), std::clamp(r.bottom, box.top, box.bottom)};
+}
+
 // Bresenham from a towards b, leaving b out.
-void AppendLine(DevicePoint a, DevicePoint b, std::vector<DevicePoint>& out) {
+void AppendBresenham(DevicePoint a, DevicePoint b, std::vector<DevicePoint>& out) {
   const int dx = std::abs(b.x - a.x);
   const int dy = -std::abs(b.y - a.y);
   const int sx = a.x < b.x ? 1 : -1;
@@ -42,6 +64,23 @@ void AppendLine(DevicePoint a, DevicePoint b, std::vector<DevicePoint>& out) {
   }
 }
 
+// A segment inside the box is drawn exactly; one that leaves it only where it crosses the box.
+void AppendLine(DevicePoint a, DevicePoint b, const DeviceRect& box, std::vector<DevicePoint>& out) {
+  if (Inside(box, a) && Inside(box, b)) {
+    AppendBresenham(a, b, out);
+    return;
+  }
+  double x0 = a.x;
+  double y0 = a.y;
+  double x1 = b.x;
+  double y1 = b.y;
+  const ClipBox clip{double(box.left), double(box.top), double(box.right), double(box.bottom)};
+  if (!ClipSegment(clip, x0, y0, x1, y1)) return;
+  const DevicePoint from{static_cast<int>(std::lround(x0)), static_cast<int>(std::lround(y0))};
+  const DevicePoint to{static_cast<int>(std::lround(x1)), static_cast<int>(std::lround(y1))};
+  AppendBresenham(from, to, out);
+}
+
 // The pixels a pen leaves along a path: its dash pattern, then its width.
 std::vector<DevicePoint> PenPixels(const std::vector<DevicePoint>& path, const Pen& pen) {
   if (pen.style == PenStyle::Null) return {};
@@ -55,10 +94,11 @@ std::vector<DevicePoint> PenPixels(const std::vector<DevicePoint>& path, const P
   }
   if (pen.width <= 1) return kept;
   std::vector<DevicePoint> wide;
-  const int before = (pen.width - 1) / 2;
+  const int width = std::min(pen.width, kWidestPen);
+  const int before = (width - 1) / 2;
   for (const DevicePoint& p : kept) {
-    for (int dy = -before; dy < pen.width - before; ++dy) {
-      for (int dx = -before; dx < pen.width - before; ++dx) wide.push_back({p.x + dx, p.y + dy});
+    for (int dy = -before; dy < width - before; ++dy) {
+      for (int dx = -before; dx < width - before; ++dx) wide.push_back({p.x + dx, p.y + dy});
     }
   }
   return wide;
@@ -85,6 +125,10 @@ std::vector<DevicePoint> Border(const std::vector<std::pair<int, int>>& rows, in
 
 PixelCanvas::PixelCanvas(std::span<std::uint8_t> rgb, int width, int height)
     : m_rgb(rgb), m_width(width), m_height(height) {}
+
+DeviceRect PixelCanvas::GuardBox() const {
+  return {-kGuard, -kGuard, m_width + kGuard, m_height + kGuard};
+}
 
 COLORREF PixelCanvas::PixelAt(int x, int y) const {
   if (x < 0 || y < 0 || x >= m_width || y >= m_height) return 0;
@@ -140,7 +184,10 @@ void PixelCanvas::Paint(std::vector<DevicePoint> outline, const std::vector<Span
 }
 
 void PixelCanvas::Rectangle(const DeviceRect& rect, const Pen& pen, const Brush& brush, RasterOp op) {
-  const DeviceRect r = Normalised(rect);
+  const DeviceRect normalised = Normalised(rect);
+  if (normalised.right == normalised.left || normalised.bottom == normalised.top) return;
+  const DeviceRect box = GuardBox();
+  const DeviceRect r = ClampRect(normalised, box);
   if (r.right - r.left < 1 || r.bottom - r.top < 1) return;
   std::vector<Span> inside;
   if (pen.style == PenStyle::Null) {
@@ -155,7 +202,7 @@ void PixelCanvas::Rectangle(const DeviceRect& rect, const Pen& pen, const Brush&
                                  {r.left, r.bottom - 1},
                                  {r.left, r.top}};
   std::vector<DevicePoint> path;
-  for (int i = 0; i < 4; ++i) AppendLine(corners[i], corners[i + 1], path);
+  for (int i = 0; i < 4; ++i) AppendLine(corners[i], corners[i + 1], box, path);
   if (path.empty()) path.push_back(corners[0]);
   for (int y = r.top + 1; y < r.bottom - 1; ++y) inside.push_back({y, r.left + 1, r.right - 1});
   Paint(PenPixels(path, pen), inside, pen, brush, op);
@@ -163,22 +210,30 @@ void PixelCanvas::Rectangle(const DeviceRect& rect, const Pen& pen, const Brush&
 
 void PixelCanvas::Ellipse(const DeviceRect& rect, const Pen& pen, const Brush& brush, RasterOp op) {
   const DeviceRect r = Normalised(rect);
-  if (r.right - r.left < 1 || r.bottom - r.top < 1) return;
-  const double cx = (r.left + r.right - 1) / 2.0;
-  const double cy = (r.top + r.bottom - 1) / 2.0;
-  const double a = (r.right - 1 - r.left) / 2.0 + 0.5;
-  const double b = (r.bottom - 1 - r.top) / 2.0 + 0.5;
+  if (r.right == r.left || r.bottom == r.top) return;
+  const double left = r.left;
+  const double top = r.top;
+  const double right = r.right;
+  const double bottom = r.bottom;
+  const double cx = (left + right - 1) / 2.0;
+  const double cy = (top + bottom - 1) / 2.0;
+  const double a = (right - 1 - left) / 2.0 + 0.5;
+  const double b = (bottom - 1 - top) / 2.0 + 0.5;
+  // Only the rows and columns near the canvas: the cut ends lie in the guard.
+  const DeviceRect box = GuardBox();
+  const int firstRow = std::max(r.top, box.top);
+  const int endRow = std::min(r.bottom, box.bottom);
   std::vector<std::pair<int, int>> rows;
-  for (int y = r.top; y < r.bottom; ++y) {
+  for (int y = firstRow; y < endRow; ++y) {
     const double dy = (y - cy) / b;
     const double half = a * std::sqrt(std::max(0.0, 1.0 - dy * dy));
-    rows.emplace_back(static_cast<int>(std::lround(cx - half + 0.5)),
-                      static_cast<int>(std::lround(cx + half + 0.5)));
+    rows.emplace_back(ClampToInt(std::round(cx - half + 0.5), box.left, box.right),
+                      ClampToInt(std::round(cx + half + 0.5), box.left, box.right));
   }
-  std::vector<DevicePoint> border = Border(rows, r.top);
+  std::vector<DevicePoint> border = Border(rows, firstRow);
   std::vector<Span> inside;
   for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-    inside.push_back({r.top + i, rows[i].first, rows[i].second});
+    inside.push_back({firstRow + i, rows[i].first, rows[i].second});
   }
   Paint(PenPixels(border, pen), inside, pen, brush, op);
 }
@@ -186,27 +241,29 @@ void PixelCanvas::Ellipse(const DeviceRect& rect, const Pen& pen, const Brush& b
 void PixelCanvas::Polygon(std::span<const DevicePoint> points, const Pen& pen, const Brush& brush,
                           RasterOp op) {
   if (points.empty()) return;
+  const DeviceRect box = GuardBox();
   std::vector<DevicePoint> path;
   for (std::size_t i = 0; i < points.size(); ++i) {
-    AppendLine(points[i], points[(i + 1) % points.size()], path);
+    AppendLine(points[i], points[(i + 1) % points.size()], box, path);
   }
   // Alternate fill, sampled at pixel centres.
   std::vector<Span> inside;
   const auto [low, high] = std::minmax_element(
       points.begin(), points.end(), [](const DevicePoint& p, const DevicePoint& q) { return p.y < q.y; });
-  for (int y = low->y; y < high->y; ++y) {
+  // Rows off the canvas are never filled.
+  for (int y = std::max(low->y, 0); y < std::min(high->y, m_height); ++y) {
     const double yc = y + 0.5;
     std::vector<double> crossings;
     for (std::size_t i = 0; i < points.size(); ++i) {
       const DevicePoint& p = points[i];
       const DevicePoint& q = points[(i + 1) % points.size()];
       if ((p.y <= yc) == (q.y <= yc)) continue;
-      crossings.push_back(p.x + (yc - p.y) * (q.x - p.x) / double(q.y - p.y));
+      crossings.push_back(p.x + (yc - p.y) * (double(q.x) - p.x) / (double(q.y) - p.y));
     }
     std::sort(crossings.begin(), crossings.end());
     for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
-      const int left = static_cast<int>(std::ceil(crossings[i] - 0.5));
-      const int right = static_cast<int>(std::ceil(crossings[i + 1] - 0.5));
+      const int left = ClampToInt(std::ceil(crossings[i] - 0.5), box.left, box.right);
+      const int right = ClampToInt(std::ceil(crossings[i + 1] - 0.5), box.left, box.right);
       if (left < right) inside.push_back({y, left, right});
     }
   }
@@ -215,12 +272,13 @@ void PixelCanvas::Polygon(std::span<const DevicePoint> points, const Pen& pen, c
 
 void PixelCanvas::Polyline(std::span<const DevicePoint> points, const Pen& pen, RasterOp op) {
   std::vector<DevicePoint> path;
-  for (std::size_t i = 0; i + 1 < points.size(); ++i) AppendLine(points[i], points[i + 1], path);
+  const DeviceRect box = GuardBox();
+  for (std::size_t i = 0; i + 1 < points.size(); ++i) AppendLine(points[i], points[i + 1], box, path);
   Paint(PenPixels(path, pen), {}, pen, Brush{BrushStyle::Hollow, 0}, op);
 }
 
 void PixelCanvas::Edge(const DeviceRect& rect, unsigned edge, unsigned flags) {
-  DeviceRect r = Normalised(rect);
+  DeviceRect r = ClampRect(Normalised(rect), GuardBox());
   // Outer border, then inner: each sunken or raised on its own bit.
   const bool layers[2][2] = {{(edge & BDR_SUNKENOUTER) != 0, (edge & BDR_RAISEDOUTER) != 0},
                              {(edge & BDR_SUNKENINNER) != 0, (edge & BDR_RAISEDINNER) != 0}};
@@ -245,7 +303,7 @@ void PixelCanvas::Edge(const DeviceRect& rect, unsigned edge, unsigned flags) {
 
 void PixelCanvas::CheckBox(const DeviceRect& rect, bool checked) {
   // A square box, centred in the rectangle.
-  const DeviceRect area = Normalised(rect);
+  const DeviceRect area = ClampRect(Normalised(rect), GuardBox());
   const int side = std::min(area.right - area.left, area.bottom - area.top);
   if (side < 4) return;
   const int left = area.left + (area.right - area.left - side) / 2;

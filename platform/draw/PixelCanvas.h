@@ -41,6 +41,8 @@ class PixelCanvas {
     int right;  // exclusive
   };
 
+  // The canvas grown by a margin wider than any pen: what figures are clipped to.
+  DeviceRect GuardBox() const;
   void Plot(int x, int y, COLORREF colour, RasterOp op);
   void Paint(std::vector<DevicePoint> outline, const std::vector<Span>& inside, const Pen& pen,
              const Brush& brush, RasterOp op);

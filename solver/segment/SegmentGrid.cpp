@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstddef>
 
+#include "solver/QuorError.h"
+
 namespace {
 
 // A plate whose normal is this close to z lies flat and takes x as its u axis.
@@ -33,6 +35,10 @@ double CappedStep(double step, double extent) {
   return std::max(step, extent / kMostWholeSteps);
 }
 
+bool IsFinite(const Point3& p) {
+  return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z);
+}
+
 }  // namespace
 
 SegmentGrid::SegmentGrid(const Polygon& outer, double step) {
@@ -58,6 +64,11 @@ SegmentGrid::SegmentGrid(const Polygon& outer, double step) {
   }
   const double extentU = maxU - minU;
   const double extentV = maxV - minV;
+  // A plate so large that its frame overflows double has no grid: its cell
+  // counts would come from NaN or infinity.
+  if (!IsFinite(m_u) || !IsFinite(m_v) || !std::isfinite(extentU) || !std::isfinite(extentV)) {
+    throw QUOR_error::error::ProjectFileNotOpened;
+  }
   m_step = CappedStep(CappedStep(step, extentU), extentV);
 
   const double stepsU = std::floor(extentU / m_step);

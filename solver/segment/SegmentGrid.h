@@ -15,7 +15,8 @@ class SegmentGrid {
 
   // The frame of the outer outline: u along x for a (nearly) horizontal
   // plate, else along its longest edge; v = n x u. The step grows beyond step only where
-  // the plate would otherwise need more than kMaxCells cells.
+  // the plate would otherwise need more than kMaxCells cells. A plate whose
+  // frame overflows double is refused as an unusable plate file (code 1).
   SegmentGrid(const Polygon& outer, double step);
 
   Point3 Node(std::int32_t a, std::int32_t b) const {

@@ -10,6 +10,7 @@
 
 #include "editor/model/CLayer.h"
 #include "editor/ui/CommandIds.h"
+#include "editor/ui/DisplayFit.h"
 #include "editor/ui/bars/BarArt.h"
 #include "editor/ui/bars/BarPayload.h"
 #include "platform/profile/ProfileStore.h"
@@ -80,7 +81,8 @@ CDlgLayers::CDlgLayers(wxWindow* parent, ProfileStore& profile, int closeCommand
   const int top = m_profile.GetProfileInt(kSection, "LayersDlgTop", 0);
   const int right = m_profile.GetProfileInt(kSection, "LayersDlgRight", 200);
   const int bottom = m_profile.GetProfileInt(kSection, "LayersDlgBottom", 300);
-  SetSize(left, top, right - left, bottom - top);
+  // Values from a file: on the screen before any arithmetic on them.
+  SetSize(FitRectToDisplay(left, top, right, bottom));
 
   m_list->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
     event.Skip();

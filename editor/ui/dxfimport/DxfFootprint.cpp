@@ -39,6 +39,9 @@ DxfFootprint PlaceInFootprint(DxfDrawing& drawing) {
     throw TextError("Number of layers greater than 10 or less than 1");
   }
   const DxfFootprint footprint{frame.maxX - frame.minX, frame.maxY - frame.minY};
+  // Coordinates near the ends of double give a footprint no number holds.
+  if (!std::isfinite(footprint.width) || !std::isfinite(footprint.height))
+    throw TextError("Invalid DXF file");
   // A footprint without area would give the project a grid spacing of 0.
   if (!(footprint.width > 0.0)) throw TextError("Footprint length must be positive");
   if (!(footprint.height > 0.0)) throw TextError("Footprint width must be positive");

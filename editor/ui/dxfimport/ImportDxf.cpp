@@ -14,6 +14,7 @@
 #include "editor/ui/dxfimport/DxfDrawingReader.h"
 #include "editor/ui/dxfimport/DxfFootprint.h"
 #include "platform/archive/ArchiveException.h"
+#include "platform/archive/ArchiveFile.h"
 #include "platform/error/TextError.h"
 
 namespace quor {
@@ -42,10 +43,12 @@ DocumentSettings ImportedSettings(double length, double width) {
 }
 
 // DXF marks a layer that is switched off by a negative colour number; it
-// keeps its colour. Numbers that are no colour at all give the default 7.
+// keeps its colour. Numbers that are no colour at all give the default 7
+// (tested before the sign is dropped: the most negative int has no opposite).
 int LayerColourNumber(int number) {
+  if (number < -kLargestColourNumber || number > kLargestColourNumber) return kNoColourNumber;
   const int colour = number < 0 ? -number : number;
-  return colour >= 1 && colour <= kLargestColourNumber ? colour : kNoColourNumber;
+  return colour >= 1 ? colour : kNoColourNumber;
 }
 
 void BuildStructure(CStructure& structure, const DxfDrawing& drawing, const DxfFootprint& footprint,
@@ -70,6 +73,19 @@ void BuildStructure(CStructure& structure, const DxfDrawing& drawing, const DxfF
   for (const DxfVia& via : drawing.vias) {
     structure.AddVia(std::make_unique<CVia>(via.radius * f, via.x * f, via.y * f, nullptr, nullptr, true));
   }
+}
+
+bool OpensAsProject(const std::vector<std::uint8_t>& bytes) {
+  DocumentSettings settings;
+  CStructure structure;
+  try {
+    LoadQlxProject(bytes, settings, structure);
+  } catch (const ArchiveException&) {
+    return false;
+  } catch (const TextError&) {
+    return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -103,8 +119,12 @@ bool ImportDxf(const std::filesystem::path& dxfPath, const ImportDxfAsker& ask) 
   BuildStructure(structure, drawing, footprint, values);
   const double f = LengthUnitFactor(values.unit);
   const DocumentSettings settings = ImportedSettings(footprint.width * f, footprint.height * f);
+  const std::vector<std::uint8_t> bytes = StoreQlxProject(settings, structure);
+  // Only a project the editor opens again is written: a drawing whose sizes
+  // overflow in the chosen unit must not replace a good file of that name.
+  if (!OpensAsProject(bytes)) throw TextError("Invalid DXF file");
   try {
-    SaveQlxProjectFile(projectPath, settings, structure);
+    WriteArchiveFile(projectPath, bytes);
   } catch (const ArchiveException&) {
     throw TextError("Could not create output file");
   }

@@ -23,6 +23,10 @@ class ViewCore : public ViewMapping, public EditingView {
  public:
   static constexpr float kMinZoom = 0.1f;
   static constexpr float kMaxZoom = 16.0f;
+  // Bounds of the fit scale: far inside float's range, so that scales, pixel
+  // sizes and their products never overflow.
+  static constexpr float kMinFitScale = 1e-30f;
+  static constexpr float kMaxFitScale = 1e30f;
   // Pixels between the footprint and the client area's left, right and top.
   static constexpr int kMargin = 20;
   static constexpr COLORREF kBackgroundColour = 0xEEEEEE;
@@ -53,6 +57,7 @@ class ViewCore : public ViewMapping, public EditingView {
   DevicePoint WorldToScreen(const Point2& point) const override;
   DeviceRect WorldRectToScreen(const DoubleRect& rect) const override;
   double PixelsToUnits(double pixels) const override;
+  DoubleRect ClipRect() const override;
   int UnitsToPixels(double distance) const;
   DeviceSize WorldSizeToScreen(double width, double height) const;
   // A pixel size in world units, as (x, y).
@@ -187,6 +192,14 @@ class ViewCore : public ViewMapping, public EditingView {
   ProjectDocument* GetDocument() const { return m_document; }
 
  private:
+  // Indices of the grid lines (multiples of the spacing) between low and high
+  // world units (the client area's `pixels` across) that lie strictly inside
+  // 0..extent; first > last when none or when they cannot be told apart.
+  struct GridLines {
+    double first;
+    double last;
+  };
+  GridLines VisibleGridLines(double low, double high, double extent, int pixels) const;
   void LoadViewSettings();
   void SaveViewSettings();
   void GetFootprint(double& length, double& width) const;

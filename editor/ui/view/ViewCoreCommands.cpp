@@ -79,7 +79,7 @@ void ViewCore::PasteWithOffset() {
 }
 
 void ViewCore::Undo() {
-  m_host.CancelTool();
+  m_host.CancelToolForUndo();
   if (m_document != nullptr) m_document->Undo();
 }
 

@@ -90,6 +90,14 @@ DeviceRect ViewCore::WorldRectToScreen(const DoubleRect& rect) const {
           std::max(topLeft.x, bottomRight.x), std::max(topLeft.y, bottomRight.y)};
 }
 
+DoubleRect ViewCore::ClipRect() const {
+  // 2^24 pixels around the client area: no cut edge shows, and pixel sums
+  // of anything inside stay far from int's limits.
+  constexpr double kReach = 16777216.0;
+  return {ScreenYToWorld(-kReach), ScreenYToWorld(m_clientSize.cy + kReach), ScreenXToWorld(-kReach),
+          ScreenXToWorld(m_clientSize.cx + kReach)};
+}
+
 double ViewCore::PixelsToUnits(double pixels) const {
   return pixels / PixelsPerUnit();
 }

@@ -1,6 +1,8 @@
 // The view's picture: the background, the footprint, the layers, the grid,
 // the axes, the selection and the current tool's overlay, in that order.
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "editor/document/ProjectDocument.h"
 #include "editor/model/CStructure.h"
@@ -45,21 +47,43 @@ void ViewCore::DrawScene(DrawContext& dc) {
 }
 
 void ViewCore::DrawGrid(DrawContext& dc) const {
-  // Lines closer than 3 pixels would only grey the footprint over.
-  constexpr int kMinGridPixels = 3;
+  // Lines closer than 3 pixels (rounded) would only grey the footprint over;
+  // a spacing far below a pixel would never end.
+  constexpr double kMinGridPixels = 3.0;
   const double spacing = m_gridSpacing;
-  if (UnitsToPixels(spacing) < kMinGridPixels) return;
+  if (!(PixelsPerUnit() * spacing >= kMinGridPixels - 0.5)) return;
   double length = 0.0;
   double width = 0.0;
   GetFootprint(length, width);
   const ScopedPen dotted(dc, Pen{PenStyle::Dot, 0, m_gridColor});
-  // Strictly inside the footprint: its edges are drawn by the footprint.
-  for (double x = spacing; x < length; x += spacing) {
+  // Strictly inside the footprint (its edges are drawn by the footprint) and
+  // only the lines in the client area, so a zoomed-in view draws no more
+  // lines than the window holds. Counted, not summed, so the lines stay put.
+  const GridLines columns =
+      VisibleGridLines(ScreenXToWorld(0), ScreenXToWorld(m_clientSize.cx), length, m_clientSize.cx);
+  for (double i = columns.first; i <= columns.last; ++i) {
+    const double x = i * spacing;
     Line(dc, WorldToScreen({x, 0.0}), WorldToScreen({x, width}));
   }
-  for (double y = spacing; y < width; y += spacing) {
+  const GridLines rows =
+      VisibleGridLines(ScreenYToWorld(m_clientSize.cy), ScreenYToWorld(0), width, m_clientSize.cy);
+  for (double i = rows.first; i <= rows.last; ++i) {
+    const double y = i * spacing;
     Line(dc, WorldToScreen({0.0, y}), WorldToScreen({length, y}));
   }
+}
+
+ViewCore::GridLines ViewCore::VisibleGridLines(double low, double high, double extent, int pixels) const {
+  // Beyond this, consecutive line indices are no longer distinct doubles.
+  constexpr double kLastExactIndex = 9007199254740992.0;  // 2^53
+  const double spacing = m_gridSpacing;
+  const double first = std::max(1.0, std::ceil(low / spacing));
+  // The last line strictly inside the footprint.
+  const double last = std::min(std::floor(high / spacing), std::ceil(extent / spacing) - 1.0);
+  // Far from the origin the spacing can be finer than double resolves there:
+  // more lines than pixels means the lines cannot be told apart, so none.
+  if (!(last - first <= pixels) || last >= kLastExactIndex) return {1.0, 0.0};
+  return {first, last};
 }
 
 void ViewCore::DrawAxes(DrawContext& dc) const {
@@ -72,6 +96,11 @@ void ViewCore::DrawAxes(DrawContext& dc) const {
   if (footprint.cx < kAxis || footprint.cy < kAxis) return;
 
   const DevicePoint o = WorldToScreen({0.0, 0.0});
+  // Axes whose origin lies far off the client area would not show, and their
+  // arrowheads' pixel sums could leave int.
+  constexpr int kReach = 64;
+  if (o.x < -kReach || o.y < -kReach || o.x > m_clientSize.cx + kReach || o.y > m_clientSize.cy + kReach)
+    return;
   const ScopedPen red(dc, Pen{PenStyle::Solid, 0, kAxesColour});
   Line(dc, o, {o.x + kAxis, o.y});
   Line(dc, o, {o.x, o.y - kAxis});

@@ -77,8 +77,10 @@ void ViewCore::ComputeFitScale() {
   const double fx = available.x / length;
   const double fy = available.y / width;
   const double fit = fx < fy ? fx : fy;
-  // A footprint without area has no scale to fit to.
-  if (fit > 0.0 && std::isfinite(fit)) m_fitScale = static_cast<float>(fit);
+  // A footprint without area has no scale to fit to; a tiny or huge one is
+  // held to a scale that float carries and the mapping stays finite with.
+  if (fit > 0.0 && !std::isnan(fit))
+    m_fitScale = static_cast<float>(std::clamp(fit, double{kMinFitScale}, double{kMaxFitScale}));
   m_zoom = zoom;
 }
 

@@ -46,6 +46,9 @@ class ViewHost {
 
   // The current editing tool.
   virtual void CancelTool() = 0;
+  // The same, just before an undo: a figure the tool has begun in the model
+  // is left to the undo, which takes it away whole.
+  virtual void CancelToolForUndo() = 0;
   virtual void DrawToolOverlay(DrawContext& dc) = 0;
   // A key went down over the view; the tool sees it before the view does.
   virtual void ToolKeyDown(unsigned key, int repeat, unsigned flags) = 0;

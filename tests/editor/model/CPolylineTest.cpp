@@ -155,6 +155,32 @@ TEST(CPolylineTest, DrawingPensBrushesAndPrimitives) {
   EXPECT_EQ(dc.CurrentBrush(), Brush{});
 }
 
+// A view that cuts outlines to x and y within +-1000 units.
+class ClippingView : public test::FakeViewMapping {
+ public:
+  ClippingView() : FakeViewMapping(1.0, 0.0) {}
+  DoubleRect ClipRect() const override { return {1000.0, -1000.0, -1000.0, 1000.0}; }
+};
+
+TEST(CPolylineTest, NodesBeyondTheViewsClipRectAreCutOffBeforeTheyAreMapped) {
+  const ClippingView view;
+  RecordingDrawContext dc;
+  // A strip to a node 1e15 units away: mapped as it is, it would leave int.
+  Path({{0, 0, 0}, {1e15, 5e14, 0}, {0, 10, 0}}, true).Draw(view, dc, 0, Rgb(1, 2, 3), true);
+  ASSERT_EQ(dc.Calls().size(), 1u);
+  ASSERT_EQ(dc.Calls()[0].kind, Kind::Polygon);
+  const std::vector<DevicePoint>& points = dc.Calls()[0].points;
+  // Its long edges reach the cut at x = 1000 with their slope kept (y = x / 2).
+  ASSERT_EQ(points.size(), 4u);
+  EXPECT_EQ(points[1], (DevicePoint{1020, -480}));
+  for (const DevicePoint& p : points) EXPECT_LE(p.x, 1020);
+
+  dc.Clear();
+  Path({{-5000, 0, 0}, {0, 0, 0}, {0, 5000, 0}}, false).Draw(view, dc, 0, Rgb(1, 2, 3), false);
+  ASSERT_EQ(dc.Calls().size(), 1u);
+  EXPECT_EQ(dc.Calls()[0].points, (std::vector<DevicePoint>{{-980, 20}, {20, 20}, {20, -980}}));
+}
+
 TEST(CPolylineTest, NodeSquaresMarkTheCurrentNode) {
   const test::FakeViewMapping view(2.0, 100);
   RecordingDrawContext dc;

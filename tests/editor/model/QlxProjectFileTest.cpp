@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
+#include <iterator>
+#include <limits>
 #include <vector>
 
 #include "ExampleProjects.h"
@@ -212,6 +215,74 @@ TEST(QlxProjectFileTest, RefusesValuesThatWouldIndexOrDivideWrongly) {
   bad = good;
   Patch(bad, 92, &huge, sizeof huge);
   EXPECT_EQ(LoadFailure(bad), ArchiveException::Cause::EndOfFile);
+}
+
+// Replaces the one stored copy of `from` by `to`.
+void PatchDouble(Bytes& bytes, double from, double to) {
+  std::uint8_t pattern[sizeof from];
+  std::memcpy(pattern, &from, sizeof from);
+  const auto found = std::search(bytes.begin(), bytes.end(), std::begin(pattern), std::end(pattern));
+  ASSERT_NE(found, bytes.end()) << from;
+  ASSERT_EQ(std::search(found + 1, bytes.end(), std::begin(pattern), std::end(pattern)), bytes.end()) << from;
+  Patch(bytes, static_cast<std::size_t>(found - bytes.begin()), &to, sizeof to);
+}
+
+// Layers at 0, 160.5 and 320.75 with a polygon and a via on the lower two;
+// each value the tests change is stored once.
+void MakeDistinctProject(CStructure& structure) {
+  structure.SetFootprint(3000, 2000);
+  structure.AddLayer(CDielectric(1.0, 0.0), std::nullopt, true, false);
+  CLayer& middle = structure.AddLayer(CDielectric(4.25, 160.5), std::nullopt, true, false);
+  structure.AddLayer(CDielectric(2.125, 320.75), std::nullopt, true, false);
+  auto polygon = std::make_unique<CConductorPolygon>();
+  for (const Point3& p : {Point3(11.5, 12.5, 160.5), Point3(100, 0, 160.5), Point3(100, 100, 160.5)})
+    polygon->AddNode(p);
+  polygon->SetClosed(true);
+  structure.AddNewShapeAtZ(160.5, std::move(polygon));
+  structure.AddVia(std::make_unique<CVia>(5.5, 50.25, 60.75, &middle, &structure.FindLayerByZ(0), true));
+}
+
+TEST(QlxProjectFileTest, RefusesNumbersThatAreNotFiniteAndLayersOutOfHeightOrder) {
+  CStructure structure;
+  MakeDistinctProject(structure);
+  const Bytes good = Store(DocumentSettings{}, structure);
+  {
+    DocumentSettings settings;
+    CStructure loaded;
+    Load(good, settings, loaded);
+    EXPECT_EQ(loaded.GetLayerCount(), 3);
+  }
+  const double inf = std::numeric_limits<double>::infinity();
+  // Node x and y, a permittivity, a height, the via's radius and centre.
+  for (double value : {11.5, 12.5, 4.25, 320.75, 5.5, 50.25, 60.75}) {
+    for (double broken : {std::nan(""), inf, -inf}) {
+      Bytes bad = good;
+      PatchDouble(bad, value, broken);
+      EXPECT_EQ(LoadFailure(bad), ArchiveException::Cause::BadIndex) << value << " as " << broken;
+    }
+  }
+  // The top layer below the middle one, then at the same height.
+  for (double height : {100.0, 160.5}) {
+    Bytes bad = good;
+    PatchDouble(bad, 320.75, height);
+    EXPECT_EQ(LoadFailure(bad), ArchiveException::Cause::BadIndex) << height;
+  }
+}
+
+TEST(QlxProjectFileTest, RefusedFileOpensNothing) {
+  CStructure structure;
+  MakeDistinctProject(structure);
+  Bytes bytes = Store(DocumentSettings{}, structure);
+  PatchDouble(bytes, 50.25, std::nan(""));
+  const test::TempDir scratch("quor-not-finite-");
+  const auto path = scratch.Path() / "not_finite.qlx";
+  WriteArchiveFile(path, bytes);
+  DocumentSettings settings;
+  settings.Units = 2;
+  CStructure loaded;
+  EXPECT_THROW(LoadQlxProjectFile(path, settings, loaded), ArchiveException);
+  EXPECT_EQ(loaded.GetLayerCount(), 0);
+  EXPECT_EQ(settings.Units, 2);
 }
 
 TEST(QlxProjectFileTest, EveryTruncationIsRefusedAsEndOfFile) {

@@ -196,6 +196,19 @@ TEST_F(MainFrameTest, BarVisibilityAndPlacementRoundTripThroughTheProfile) {
   EXPECT_EQ(frame->GetPosition(), wxPoint(placement->left, placement->top));
 }
 
+TEST_F(MainFrameTest, AStoredPlacementBeyondIntIsFittedToTheScreen) {
+  // A normal rectangle whose left edge is -2147483638: its width overflowed int.
+  std::filesystem::copy_file(
+      std::filesystem::path(QUOR_SOURCE_DIR) / "tests/data/hostile/profile_position_overflow.conf",
+      directory / "quor.conf", std::filesystem::copy_options::overwrite_existing);
+  profile = std::make_unique<FileProfile>(directory / "quor.conf");
+  CreateMainFrame();
+  const wxRect screen = wxGetClientDisplayRect();
+  EXPECT_TRUE(screen.Contains(frame->GetRect())) << frame->GetRect().x << " " << frame->GetRect().width;
+  EXPECT_EQ(frame->GetPosition().y, 20);
+  EXPECT_EQ(frame->GetSize().y, 600);
+}
+
 TEST_F(MainFrameTest, ToolbarTogglesHideAndShowTheirBars) {
   CreateMainFrame();
   wxUpdateUIEvent shown(cmd::kViewComputeBar);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 namespace quor {
 namespace {
 
@@ -45,6 +47,26 @@ TEST(WindowPlacement, IgnoresRecordsItDidNotWrite) {
 
   placement.right = placement.left;  // empty rectangle
   EXPECT_FALSE(WindowPlacement::Unpack(placement.Pack()).has_value());
+}
+
+// Stored values once went into int arithmetic as they came: a left edge of
+// -2147483638 overflowed the width.
+TEST(WindowPlacement, StoredRectanglesAreFittedToTheScreenWithoutOverflow) {
+  const DeviceRect screen{0, 0, 1280, 1024};
+  constexpr std::int64_t kMin = INT32_MIN;
+  constexpr std::int64_t kMax = INT32_MAX;
+  // On the screen already: unchanged.
+  EXPECT_EQ(FitRectToScreen(30, 40, 730, 540, screen), (DeviceRect{30, 40, 730, 540}));
+  // The overflowing position of a damaged profile: moved to the screen's edge, its size kept.
+  EXPECT_EQ(FitRectToScreen(-2147483638, 20, 810, 620, screen), (DeviceRect{0, 20, 1280, 620}));
+  EXPECT_EQ(FitRectToScreen(kMin, 0, 200, 300, screen), (DeviceRect{0, 0, 1280, 300}));
+  EXPECT_EQ(FitRectToScreen(kMax - 10, kMax - 10, kMax, kMax, screen), (DeviceRect{1270, 1014, 1280, 1024}));
+  EXPECT_EQ(FitRectToScreen(kMin, kMin, kMax, kMax, screen), screen);
+  // Empty or inverted: one pixel, still on the screen.
+  EXPECT_EQ(FitRectToScreen(500, 500, kMin, 400, screen), (DeviceRect{500, 500, 501, 501}));
+  // A screen that does not start at the origin.
+  EXPECT_EQ(FitRectToScreen(0, 0, 100, 100, DeviceRect{-1920, 100, 0, 1180}),
+            (DeviceRect{-100, 100, 0, 200}));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "platform/draw/PixelCanvas.h"
@@ -100,6 +101,62 @@ TEST_F(PixelCanvasTest, CheckBoxIsASquareWithAMarkOnlyWhenChecked) {
     for (int x = 12; x < 28; ++x) marks += canvas.PixelAt(x, y) == 0;
   }
   EXPECT_GT(marks, 10);
+}
+
+// Points far outside the canvas (a node a billion units away, a zoomed-in
+// footprint) once made line drawing overflow int and walk billions of pixels.
+constexpr int kFar = std::numeric_limits<int>::max();
+constexpr int kNear = std::numeric_limits<int>::min();
+
+TEST_F(PixelCanvasTest, FarFiguresAreClippedToTheCanvasAndKeepTheirVisiblePixels) {
+  canvas.FillRect({0, 0, kWidth, kHeight}, 0xFFFFFF, RasterOp::CopyPen);
+  // A line to a far point keeps its direction on the canvas: y = x / 2.
+  const DevicePoint slope[] = {{0, 0}, {kFar - 1, kFar / 2}};
+  canvas.Polyline(slope, kRedPen, RasterOp::CopyPen);
+  EXPECT_EQ(canvas.PixelAt(20, 10), 0x0000FFu);
+  EXPECT_EQ(canvas.PixelAt(38, 19), 0x0000FFu);
+  EXPECT_EQ(canvas.PixelAt(20, 12), 0xFFFFFFu);
+  // A horizontal line from one end of int to the other.
+  const DevicePoint across[] = {{kNear, 25}, {kFar, 25}};
+  canvas.Polyline(across, kRedPen, RasterOp::CopyPen);
+  for (int x = 0; x < kWidth; ++x) EXPECT_EQ(canvas.PixelAt(x, 25), 0x0000FFu) << x;
+  // A rectangle larger than int's range fills the whole canvas with its brush.
+  canvas.Rectangle({kNear, kNear, kFar, kFar}, kRedPen, kGreen, RasterOp::CopyPen);
+  EXPECT_EQ(canvas.PixelAt(0, 0), 0x00FF00u);
+  EXPECT_EQ(canvas.PixelAt(kWidth - 1, kHeight - 1), 0x00FF00u);
+}
+
+TEST_F(PixelCanvasTest, FarPolygonAndEllipseFillOnlyWhatTheyCover) {
+  canvas.FillRect({0, 0, kWidth, kHeight}, 0xFFFFFF, RasterOp::CopyPen);
+  // A triangle whose far corner lies beyond int's range to the right: left of x = 10 stays white.
+  const DevicePoint wedge[] = {{10, 0}, {kFar, 0}, {kFar, kFar}, {10, kFar}};
+  canvas.Polygon(wedge, kRedPen, kGreen, RasterOp::CopyPen);
+  EXPECT_EQ(canvas.PixelAt(9, 15), 0xFFFFFFu);
+  EXPECT_EQ(canvas.PixelAt(10, 15), 0x0000FFu);
+  EXPECT_EQ(canvas.PixelAt(25, 15), 0x00FF00u);
+  // A huge circle whose left edge runs through x = 5: its inside right of it is filled.
+  canvas.FillRect({0, 0, kWidth, kHeight}, 0xFFFFFF, RasterOp::CopyPen);
+  const int radius = 1 << 29;
+  canvas.Ellipse({5, 15 - radius, 5 + 2 * radius, 15 + radius}, kRedPen, kGreen, RasterOp::CopyPen);
+  EXPECT_EQ(canvas.PixelAt(4, 15), 0xFFFFFFu);
+  EXPECT_EQ(canvas.PixelAt(5, 15), 0x0000FFu);
+  EXPECT_EQ(canvas.PixelAt(20, 15), 0x00FF00u);
+}
+
+TEST_F(PixelCanvasTest, FarXorFiguresDrawnTwiceRestoreThePixels) {
+  const std::vector<std::uint8_t> before = pixels;
+  const DevicePoint path[] = {{kNear, kNear}, {20, 15}, {kFar, 3}, {kNear, kFar}};
+  const Pen dashed{PenStyle::Dash, 3, 0x123456};
+  const auto drawAll = [&] {
+    canvas.Polyline(path, dashed, RasterOp::XorPen);
+    canvas.Polygon(path, kRedPen, kGreen, RasterOp::XorPen);
+    canvas.Ellipse({kNear, kNear, kFar, 20}, dashed, kGreen, RasterOp::XorPen);
+    canvas.Rectangle({kNear, 5, 30, kFar}, dashed, kHollow, RasterOp::XorPen);
+  };
+  drawAll();
+  EXPECT_GT(CountChanged(before), 100);
+  drawAll();
+  EXPECT_EQ(CountChanged(before), 0);
 }
 
 }  // namespace

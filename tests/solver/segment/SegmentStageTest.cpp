@@ -171,6 +171,15 @@ TEST_F(SegmentStageTest, ParametersAndCountsAreCheckedAtTheirLimits) {
   EXPECT_EQ(SegmentPath(m_folder / "missing"), 1);
 }
 
+TEST_F(SegmentStageTest, APlateWhoseFrameOverflowsIsAnUnusablePlateFile) {
+  // A vertical square of side 1e200: its edge lengths and normal overflow double.
+  std::filesystem::copy_file(
+      std::filesystem::path(QUOR_SOURCE_DIR) / "tests/data/hostile/sg1_huge_vertical_plate.sg1",
+      m_base.string() + ".sg1");
+  EXPECT_EQ(SegmentPath(m_base), 1);
+  EXPECT_EQ(job.NumberOfUnknowns, 0);
+}
+
 // 745 x 775 with a step of 10: 74 x 77 full cells, a ring of quarter cells
 // kept and four corner scraps dropped, nothing merged: 76 x 79 - 4 = 6000.
 TEST_F(SegmentStageTest, NoGroupGrowsBeyond6000WhereverItsPatchesComeFrom) {

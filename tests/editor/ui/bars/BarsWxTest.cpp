@@ -6,6 +6,8 @@
 #include <wx/listctrl.h>
 #include <wx/sizer.h>
 
+#include <cstdint>
+
 #include "BarTestDoubles.h"
 #include "editor/model/CStructure.h"
 #include "editor/ui/bars/BarPayload.h"
@@ -153,6 +155,20 @@ TEST_F(BarsWxTest, TheLayersWindowReopensWhereItWasAndTheInfoBarSetsTheActiveLay
   picked.SetEventObject(&combo);
   combo.GetEventHandler()->ProcessEvent(picked);
   EXPECT_EQ(view.activeLayerCalls, std::vector<double>{top.GetZ()});
+}
+
+TEST_F(BarsWxTest, AStoredLayersWindowBeyondIntIsFittedToTheScreen) {
+  layers->Destroy();
+  PumpEvents();
+  // As a damaged profile has them: the width from these overflowed int.
+  services.profile.WriteProfileInt("Settings", "LayersDlgLeft", INT32_MIN);
+  services.profile.WriteProfileInt("Settings", "LayersDlgTop", 10);
+  services.profile.WriteProfileInt("Settings", "LayersDlgRight", 200);
+  services.profile.WriteProfileInt("Settings", "LayersDlgBottom", 310);
+  layers = new CDlgLayers(frame, services.profile, wxID_CLOSE);
+  const wxRect screen = wxGetClientDisplayRect();
+  EXPECT_TRUE(screen.Contains(layers->GetRect())) << layers->GetRect().x << " " << layers->GetRect().width;
+  EXPECT_EQ(layers->GetRect().height, 300);
 }
 
 wxPoint Centre(const wxTreeCtrl& tree, const wxTreeItemId& item) {

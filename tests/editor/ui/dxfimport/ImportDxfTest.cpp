@@ -3,10 +3,12 @@
 
 #include <unistd.h>
 #include <fstream>
+#include <iterator>
 
 #include "editor/model/CStructure.h"
 #include "editor/model/DocumentSettings.h"
 #include "editor/model/QlxProjectFile.h"
+#include "editor/ui/dxfimport/DxfColourPalette.h"
 #include "editor/ui/dxfimport/DxfTestDrawing.h"
 #include "editor/ui/dxfimport/ImportDxf.h"
 #include "editor/ui/dxfimport/ImportDxfRows.h"
@@ -121,6 +123,80 @@ TEST_F(ImportDxfTest, CancelAndFailuresWriteNothing) {
 
   EXPECT_THROW(ImportedProjectPath(m_dir / "noextension"), TextError);
   EXPECT_EQ(ImportedProjectPath("/a.b/board.dxf"), fs::path("/a.b/board.qlx"));
+}
+
+// The hostile drawings of the test data, copied beside the project they write.
+fs::path HostileDrawing(const fs::path& dir, const std::string& name) {
+  const fs::path copy = dir / name;
+  fs::copy_file(fs::path(QUOR_SOURCE_DIR) / "tests/data/hostile" / name, copy);
+  fs::permissions(copy, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add);
+  return copy;
+}
+
+std::vector<std::uint8_t> FileBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST_F(ImportDxfTest, ColourNumbersOutsideThePaletteGiveTheDefaultColour) {
+  const fs::path dxf = HostileDrawing(m_dir, "dxf_colour_int_min.dxf");
+  DxfTestDrawing more;
+  more.TableLayer("big", 256)
+      .TableLayer("off", -255)
+      .Polyline("big", {{0, 0}, {1, 0}, {1, 1}})
+      .Polyline("off", {{0, 0}, {1, 0}, {1, 1}});
+  const fs::path other = Write("more.dxf", more);
+  const auto accept = [](ImportDxfLayerValues& values) {
+    for (std::size_t i = 0; i < values.heights.size(); ++i) values.heights[i] = static_cast<double>(i);
+    return true;
+  };
+  ASSERT_TRUE(ImportDxf(dxf, accept));
+  ASSERT_TRUE(ImportDxf(other, accept));
+
+  DocumentSettings settings;
+  CStructure minimum;
+  LoadQlxProjectFile(m_dir / "dxf_colour_int_min.qlx", settings, minimum);
+  EXPECT_EQ(minimum.GetLayerByIndex(0).colour, DxfColourPalette(7));
+  CStructure edges;
+  LoadQlxProjectFile(m_dir / "more.qlx", settings, edges);
+  ASSERT_EQ(edges.GetLayerCount(), 2);
+  for (int i = 0; i < 2; ++i) {
+    const CLayer& layer = edges.GetLayerByIndex(i);
+    EXPECT_EQ(layer.colour, DxfColourPalette(layer.GetName() == "big" ? 7 : 255)) << layer.GetName();
+  }
+}
+
+TEST_F(ImportDxfTest, SizesNoProjectCanHoldAreRefusedAndKeepTheFileOfThatName) {
+  // Coordinates of +-1e308: the footprint overflows double before anything is asked.
+  const fs::path far = HostileDrawing(m_dir, "dxf_infinite_footprint.dxf");
+  std::ofstream(m_dir / "dxf_infinite_footprint.qlx", std::ios::binary) << "a good project";
+  bool asked = false;
+  try {
+    ImportDxf(far, [&](ImportDxfLayerValues&) { return asked = true; });
+    FAIL() << "accepted an infinite footprint";
+  } catch (const TextError& error) {
+    EXPECT_STREQ(error.Text(), "Invalid DXF file");
+  }
+  EXPECT_FALSE(asked);
+  const std::string kept = "a good project";
+  EXPECT_EQ(FileBytes(m_dir / "dxf_infinite_footprint.qlx"),
+            std::vector<std::uint8_t>(kept.begin(), kept.end()));
+
+  // Finite in drawing units, beyond double in metres.
+  DxfTestDrawing huge;
+  huge.TableLayer("a", 1).Polyline("a", {{0, 0}, {1e304, 0}, {1e304, 1e304}});
+  const fs::path big = Write("huge.dxf", huge);
+  std::ofstream(m_dir / "huge.qlx", std::ios::binary) << kept;
+  try {
+    ImportDxf(big, [&](ImportDxfLayerValues& values) {
+      values.unit = 1;
+      return true;
+    });
+    FAIL() << "wrote a project the editor refuses";
+  } catch (const TextError& error) {
+    EXPECT_STREQ(error.Text(), "Invalid DXF file");
+  }
+  EXPECT_EQ(FileBytes(m_dir / "huge.qlx"), std::vector<std::uint8_t>(kept.begin(), kept.end()));
 }
 
 std::optional<std::string> Check(const std::vector<ImportDxfRow>& rows, ImportDxfLayerValues& values) {

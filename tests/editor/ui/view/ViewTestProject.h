@@ -23,9 +23,22 @@ class FakeViewHost : public ViewHost {
   void SetScrollBars(const ScrollBars& shown) override { bars = shown; }
   void Repaint() override { ++repaints; }
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
-  void CancelTool() override { ++toolCancels; }
-  // Leaves a mark, so that tests see where in the paint the overlay comes.
-  void DrawToolOverlay(DrawContext& dc) override { dc.Ellipse({0, 0, 1, 1}); }
+  void CancelTool() override {
+    ++toolCancels;
+    if (cancelTool) cancelTool();
+  }
+  void CancelToolForUndo() override {
+    ++toolCancels;
+    if (cancelToolForUndo) cancelToolForUndo();
+  }
+  // Without tools, leaves a mark, so that tests see where in the paint the overlay comes.
+  void DrawToolOverlay(DrawContext& dc) override {
+    if (drawToolOverlay) {
+      drawToolOverlay(dc);
+      return;
+    }
+    dc.Ellipse({0, 0, 1, 1});
+  }
   void BroadcastHint(UpdateHint hint, const void*) override { broadcast.push_back(hint); }
   void ToolKeyDown(unsigned key, int, unsigned) override { toolKeys.push_back(key); }
   void SetSelectTool() override { toolId = 32830; }
@@ -59,6 +72,10 @@ class FakeViewHost : public ViewHost {
   std::function<bool(CConductorPolygon&)> polygonDialog;
   std::vector<std::string> indexTexts;
   std::optional<int> indexAnswer;
+  // The editing tools, where a test has them.
+  std::function<void()> cancelTool;
+  std::function<void()> cancelToolForUndo;
+  std::function<void(DrawContext&)> drawToolOverlay;
 };
 
 struct ViewTestProject {
