@@ -140,8 +140,8 @@ bool CCrtanjeDoc::IsProjectModified() const {
   return IsModified();
 }
 
-void CCrtanjeDoc::UpdateProjectViews(UpdateHint hint, const void* payload) {
-  UpdateHintObject object(hint, payload);
+void CCrtanjeDoc::UpdateProjectViews(const Hint& hint) {
+  UpdateHintObject object(hint);
   UpdateAllViews(nullptr, &object);
 }
 
@@ -154,9 +154,9 @@ bool CCrtanjeDoc::SaveProject() {
   return Save();
 }
 
-void CCrtanjeDoc::SetModifiedAndUpdate(wxView* sender, UpdateHint hint) {
+void CCrtanjeDoc::SetModifiedAndUpdate(wxView* sender, const Hint& hint) {
   Modify(true);
-  UpdateHintObject object(hint, nullptr);
+  UpdateHintObject object(hint);
   UpdateAllViews(sender, &object);
 }
 

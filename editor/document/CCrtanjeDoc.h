@@ -22,7 +22,7 @@ class CCrtanjeDoc : public wxDocument, public ProjectDocument {
 
   using ProjectDocument::SetModifiedAndUpdate;
   // Marks the project modified and updates every view but the sender.
-  void SetModifiedAndUpdate(wxView* sender, UpdateHint hint);
+  void SetModifiedAndUpdate(wxView* sender, const Hint& hint);
 
  protected:
   bool DoOpenDocument(const wxString& path) override;
@@ -30,7 +30,7 @@ class CCrtanjeDoc : public wxDocument, public ProjectDocument {
 
   void SetProjectModified(bool modified) override;
   bool IsProjectModified() const override;
-  void UpdateProjectViews(UpdateHint hint, const void* payload) override;
+  void UpdateProjectViews(const Hint& hint) override;
   DocumentServices& Services() const override;
   std::string GetProjectPath() const override;
   bool SaveProject() override;

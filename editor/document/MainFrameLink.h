@@ -12,7 +12,7 @@ class MainFrameLink {
  public:
   virtual ~MainFrameLink() = default;
 
-  virtual void BroadcastHint(UpdateHint hint, const void* payload) = 0;
+  virtual void BroadcastHint(const Hint& hint) = 0;
   virtual void SetStatusText(const std::string& text) = 0;
 };
 

@@ -145,24 +145,24 @@ void ProjectDocument::ApplySettings(const SettingsRecord& record) {
   assert(IsValidLengthUnit(record.Units) && "the sheet offers only the length units of the table");
   assert(FrequencyUnitFromMultiplier(FrequencyMultiplier(record.FrequencyUnits)) &&
          "the sheet offers only the frequency units of the table");
-  ChangeModel(UpdateHint::HintSettings, Snapshot::None, Delivery::ViewsAndFrame, [&]() -> const void* {
+  ChangeModel(Snapshot::None, Delivery::ViewsAndFrame, [&]() -> Hint {
     CopyProjectSettings(record, m_settings);
-    return nullptr;
+    return UpdateHint::HintSettings;
   });
   UpdateFootprintStatus();
 }
 
-void ProjectDocument::NotifyViews(UpdateHint hint, const void* payload) {
-  UpdateProjectViews(hint, payload);
-  Services().frame.BroadcastHint(hint, payload);
+void ProjectDocument::NotifyViews(const Hint& hint) {
+  UpdateProjectViews(hint);
+  Services().frame.BroadcastHint(hint);
 }
 
-void ProjectDocument::SetModifiedAndUpdate(UpdateHint hint) {
+void ProjectDocument::SetModifiedAndUpdate(const Hint& hint) {
   SetProjectModified(true);
-  UpdateProjectViews(hint, nullptr);
+  UpdateProjectViews(hint);
 }
 
-void ProjectDocument::FinishDialogChange(UpdateHint hint) {
+void ProjectDocument::FinishDialogChange(const Hint& hint) {
   SetModifiedAndUpdate(hint);
   CommitChange(false);
 }
@@ -179,20 +179,18 @@ void ProjectDocument::PushRedo() {
   if (!m_undo.PushPendingToRedo()) ShowMessage("Stanje dokumenta nije sacuvano!");
 }
 
-void ProjectDocument::ChangeModel(UpdateHint hint, Snapshot snapshot, Delivery delivery,
-                                  const std::function<const void*()>& change) {
-  RunChange(hint, snapshot == Snapshot::Take ? Commit::Undo : Commit::None, delivery, change);
+void ProjectDocument::ChangeModel(Snapshot snapshot, Delivery delivery, const std::function<Hint()>& change) {
+  RunChange(snapshot == Snapshot::Take ? Commit::Undo : Commit::None, delivery, change);
 }
 
-void ProjectDocument::RunChange(UpdateHint hint, Commit commit, Delivery delivery,
-                                const std::function<const void*()>& change) {
+void ProjectDocument::RunChange(Commit commit, Delivery delivery, const std::function<Hint()>& change) {
   if (commit != Commit::None) BeginChange();
-  const void* payload = change();
+  const Hint hint = change();
   SetProjectModified(true);
   if (delivery == Delivery::ViewsAndFrame) {
-    NotifyViews(hint, payload);
+    NotifyViews(hint);
   } else {
-    UpdateProjectViews(hint, payload);
+    UpdateProjectViews(hint);
   }
   switch (commit) {
     case Commit::None:
@@ -223,14 +221,14 @@ void ProjectDocument::RestoreSnapshot(bool undo) {
   std::unique_ptr<CStructure> model = LoadModelSnapshot(undo ? m_undo.NewestUndo() : m_undo.NewestRedo());
   // The state left behind goes to the other list; a redo keeps the rest of its own.
   const Commit commit = undo ? Commit::Redo : Commit::UndoFromRedo;
-  RunChange(UpdateHint::HintReload, commit, Delivery::ViewsAndFrame, [&]() -> const void* {
+  RunChange(commit, Delivery::ViewsAndFrame, [&]() -> Hint {
     m_model.swap(model);
     if (undo) {
       m_undo.DropNewestUndo();
     } else {
       m_undo.DropNewestRedo();
     }
-    return nullptr;
+    return UpdateHint::HintReload;
   });
   // `model` now holds the replaced structure: it goes only after the hint has
   // told every holder of its pointers to drop them.

@@ -100,22 +100,21 @@ class ProjectDocument {
   void ClearRedo() { m_undo.ClearRedo(); }
 
   // Hints: to the views, then to the main frame's bars.
-  void NotifyViews(UpdateHint hint, const void* payload);
+  void NotifyViews(const Hint& hint);
   // Marks the project modified and updates the views only.
-  void SetModifiedAndUpdate(UpdateHint hint);
+  void SetModifiedAndUpdate(const Hint& hint);
   // Marks the project modified for a change that files no undo step and
   // tells no view: a node appended to the polygon being drawn.
   void MarkModified() { SetProjectModified(true); }
   // The one road of every change: the snapshot, the change, the modified
-  // flag, the hint, the commit. `change` returns the hint's payload. A change
+  // flag, the hint, the commit. `change` returns the hint to send. A change
   // that throws leaves its snapshot pending, commits nothing and sends no hint.
-  void ChangeModel(UpdateHint hint, Snapshot snapshot, Delivery delivery,
-                   const std::function<const void*()>& change);
+  void ChangeModel(Snapshot snapshot, Delivery delivery, const std::function<Hint()>& change);
   // A change that a dialog makes live while it is open: the snapshot when it
   // opens, and on OK the modified flag, the hint to the views and the undo
   // step. A change never finished leaves its snapshot pending, unfiled.
   void BeginDialogChange() { BeginChange(); }
-  void FinishDialogChange(UpdateHint hint);
+  void FinishDialogChange(const Hint& hint);
 
   // Edit operations. Refusals of the model throw TextError.
   CVia& AddObjectCopy(const CVia& via);
@@ -184,7 +183,7 @@ class ProjectDocument {
   // What the document framework provides.
   virtual void SetProjectModified(bool modified) = 0;
   virtual bool IsProjectModified() const = 0;
-  virtual void UpdateProjectViews(UpdateHint hint, const void* payload) = 0;
+  virtual void UpdateProjectViews(const Hint& hint) = 0;
   virtual DocumentServices& Services() const = 0;
   // The project file's path; empty for a project never saved.
   virtual std::string GetProjectPath() const = 0;
@@ -201,8 +200,7 @@ class ProjectDocument {
   void CommitChange(bool fromRedo);
   void PushRedo();
   void RestoreSnapshot(bool undo);
-  void RunChange(UpdateHint hint, Commit commit, Delivery delivery,
-                 const std::function<const void*()>& change);
+  void RunChange(Commit commit, Delivery delivery, const std::function<Hint()>& change);
 
   ComputeServices& Compute() const;
   // Saves the project when it must be, asking first unless `automatic`.

@@ -15,9 +15,9 @@ void ProjectDocument::EditMetallization() {
   MetallizationDialogValues values;
   m_model->GetMetallization(values.top, values.left, values.bottom, values.right);
   if (!Services().dialogs.RunMetallizationDialog(values)) return;
-  ChangeModel(UpdateHint::HintMetallization, Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> const void* {
+  ChangeModel(Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> Hint {
     m_model->SetMetallization(values.top, values.left, values.bottom, values.right);
-    return nullptr;
+    return UpdateHint::HintMetallization;
   });
 }
 
@@ -30,8 +30,9 @@ void ProjectDocument::NewLayer(EditingView& view) {
   // The height is in the unit the dialog shows, which the user may change there.
   const int unit = IsValidLengthUnit(values.unitIndex) ? values.unitIndex : m_settings.Units;
   const double z = ToInternalUnits(values.height, unit);
-  ChangeModel(UpdateHint::HintNewLayer, Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> const void* {
-    return &m_model->AddLayer(CDielectric(values.er, z), values.name, values.visible, values.locked);
+  ChangeModel(Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> Hint {
+    return Hint::NewLayer(
+        m_model->AddLayer(CDielectric(values.er, z), values.name, values.visible, values.locked));
   });
   view.SetActiveLayer(z);
 }
@@ -48,14 +49,14 @@ void ProjectDocument::EditLayerProperties(double z) {
   const int unit = IsValidLengthUnit(values.unitIndex) ? values.unitIndex : m_settings.Units;
   const double newZ = heightKept ? z : ToInternalUnits(values.height, unit);
   int viasAffected = 0;
-  ChangeModel(UpdateHint::HintLayerProperties, Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> const void* {
+  ChangeModel(Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> Hint {
     const CDielectric dielectric(values.er, newZ);
     if (newZ != z) viasAffected = m_model->ChangeLayerZ(layer, newZ);
     layer.SetName(values.name);
     layer.locked = values.locked;
     layer.visible = values.visible;
     layer.SetEr(dielectric.Er);
-    return &layer;
+    return Hint::LayerProperties(layer);
   });
   if (viasAffected > 0) ShowMessage("Number of vias affected: " + std::to_string(viasAffected));
 }
@@ -89,14 +90,14 @@ void ProjectDocument::EditViaProperties(CVia& via) {
   values.bottom = via.GetBottomLayer();
   values.solid = via.IsSolid();
   if (!Services().dialogs.RunViaDialog(values)) return;
-  ChangeModel(UpdateHint::HintViaProperties, Snapshot::Take, Delivery::ViewsOnly, [&]() -> const void* {
+  ChangeModel(Snapshot::Take, Delivery::ViewsOnly, [&]() -> Hint {
     // The via object stays, with its id and its place in the via list: the
     // selection and the project tree keep pointing at it.
     CVia edited(FromDisplayUnits(values.radius), FromDisplayUnits(values.x), FromDisplayUnits(values.y),
                 values.top, values.bottom, values.solid);
     edited.id = via.id;
     via = edited;
-    return nullptr;
+    return UpdateHint::HintViaProperties;
   });
 }
 
@@ -120,9 +121,9 @@ void ProjectDocument::EditFootprint(EditingView& view) {
       return;
     }
   }
-  ChangeModel(UpdateHint::HintFootprint, Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> const void* {
+  ChangeModel(Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> Hint {
     m_model->SetFootprint(newLength, newWidth);
-    return nullptr;
+    return UpdateHint::HintFootprint;
   });
   UpdateFootprintStatus();
 }

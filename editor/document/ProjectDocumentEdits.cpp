@@ -27,18 +27,18 @@ std::unique_ptr<Shape> Downcast(std::unique_ptr<CShape> shape) {
 
 CVia& ProjectDocument::AddObjectCopy(const CVia& via) {
   CVia* added = nullptr;
-  ChangeModel(UpdateHint::HintAddObject, Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> const void* {
+  ChangeModel(Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> Hint {
     added = &m_model->AddVia(CloneAs(via));
-    return added;
+    return Hint::AddObject(*added);
   });
   return *added;
 }
 
 CConductorPolygon& ProjectDocument::AddObjectCopyAt(double z, const CConductorPolygon& polygon) {
   HintObjectAtZ payload{z, nullptr};
-  ChangeModel(UpdateHint::HintAddObjectAt, Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> const void* {
+  ChangeModel(Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> Hint {
     payload.object = &m_model->AddNewShapeAtZ(z, CloneAs(polygon));
-    return &payload;
+    return Hint::AddObjectAt(payload);
   });
   return static_cast<CConductorPolygon&>(*payload.object);
 }
@@ -46,7 +46,7 @@ CConductorPolygon& ProjectDocument::AddObjectCopyAt(double z, const CConductorPo
 std::vector<CShape*> ProjectDocument::PasteObjects(std::vector<ClipboardObject> objects, double z) {
   std::vector<CShape*> pasted;
   HintPastedObjects payload{z, nullptr, 0};
-  ChangeModel(UpdateHint::HintPasteObjects, Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> const void* {
+  ChangeModel(Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> Hint {
     // Every object must find its layers here before anything is pasted; a
     // via's old layer pointers may point into a project that is gone.
     for (const ClipboardObject& object : objects) {
@@ -75,7 +75,7 @@ std::vector<CShape*> ProjectDocument::PasteObjects(std::vector<ClipboardObject> 
     }
     payload.objects = pasted.data();
     payload.count = static_cast<std::int32_t>(pasted.size());
-    return &payload;
+    return Hint::PasteObjects(payload);
   });
   return pasted;
 }
@@ -83,7 +83,7 @@ std::vector<CShape*> ProjectDocument::PasteObjects(std::vector<ClipboardObject> 
 void ProjectDocument::DeleteObjects(const std::vector<CShape*>& objects) {
   const std::vector<const CShape*> identities(objects.begin(), objects.end());
   const HintDeletedObjects payload{identities.data(), static_cast<std::int32_t>(identities.size())};
-  ChangeModel(UpdateHint::HintDeleteObjects, Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> const void* {
+  ChangeModel(Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> Hint {
     for (CShape* object : objects) {
       if (object->GetType() == CShape::kVia) {
         m_model->RemoveVia(object);
@@ -91,21 +91,21 @@ void ProjectDocument::DeleteObjects(const std::vector<CShape*>& objects) {
         m_model->RemoveShapeAtZ(object->GetZ(), object);
       }
     }
-    return &payload;
+    return Hint::DeleteObjects(payload);
   });
 }
 
 void ProjectDocument::DeleteVia(CVia& via) {
-  ChangeModel(UpdateHint::HintDeleteVia, Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> const void* {
+  ChangeModel(Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> Hint {
     m_model->RemoveVia(&via);
-    return &via;
+    return Hint::DeleteVia(via);
   });
 }
 
 void ProjectDocument::RemoveObjectAt(double z, CConductorPolygon& polygon, Snapshot snapshot) {
-  ChangeModel(UpdateHint::HintRemoveObject, snapshot, Delivery::ViewsAndFrame, [&]() -> const void* {
+  ChangeModel(snapshot, Delivery::ViewsAndFrame, [&]() -> Hint {
     m_model->RemoveShapeAtZ(z, &polygon);
-    return &polygon;
+    return Hint::RemoveObject(polygon);
   });
 }
 
@@ -114,45 +114,45 @@ void ProjectDocument::MoveObjectToLayer(CConductorPolygon& polygon, double z) {
   // off its own layer, or the polygon would be lost.
   m_model->FindLayerByZ(z);
   HintObjectAtZ payload{z, &polygon};
-  ChangeModel(UpdateHint::HintAddObjectAt, Snapshot::None, Delivery::ViewsAndFrame, [&]() -> const void* {
+  ChangeModel(Snapshot::None, Delivery::ViewsAndFrame, [&]() -> Hint {
     auto taken = m_model->RemoveShapeAtZ(polygon.GetZ(), &polygon);
     taken->SetZ(z);
     m_model->AddShapeAtZ(z, std::move(taken));
-    NotifyViews(UpdateHint::HintRemoveObject, &polygon);
-    return &payload;
+    NotifyViews(Hint::RemoveObject(polygon));
+    return Hint::AddObjectAt(payload);
   });
 }
 
 void ProjectDocument::DeleteLayer(double z) {
   if (z == 0.0) throw TextError("Layer z=0 cannot be deleted");
-  ChangeModel(UpdateHint::HintLayerDeleted, Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> const void* {
+  ChangeModel(Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> Hint {
     CLayer& layer = m_model->FindLayerByZ(z);
     const HintLayerObjects before{&layer, layer.GetShapeCount()};
-    NotifyViews(UpdateHint::HintBeforeLayerDelete, &before);
+    NotifyViews(Hint::BeforeLayerDelete(before));
     // The vias that join the layer go with it, in this same undo step.
     m_model->RemoveLayerAtZ(z);
-    return &layer;
+    return Hint::LayerDeleted(layer);
   });
 }
 
 void ProjectDocument::SetLayerColor(double z, COLORREF colour) {
-  ChangeModel(UpdateHint::HintLayerColor, Snapshot::None, Delivery::ViewsAndFrame, [&]() -> const void* {
+  ChangeModel(Snapshot::None, Delivery::ViewsAndFrame, [&]() -> Hint {
     m_model->FindLayerByZ(z).colour = colour;
-    return nullptr;
+    return UpdateHint::HintLayerColor;
   });
 }
 
 void ProjectDocument::SetLayerVisible(double z, bool visible) {
-  ChangeModel(UpdateHint::HintLayerVisible, Snapshot::None, Delivery::ViewsAndFrame, [&]() -> const void* {
+  ChangeModel(Snapshot::None, Delivery::ViewsAndFrame, [&]() -> Hint {
     m_model->FindLayerByZ(z).visible = visible;
-    return &z;
+    return Hint::LayerVisible(z);
   });
 }
 
 void ProjectDocument::SetLayerLocked(double z, bool locked) {
-  ChangeModel(UpdateHint::HintLayerLocked, Snapshot::None, Delivery::ViewsAndFrame, [&]() -> const void* {
+  ChangeModel(Snapshot::None, Delivery::ViewsAndFrame, [&]() -> Hint {
     m_model->FindLayerByZ(z).locked = locked;
-    return &z;
+    return Hint::LayerLocked(z);
   });
 }
 
@@ -161,16 +161,16 @@ COLORREF ProjectDocument::GetLayerColor(double z) const {
 }
 
 void ProjectDocument::BringToFront(CShape& shape) {
-  ChangeModel(UpdateHint::HintBringToFront, Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> const void* {
+  ChangeModel(Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> Hint {
     m_model->BringToFront(shape);
-    return &shape;
+    return Hint::BringToFront(shape);
   });
 }
 
 void ProjectDocument::SendToBack(CShape& shape) {
-  ChangeModel(UpdateHint::HintSendToBack, Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> const void* {
+  ChangeModel(Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> Hint {
     m_model->SendToBack(shape);
-    return &shape;
+    return Hint::SendToBack(shape);
   });
 }
 
@@ -180,9 +180,9 @@ void ProjectDocument::ScaleObject(const std::vector<CShape*>& objects, const Poi
   // Only polylines and polygons have corner handles to scale by.
   auto* polyline = dynamic_cast<CPolyline*>(objects.front());
   if (polyline == nullptr) return;
-  ChangeModel(UpdateHint::HintObjectScaled, Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> const void* {
+  ChangeModel(Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> Hint {
     polyline->Scale(anchor, newCorner, oldCorner);
-    return nullptr;
+    return UpdateHint::HintObjectScaled;
   });
 }
 

@@ -79,14 +79,14 @@ void ProjectDocument::SubtractPolygons(const std::vector<CShape*>& objects) {
     m_model->FindLayerByZ(payload.z);
     std::unique_ptr<CConductorPolygon> removedOuter;
     std::unique_ptr<CConductorPolygon> removedInner;
-    ChangeModel(UpdateHint::HintAddObjectAt, Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> const void* {
+    ChangeModel(Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> Hint {
       removedOuter = m_model->RemoveShapeAtZ(outer->GetZ(), outer);
       removedInner = m_model->RemoveShapeAtZ(inner->GetZ(), inner);
       payload.object = &m_model->AddNewShapeAtZ(payload.z, std::move(subtracted));
-      return &payload;
+      return Hint::AddObjectAt(payload);
     });
-    NotifyViews(UpdateHint::HintRemoveObject, outer);
-    NotifyViews(UpdateHint::HintRemoveObject, inner);
+    NotifyViews(Hint::RemoveObject(*outer));
+    NotifyViews(Hint::RemoveObject(*inner));
   } catch (const TextError& e) {
     ShowMessage(e.Text());
   } catch (patch::errorPatch) {

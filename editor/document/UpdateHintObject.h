@@ -9,10 +9,9 @@ namespace quor {
 
 class UpdateHintObject : public wxObject {
  public:
-  UpdateHintObject(UpdateHint hintCode, const void* hintPayload) : hint(hintCode), payload(hintPayload) {}
+  explicit UpdateHintObject(const Hint& sent) : hint(sent) {}
 
-  const UpdateHint hint;
-  const void* const payload;
+  const Hint hint;
 };
 
 }  // namespace quor

@@ -10,7 +10,7 @@ class BarHintReceiver {
  public:
   virtual ~BarHintReceiver() = default;
 
-  virtual void OnHint(UpdateHint hint, const void* payload) = 0;
+  virtual void OnHint(const Hint& hint) = 0;
 };
 
 }  // namespace quor

@@ -5,6 +5,7 @@
 
 #include "editor/ui/CMainFrame.h"
 #include "editor/ui/MenuBars.h"
+#include "editor/ui/bars/ActivatedViewHint.h"
 
 namespace quor {
 
@@ -34,7 +35,7 @@ void CChildFrame::ForgetView() {
   // still forget its view, before another tab reports its activation.
   if (m_viewForgotten || m_mainFrame.GetActiveChild() != this) return;
   m_viewForgotten = true;
-  m_mainFrame.BroadcastHint(UpdateHint::HintViewDeactivated, nullptr);
+  m_mainFrame.BroadcastHint(UpdateHint::HintViewDeactivated);
   m_mainFrame.UpdateFrameTitle(nullptr);
 }
 
@@ -50,11 +51,11 @@ void CChildFrame::OnMDIActivate(wxActivateEvent& event) {
   if (view != nullptr) view->Activate(event.GetActive());
   event.Skip();
   if (event.GetActive()) {
-    m_mainFrame.BroadcastHint(UpdateHint::HintViewActivated, view);
+    m_mainFrame.BroadcastHint(ActivatedViewHint(view));
     m_mainFrame.UpdateFrameTitle(GetDocument());
     return;
   }
-  m_mainFrame.BroadcastHint(UpdateHint::HintViewDeactivated, nullptr);
+  m_mainFrame.BroadcastHint(UpdateHint::HintViewDeactivated);
   m_mainFrame.UpdateFrameTitle(nullptr);
 }
 

@@ -79,8 +79,7 @@ void CCrtanjeView::OnUpdate(wxView*, wxObject* hint) {
     return;
   }
   // Any later update of the framework's own is hint 0.
-  m_core->OnUpdate(update != nullptr ? update->hint : UpdateHint{},
-                   update != nullptr ? update->payload : nullptr);
+  m_core->OnUpdate(update != nullptr ? update->hint : Hint());
 }
 
 void CCrtanjeView::OnActivateView(bool activate, wxView* activeView, wxView* deactiveView) {
@@ -193,8 +192,8 @@ void CCrtanjeView::OnContextMenu(DevicePoint point) {
   m_mainFrame->ProcessWindowEvent(command);
 }
 
-void CCrtanjeView::BroadcastHint(UpdateHint hint, const void* payload) {
-  Services().frame.BroadcastHint(hint, payload);
+void CCrtanjeView::BroadcastHint(const Hint& hint) {
+  Services().frame.BroadcastHint(hint);
 }
 
 }  // namespace quor

@@ -93,7 +93,7 @@ class CCrtanjeView : public wxView, public BarView, public ViewHost, public Tool
   void CancelTool() override;
   void CancelToolForUndo() override;
   void DrawToolOverlay(DrawContext& dc) override;
-  void BroadcastHint(UpdateHint hint, const void* payload) override;
+  void BroadcastHint(const Hint& hint) override;
   void ToolKeyDown(unsigned key, int repeat, unsigned flags) override;
   void SetSelectTool() override;
   int GetToolCommandId() const override;

@@ -14,6 +14,7 @@
 #include "editor/ui/ProjectDropTarget.h"
 #include "editor/ui/UnbuiltCommands.h"
 #include "editor/ui/WindowPlacement.h"
+#include "editor/ui/bars/ActivatedViewHint.h"
 #include "editor/ui/bars/CDlgLayers.h"
 #include "editor/ui/bars/CDlgProjectTree.h"
 #include "editor/ui/bars/CInfoBar.h"
@@ -215,12 +216,12 @@ void CMainFrame::OnIdle(wxIdleEvent& event) {
   event.Skip();
 }
 
-void CMainFrame::BroadcastHint(UpdateHint hint, const void* payload) {
+void CMainFrame::BroadcastHint(const Hint& hint) {
   for (std::size_t slot = 0; slot < m_hintReceivers.size(); ++slot) {
     BarHintReceiver* receiver = m_hintReceivers[slot];
     if (receiver == nullptr) continue;
     if (slot == std::size_t(HintSlot::LayersWindow) && !m_bShowLayers) continue;
-    receiver->OnHint(hint, payload);
+    receiver->OnHint(hint);
   }
 }
 
@@ -293,8 +294,7 @@ void CMainFrame::OnViewLayers(wxCommandEvent&) {
   }
   CreateLayersWindow();
   // The new window fills itself from the active project's view at once.
-  if (wxView* view = GetDocumentManager()->GetCurrentView())
-    m_pLayersWnd->OnHint(UpdateHint::HintViewActivated, view);
+  if (wxView* view = GetDocumentManager()->GetCurrentView()) m_pLayersWnd->OnHint(ActivatedViewHint(view));
 }
 
 void CMainFrame::OnUpdateViewLayers(wxUpdateUIEvent& event) {

@@ -37,7 +37,7 @@ class CMainFrame : public wxDocMDIParentFrame, public MainFrameLink {
   // message) when the frame cannot be used.
   bool OnCreate();
 
-  void BroadcastHint(UpdateHint hint, const void* payload) override;
+  void BroadcastHint(const Hint& hint) override;
   // Pane 1: the active document's footprint size.
   void SetStatusText(const std::string& text) override;
   using wxDocMDIParentFrame::SetStatusText;

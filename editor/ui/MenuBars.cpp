@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "editor/ui/CommandIds.h"
+#include "editor/ui/CommandLabels.h"
 #include "editor/ui/CommandPrompts.h"
 
 namespace quor {
@@ -131,8 +132,8 @@ constexpr MenuEntry kMenu129View[] = {
     Item(cmd::kViewProperties, "Properties\tAlt+Enter"),
     kEnd,
     Submenu("&Arrange"),
-    Item(cmd::kArrangeBringToFront, "Bring to &Front\tCtrl+F"),
-    Item(cmd::kArrangeSendToBack, "Send to &Back\tCtrl+B"),
+    Item(cmd::kArrangeBringToFront, label::kBringToFront),
+    Item(cmd::kArrangeSendToBack, label::kSendToBack),
     kSeparator,
     Item(cmd::kArrangeSubtract, "&Subtract"),
     kEnd,

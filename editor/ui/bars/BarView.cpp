@@ -2,8 +2,8 @@
 
 namespace quor {
 
-std::pair<BarView*, ProjectDocument*> AttachedView(const void* payload) {
-  auto* view = static_cast<BarView*>(const_cast<void*>(payload));
+std::pair<BarView*, ProjectDocument*> AttachedView(const Hint& activated) {
+  auto* view = dynamic_cast<BarView*>(activated.View());
   return {view, view != nullptr ? &view->GetProjectDocument() : nullptr};
 }
 

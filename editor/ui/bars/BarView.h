@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "editor/document/EditingView.h"
+#include "editor/document/UpdateHint.h"
 
 namespace quor {
 
@@ -20,7 +21,7 @@ class BarView : public EditingView {
 };
 
 // The view that hint 16 carries to the bars' logic, with its project; both
-// null when there is none.
-std::pair<BarView*, ProjectDocument*> AttachedView(const void* payload);
+// null when there is none or it is not a bar view.
+std::pair<BarView*, ProjectDocument*> AttachedView(const Hint& activated);
 
 }  // namespace quor

@@ -12,7 +12,6 @@
 #include "editor/ui/CommandIds.h"
 #include "editor/ui/DisplayFit.h"
 #include "editor/ui/bars/BarArt.h"
-#include "editor/ui/bars/BarPayload.h"
 #include "platform/profile/ProfileStore.h"
 
 namespace quor {
@@ -118,8 +117,8 @@ void CDlgLayers::CreateColumns() {
   DeleteAllRows();
 }
 
-void CDlgLayers::OnHint(UpdateHint hint, const void* payload) {
-  m_logic.OnHint(hint, BarPayload(hint, payload));
+void CDlgLayers::OnHint(const Hint& hint) {
+  m_logic.OnHint(hint);
   FitColumns();
 }
 

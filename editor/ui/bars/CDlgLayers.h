@@ -25,7 +25,7 @@ class CDlgLayers : public wxDialog, public LayersWindowControls, public BarHintR
   ~CDlgLayers() override;
 
   // Hint 16 carries the activated wx view.
-  void OnHint(UpdateHint hint, const void* payload) override;
+  void OnHint(const Hint& hint) override;
 
   // LayersWindowControls.
   int InsertRow(int row, const std::string& text, int image, CLayer* layer) override;

@@ -10,7 +10,7 @@
 #include "editor/model/CLayer.h"
 #include "editor/ui/CommandIds.h"
 #include "editor/ui/bars/BarArt.h"
-#include "editor/ui/bars/BarPayload.h"
+#include "editor/ui/bars/ObjectMenus.h"
 #include "editor/ui/bars/ProjectTreeItemData.h"
 
 namespace quor {
@@ -27,15 +27,6 @@ constexpr int kForwarded[] = {cmd::kArrangeSendToBack, cmd::kArrangeBringToFront
                               cmd::kPolygonProperties, cmd::kObjectIndex,
                               cmd::kEditDelete,        cmd::kEditCut,
                               cmd::kViaProperties,     cmd::kEditCopy};
-
-void AppendClipboardItems(wxMenu& menu) {
-  menu.Append(cmd::kEditCut, "C&ut");
-  menu.Append(cmd::kEditCopy, "&Copy");
-  menu.Append(cmd::kEditPaste, "&Paste");
-  menu.Append(cmd::kEditPasteOriginal, "Paste &to Original X,Y");
-  menu.Append(cmd::kEditDelete, "&Delete");
-  menu.AppendSeparator();
-}
 
 }  // namespace
 
@@ -98,8 +89,8 @@ int CDlgProjectTree::LayerSwatchImage(const CLayer& layer, int image) {
   return m_images.Add(swatch);
 }
 
-void CDlgProjectTree::OnHint(UpdateHint hint, const void* payload) {
-  m_logic.OnHint(hint, BarPayload(hint, payload));
+void CDlgProjectTree::OnHint(const Hint& hint) {
+  m_logic.OnHint(hint);
 }
 
 TreeControl::Item CDlgProjectTree::InsertItem(const std::string& text, int image, int, Object object,
@@ -230,16 +221,10 @@ void CDlgProjectTree::OnRightClick(wxTreeEvent& event) {
     case ProjectTreeLogic::ContextMenu::None:
       return;
     case ProjectTreeLogic::ContextMenu::Polygon:
-      AppendClipboardItems(menu);
-      menu.Append(cmd::kArrangeBringToFront, "Bring to &Front\tCtrl+F");
-      menu.Append(cmd::kArrangeSendToBack, "Send to &Back\tCtrl+B");
-      menu.AppendSeparator();
-      menu.Append(cmd::kObjectIndex, "&Index...\tCtrl+I");
-      menu.Append(cmd::kPolygonProperties, "P&roperties...\tAlt+Enter");
+      AppendPolygonMenu(menu);
       break;
     case ProjectTreeLogic::ContextMenu::Via:
-      AppendClipboardItems(menu);
-      menu.Append(cmd::kViaProperties, "P&roperties...\tAlt+Enter");
+      AppendViaMenu(menu);
       break;
     case ProjectTreeLogic::ContextMenu::Layer:
       menu.Append(cmd::kLayerDelete, "&Delete");

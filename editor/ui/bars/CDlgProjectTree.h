@@ -27,7 +27,7 @@ class CDlgProjectTree : public wxPanel, public ProjectTreeControls, public BarHi
   ~CDlgProjectTree() override;
 
   // Hint 16 carries the activated wx view.
-  void OnHint(UpdateHint hint, const void* payload) override;
+  void OnHint(const Hint& hint) override;
 
   // ProjectTreeControls.
   Item InsertItem(const std::string& text, int image, int selectedImage, Object object, Item parent,

@@ -4,7 +4,6 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "editor/ui/bars/BarPayload.h"
 #include "editor/ui/bars/LayerComboBox.h"
 
 namespace quor {
@@ -47,8 +46,8 @@ CInfoBar::CInfoBar(wxWindow* parent) : wxPanel(parent, wxID_ANY) {
   m_layerList->Bind(wxEVT_COMBOBOX, &CInfoBar::OnSelChangeLayer, this);
 }
 
-void CInfoBar::OnHint(UpdateHint hint, const void* payload) {
-  m_logic.OnHint(hint, BarPayload(hint, payload));
+void CInfoBar::OnHint(const Hint& hint) {
+  m_logic.OnHint(hint);
 }
 
 int CInfoBar::AddEntry(const std::string& text, CLayer* layer) {

@@ -20,7 +20,7 @@ class CInfoBar : public wxPanel, public InfoBarControls, public BarHintReceiver 
 
   void SetCoordinates(double x, double y) { m_logic.SetCoordinates(x, y); }
   // Hint 16 carries the activated wx view.
-  void OnHint(UpdateHint hint, const void* payload) override;
+  void OnHint(const Hint& hint) override;
 
   // InfoBarControls.
   int AddEntry(const std::string& text, CLayer* layer) override;

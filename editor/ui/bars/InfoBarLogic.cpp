@@ -1,7 +1,6 @@
 #include "editor/ui/bars/InfoBarLogic.h"
 
 #include <charconv>
-#include <tuple>
 
 #include "editor/document/ProjectDocument.h"
 #include "editor/model/CStructure.h"
@@ -27,7 +26,7 @@ void InfoBarLogic::SetCoordinates(double x, double y) {
 }
 
 void InfoBarLogic::FillLayerList(double z) {
-  if (m_document != nullptr) m_document->GetModel().FillLayerCombo(m_controls, z);
+  if (Document() != nullptr) Document()->GetModel().FillLayerCombo(m_controls, z);
 }
 
 void InfoBarLogic::Refill(double z) {
@@ -35,38 +34,29 @@ void InfoBarLogic::Refill(double z) {
   FillLayerList(z);
 }
 
-void InfoBarLogic::OnHint(UpdateHint hint, const void* payload) {
-  switch (hint) {
-    case UpdateHint::HintNewLayer:
-    case UpdateHint::HintLayerProperties:
-      Refill(static_cast<const CLayer*>(payload)->GetZ());
-      break;
-    case UpdateHint::HintLayerDeleted:
-    case UpdateHint::HintSettings:
-      if (m_view != nullptr) Refill(m_view->GetActiveZ());
-      break;
+void InfoBarLogic::OnAttached(double z) {
+  // The previous view's deactivation has emptied the list already.
+  FillLayerList(z);
+}
+
+void InfoBarLogic::ClearList() {
+  m_controls.ResetContent();
+}
+
+void InfoBarLogic::OnOwnHint(const Hint& hint) {
+  switch (hint.Code()) {
     case UpdateHint::HintLayerColor:
       m_controls.RedrawList();
       break;
     case UpdateHint::HintActiveLayer:
       m_updating = true;
-      Refill(*static_cast<const double*>(payload));
+      Refill(hint.Z());
       m_updating = false;
       break;
-    case UpdateHint::HintViewActivated:
-      // The previous view's deactivation has emptied the list already.
-      std::tie(m_view, m_document) = AttachedView(payload);
-      if (m_view != nullptr) FillLayerList(m_view->GetActiveZ());
-      break;
-    case UpdateHint::HintViewDeactivated:
-      m_view = nullptr;
-      m_document = nullptr;
-      m_controls.ResetContent();
-      break;
     case UpdateHint::HintReload: {
-      if (m_view == nullptr) break;
-      double z = m_view->GetActiveZ();
-      if (!m_document->GetModel().HasLayerAtZ(z)) z = 0.0;
+      if (View() == nullptr) break;
+      double z = View()->GetActiveZ();
+      if (!Document()->GetModel().HasLayerAtZ(z)) z = 0.0;
       Refill(z);
       break;
     }
@@ -76,14 +66,14 @@ void InfoBarLogic::OnHint(UpdateHint hint, const void* payload) {
 }
 
 void InfoBarLogic::OnSelChangeLayer(const CLayer* layer) {
-  if (m_updating || layer == nullptr || m_view == nullptr) return;
-  m_view->SetActiveLayer(layer->GetZ());
+  if (m_updating || layer == nullptr || View() == nullptr) return;
+  View()->SetActiveLayer(layer->GetZ());
 }
 
 std::string InfoBarLogic::ItemText(const CLayer& layer) const {
-  if (m_document == nullptr) return layer.GetName();
-  return layer.GetName() + " - " + FormatDouble(m_document->ToDisplayUnits(layer.GetZ()), 3) + " " +
-         m_document->GetUnitName();
+  if (Document() == nullptr) return layer.GetName();
+  return layer.GetName() + " - " + FormatDouble(Document()->ToDisplayUnits(layer.GetZ()), 3) + " " +
+         Document()->GetUnitName();
 }
 
 }  // namespace quor

@@ -5,39 +5,36 @@
 
 #include <string>
 
-#include "editor/ui/BarHintReceiver.h"
+#include "editor/ui/bars/LayerListBar.h"
 
 namespace quor {
 
-class BarView;
 class CLayer;
 class InfoBarControls;
-class ProjectDocument;
 
-class InfoBarLogic : public BarHintReceiver {
+class InfoBarLogic : public LayerListBar {
  public:
   explicit InfoBarLogic(InfoBarControls& controls) : m_controls(controls) {}
 
   // x and y in display units.
   void SetCoordinates(double x, double y);
   void FillLayerList(double z);
-  // Hint 16 carries the activated view as a BarView.
-  void OnHint(UpdateHint hint, const void* payload) override;
   // The user picked the entry of `layer` (null: no entry).
   void OnSelChangeLayer(const CLayer* layer);
 
   // The text an entry shows: name, height in display units, unit name.
   std::string ItemText(const CLayer& layer) const;
 
-  BarView* GetView() const { return m_view; }
+  BarView* GetView() const { return View(); }
 
  private:
-  void Refill(double z);
+  void Refill(double z) override;
+  void OnAttached(double z) override;
+  void ClearList() override;
+  void OnOwnHint(const Hint& hint) override;
 
   InfoBarControls& m_controls;
   bool m_updating = false;
-  BarView* m_view = nullptr;
-  ProjectDocument* m_document = nullptr;
 };
 
 }  // namespace quor

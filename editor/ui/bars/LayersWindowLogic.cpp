@@ -1,7 +1,5 @@
 #include "editor/ui/bars/LayersWindowLogic.h"
 
-#include <tuple>
-
 #include "editor/document/MessageBoxes.h"
 #include "editor/document/ProjectDocument.h"
 #include "editor/model/CStructure.h"
@@ -13,8 +11,8 @@
 namespace quor {
 
 ProjectDocument& LayersWindowLogic::GetDocument() const {
-  if (m_document == nullptr) throw TextError("No active document");
-  return *m_document;
+  if (Document() == nullptr) throw TextError("No active document");
+  return *Document();
 }
 
 void LayersWindowLogic::Refill(double z) {
@@ -22,14 +20,14 @@ void LayersWindowLogic::Refill(double z) {
   // must not set the active layer again.
   m_updating = true;
   m_controls.DeleteAllRows();
-  if (m_document != nullptr) m_document->GetModel().FillLayerList(m_controls, z, m_document->GetSettings());
+  if (Document() != nullptr) Document()->GetModel().FillLayerList(m_controls, z, Document()->GetSettings());
   m_updating = false;
 }
 
 void LayersWindowLogic::SelectActiveRow() {
-  if (m_view == nullptr || m_document == nullptr) return;
-  const CStructure& model = m_document->GetModel();
-  const double z = m_view->GetActiveZ();
+  if (View() == nullptr || Document() == nullptr) return;
+  const CStructure& model = Document()->GetModel();
+  const double z = View()->GetActiveZ();
   if (!model.HasLayerAtZ(z)) return;
   const int row = m_controls.FindRow(&model.FindLayerByZ(z));
   if (row == LayersWindowControls::kNoRow) return;
@@ -38,28 +36,21 @@ void LayersWindowLogic::SelectActiveRow() {
   m_updating = false;
 }
 
-void LayersWindowLogic::OnHint(UpdateHint hint, const void* payload) {
-  switch (hint) {
-    case UpdateHint::HintNewLayer:
-    case UpdateHint::HintLayerProperties:
-      Refill(static_cast<const CLayer*>(payload)->GetZ());
-      break;
-    case UpdateHint::HintLayerDeleted:
+void LayersWindowLogic::OnAttached(double z) {
+  Refill(z);
+}
+
+void LayersWindowLogic::ClearList() {
+  m_controls.DeleteAllRows();
+}
+
+void LayersWindowLogic::OnOwnHint(const Hint& hint) {
+  switch (hint.Code()) {
     case UpdateHint::HintReload:
-    case UpdateHint::HintSettings:
-      if (m_view != nullptr) Refill(m_view->GetActiveZ());
+      if (View() != nullptr) Refill(View()->GetActiveZ());
       break;
     case UpdateHint::HintActiveLayer:
       SelectActiveRow();
-      break;
-    case UpdateHint::HintViewActivated:
-      std::tie(m_view, m_document) = AttachedView(payload);
-      if (m_view != nullptr) Refill(m_view->GetActiveZ());
-      break;
-    case UpdateHint::HintViewDeactivated:
-      m_view = nullptr;
-      m_document = nullptr;
-      m_controls.DeleteAllRows();
       break;
     default:
       break;
@@ -68,24 +59,24 @@ void LayersWindowLogic::OnHint(UpdateHint hint, const void* payload) {
 
 void LayersWindowLogic::OnCellClick(int row, int column) {
   const CLayer* layer = m_controls.RowLayer(row);
-  if (layer == nullptr || m_document == nullptr) return;
+  if (layer == nullptr || Document() == nullptr) return;
   const double z = layer->GetZ();
   switch (column) {
     case kVisibleColumn: {
       const bool visible = !layer->visible;
-      m_document->SetLayerVisible(z, visible);
+      Document()->SetLayerVisible(z, visible);
       m_controls.SetCell(row, column, "", visible ? kVisibleImage : kHiddenImage);
       break;
     }
     case kLockedColumn: {
       const bool locked = !layer->locked;
-      m_document->SetLayerLocked(z, locked);
+      Document()->SetLayerLocked(z, locked);
       m_controls.SetCell(row, column, "", locked ? kLockedImage : kUnlockedImage);
       break;
     }
     case kColourColumn:
-      if (const auto colour = m_controls.PickColour(m_document->GetLayerColor(z))) {
-        m_document->SetLayerColor(z, *colour);
+      if (const auto colour = m_controls.PickColour(Document()->GetLayerColor(z))) {
+        Document()->SetLayerColor(z, *colour);
         m_controls.RedrawRow(row);
       }
       break;
@@ -99,23 +90,23 @@ void LayersWindowLogic::OnDoubleClick(int row, int column) {
 }
 
 void LayersWindowLogic::OnNewLayerKey() {
-  if (m_document != nullptr) NewLayer();
+  if (Document() != nullptr) NewLayer();
 }
 
 LayersWindowLogic::ContextMenu LayersWindowLogic::MenuAt(int row) const {
-  if (m_document == nullptr) return ContextMenu::None;
+  if (Document() == nullptr) return ContextMenu::None;
   return row == LayersWindowControls::kNoRow ? ContextMenu::NewLayer : ContextMenu::Layer;
 }
 
 void LayersWindowLogic::OnRowSelected(int row) {
-  if (m_updating || m_view == nullptr) return;
-  if (const CLayer* layer = m_controls.RowLayer(row)) m_view->SetActiveLayer(layer->GetZ());
+  if (m_updating || View() == nullptr) return;
+  if (const CLayer* layer = m_controls.RowLayer(row)) View()->SetActiveLayer(layer->GetZ());
 }
 
 void LayersWindowLogic::Delete() {
   // Without a selected row there is no layer to delete.
   const CLayer* layer = m_controls.RowLayer(m_controls.FirstSelectedRow());
-  if (layer == nullptr || m_document == nullptr) return;
+  if (layer == nullptr || Document() == nullptr) return;
   if (!m_prompts.AskYesNo("Do you realy want to delete selected layer?")) return;
   try {
     GetDocument().DeleteLayer(layer->GetZ());
@@ -137,9 +128,9 @@ void LayersWindowLogic::Properties() {
 }
 
 void LayersWindowLogic::NewLayer() {
-  if (m_view == nullptr) return;
+  if (View() == nullptr) return;
   m_controls.EnableWindow(false);
-  m_view->RunViewCommand(cmd::kProjectNewLayer);
+  View()->RunViewCommand(cmd::kProjectNewLayer);
   m_controls.EnableWindow(true);
 }
 

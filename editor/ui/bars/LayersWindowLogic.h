@@ -4,16 +4,15 @@
 // the hints that keep it current.
 #pragma once
 
-#include "editor/ui/BarHintReceiver.h"
+#include "editor/ui/bars/LayerListBar.h"
 
 namespace quor {
 
 class MessageBoxes;
-class BarView;
 class LayersWindowControls;
 class ProjectDocument;
 
-class LayersWindowLogic : public BarHintReceiver {
+class LayersWindowLogic : public LayerListBar {
  public:
   // Columns of the list.
   static constexpr int kVisibleColumn = 0;
@@ -31,9 +30,6 @@ class LayersWindowLogic : public BarHintReceiver {
   LayersWindowLogic(LayersWindowControls& controls, MessageBoxes& prompts)
       : m_controls(controls), m_prompts(prompts) {}
 
-  // Hint 16 carries the activated view as a BarView.
-  void OnHint(UpdateHint hint, const void* payload) override;
-
   // Mouse and keys.
   void OnCellClick(int row, int column);
   void OnDoubleClick(int row, int column);
@@ -50,19 +46,20 @@ class LayersWindowLogic : public BarHintReceiver {
   void Properties();
   void NewLayer();
 
-  bool HasDocument() const { return m_document != nullptr; }
+  bool HasDocument() const { return Document() != nullptr; }
   // Throws TextError("No active document") without one.
   ProjectDocument& GetDocument() const;
 
  private:
-  void Refill(double z);
+  void Refill(double z) override;
+  void OnAttached(double z) override;
+  void ClearList() override;
+  void OnOwnHint(const Hint& hint) override;
   void SelectActiveRow();
 
   LayersWindowControls& m_controls;
   MessageBoxes& m_prompts;
   bool m_updating = false;
-  BarView* m_view = nullptr;
-  ProjectDocument* m_document = nullptr;
 };
 
 }  // namespace quor

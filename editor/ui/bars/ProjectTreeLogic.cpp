@@ -18,10 +18,10 @@ namespace {
 
 constexpr TreeControl::Item kNone = TreeControl::kNoItem;
 
-const void* Identity(const TreeControl::Object& object) {
-  if (const auto* layer = std::get_if<CLayer*>(&object)) return *layer;
-  if (const auto* shape = std::get_if<CShape*>(&object)) return *shape;
-  return nullptr;
+template <typename T>
+bool Holds(const TreeControl::Object& object, const T* wanted) {
+  const auto* held = std::get_if<T*>(&object);
+  return held != nullptr && *held == wanted;
 }
 
 }  // namespace
@@ -40,9 +40,10 @@ ProjectTreeLogic::Kind ProjectTreeLogic::KindOf(Item item) const {
   }
 }
 
-TreeControl::Item ProjectTreeLogic::FindItem(Item root, const void* object) const {
+template <typename T>
+TreeControl::Item ProjectTreeLogic::FindItem(Item root, const T* object) const {
   if (root == kNone) return kNone;
-  if (Identity(m_tree.GetObject(root)) == object) return root;
+  if (Holds(m_tree.GetObject(root), object)) return root;
   for (Item child = m_tree.GetFirstChild(root); child != kNone; child = m_tree.GetNextSibling(child)) {
     if (const Item found = FindItem(child, object); found != kNone) return found;
   }
@@ -98,8 +99,7 @@ void ProjectTreeLogic::OnObjectAt(double z, CShape& object) {
   m_tree.SelectItem(InsertObject(object, layerItem, TreeControl::kLast));
 }
 
-void ProjectTreeLogic::OnRemoved(Item root, const void* object) {
-  const Item item = FindItem(root, object);
+void ProjectTreeLogic::OnRemoved(Item item) {
   if (item == kNone) {
     Refill();
     return;
@@ -107,12 +107,12 @@ void ProjectTreeLogic::OnRemoved(Item root, const void* object) {
   m_tree.DeleteItem(item);
 }
 
-void ProjectTreeLogic::OnPasted(double z, CShape* const* objects, int count) {
+void ProjectTreeLogic::OnPasted(const HintPastedObjects& pasted) {
   Item last = kNone;
-  for (int i = 0; i < count; ++i) {
-    CShape& object = *objects[i];
+  for (int i = 0; i < pasted.count; ++i) {
+    CShape& object = *pasted.objects[i];
     if (object.GetType() == CShape::kConductorPolygon) {
-      const Item layerItem = LayerItemAt(z);
+      const Item layerItem = LayerItemAt(pasted.z);
       if (layerItem == kNone) break;
       last = object.InsertTreeItem(m_tree, layerItem, TreeControl::kLast);
     } else if (object.GetType() == CShape::kVia) {
@@ -120,17 +120,17 @@ void ProjectTreeLogic::OnPasted(double z, CShape* const* objects, int count) {
     }
   }
   m_tree.Repaint();
-  if (count == 1 && last != kNone) {
+  if (pasted.count == 1 && last != kNone) {
     m_tree.SelectItem(last);
   } else {
     m_tree.ClearSelection();
   }
 }
 
-void ProjectTreeLogic::OnDeleted(const CShape* const* objects, int count) {
-  for (int i = 0; i < count; ++i) {
-    Item item = FindItem(m_layersRoot, objects[i]);
-    if (item == kNone) item = FindItem(m_viasRoot, objects[i]);
+void ProjectTreeLogic::OnDeleted(const HintDeletedObjects& deleted) {
+  for (int i = 0; i < deleted.count; ++i) {
+    Item item = FindItem(m_layersRoot, deleted.objects[i]);
+    if (item == kNone) item = FindItem(m_viasRoot, deleted.objects[i]);
     if (item == kNone) {
       Refill();
       break;
@@ -153,37 +153,41 @@ void ProjectTreeLogic::OnActiveLayer(double z) {
   if (item != kNone && item != m_tree.GetSelection()) m_tree.ClearSelection();
 }
 
-void ProjectTreeLogic::OnHint(UpdateHint hint, const void* payload) {
-  if (m_document == nullptr && hint != UpdateHint::HintViewActivated) return;
-  switch (hint) {
-    case UpdateHint::HintAddObject: {
-      CShape& via = *static_cast<CShape*>(const_cast<void*>(payload));
-      m_tree.SelectItem(InsertObject(via, m_viasRoot, TreeControl::kLast));
+void ProjectTreeLogic::OnLayerProperties(CLayer& layer) {
+  m_tree.ClearSelection();
+  if (const Item item = FindItem(m_layersRoot, &layer); item != kNone) m_tree.DeleteItem(item);
+  InsertLayerSorted(layer);
+}
+
+void ProjectTreeLogic::OnHint(const Hint& hint) {
+  if (m_document == nullptr && hint.Code() != UpdateHint::HintViewActivated) return;
+  switch (hint.Code()) {
+    case UpdateHint::HintAddObject:
+      m_tree.SelectItem(InsertObject(hint.Object(), m_viasRoot, TreeControl::kLast));
       break;
-    }
     case UpdateHint::HintNewLayer:
-      InsertLayerSorted(*static_cast<CLayer*>(const_cast<void*>(payload)));
+      InsertLayerSorted(hint.Layer());
       break;
-    case UpdateHint::HintAddObjectAt: {
-      const auto& record = *static_cast<const HintObjectAtZ*>(payload);
-      OnObjectAt(record.z, *record.object);
+    case UpdateHint::HintAddObjectAt:
+      OnObjectAt(hint.ObjectAtZ().z, *hint.ObjectAtZ().object);
       break;
-    }
     case UpdateHint::HintRemoveObject:
+      OnRemoved(FindItem(m_layersRoot, hint.RemovedObject()));
+      break;
     case UpdateHint::HintLayerDeleted:
-      OnRemoved(m_layersRoot, payload);
+      OnRemoved(FindItem(m_layersRoot, hint.RemovedLayer()));
       break;
     case UpdateHint::HintDeleteVia:
-      OnRemoved(m_viasRoot, payload);
+      OnRemoved(FindItem(m_viasRoot, hint.RemovedObject()));
       break;
     case UpdateHint::HintLayerColor:
       m_tree.Repaint();
       break;
     case UpdateHint::HintActiveLayer:
-      OnActiveLayer(*static_cast<const double*>(payload));
+      OnActiveLayer(hint.Z());
       break;
     case UpdateHint::HintViewActivated:
-      std::tie(m_view, m_document) = AttachedView(payload);
+      std::tie(m_view, m_document) = AttachedView(hint);
       Fill();
       break;
     case UpdateHint::HintViewDeactivated:
@@ -202,28 +206,20 @@ void ProjectTreeLogic::OnHint(UpdateHint hint, const void* payload) {
     case UpdateHint::HintSettings:
       Refill();
       break;
-    case UpdateHint::HintPasteObjects: {
-      const auto& record = *static_cast<const HintPastedObjects*>(payload);
-      OnPasted(record.z, record.objects, record.count);
+    case UpdateHint::HintPasteObjects:
+      OnPasted(hint.PastedObjects());
       break;
-    }
-    case UpdateHint::HintDeleteObjects: {
-      const auto& record = *static_cast<const HintDeletedObjects*>(payload);
-      OnDeleted(record.objects, record.count);
+    case UpdateHint::HintDeleteObjects:
+      OnDeleted(hint.DeletedObjects());
       break;
-    }
-    case UpdateHint::HintLayerProperties: {
-      CLayer& layer = *static_cast<CLayer*>(const_cast<void*>(payload));
-      m_tree.ClearSelection();
-      if (const Item item = FindItem(m_layersRoot, &layer); item != kNone) m_tree.DeleteItem(item);
-      InsertLayerSorted(layer);
+    case UpdateHint::HintLayerProperties:
+      OnLayerProperties(hint.Layer());
       break;
-    }
     case UpdateHint::HintBringToFront:
-      OnReorder(*static_cast<CShape*>(const_cast<void*>(payload)), TreeControl::kLast);
+      OnReorder(hint.Object(), TreeControl::kLast);
       break;
     case UpdateHint::HintSendToBack:
-      OnReorder(*static_cast<CShape*>(const_cast<void*>(payload)), TreeControl::kFirst);
+      OnReorder(hint.Object(), TreeControl::kFirst);
       break;
     default:
       break;
@@ -243,7 +239,7 @@ void ProjectTreeLogic::OnSelChanged(Item item) {
     case Kind::Layer: {
       const double z = std::get<CLayer*>(object)->GetZ();
       m_view->SetActiveLayer(z);
-      m_frame.BroadcastHint(UpdateHint::HintActiveLayer, &z);
+      m_frame.BroadcastHint(Hint::ActiveLayer(z));
       break;
     }
     case Kind::None:

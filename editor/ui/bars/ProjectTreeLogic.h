@@ -35,11 +35,9 @@ class ProjectTreeLogic : public BarHintReceiver {
       : m_tree(tree), m_frame(frame), m_prompts(prompts) {}
 
   // Hint 16 carries the activated view as a BarView.
-  void OnHint(UpdateHint hint, const void* payload) override;
+  void OnHint(const Hint& hint) override;
 
   Kind KindOf(Item item) const;
-  // Pre-order below `root`, the root first; kNoItem when none holds `object`.
-  Item FindItem(Item root, const void* object) const;
 
   // The user changed the selection (mouse or keys).
   void OnSelChanged(Item item);
@@ -64,6 +62,10 @@ class ProjectTreeLogic : public BarHintReceiver {
   Item GetViasRoot() const { return m_viasRoot; }
 
  private:
+  // Pre-order below `root`, the root first; kNoItem when none holds `object`
+  // (a CLayer or a CShape, perhaps no longer there).
+  template <typename T>
+  Item FindItem(Item root, const T* object) const;
   void Fill();
   void Clear();
   void Refill();
@@ -71,9 +73,11 @@ class ProjectTreeLogic : public BarHintReceiver {
   // Inserts below `parent` at `position`; repaints when it is the first child.
   Item InsertObject(CShape& object, Item parent, Item position);
   void OnObjectAt(double z, CShape& object);
-  void OnRemoved(Item root, const void* object);
-  void OnPasted(double z, CShape* const* objects, int count);
-  void OnDeleted(const CShape* const* objects, int count);
+  // Deletes the item of a removed object; refills when there is none.
+  void OnRemoved(Item item);
+  void OnLayerProperties(CLayer& layer);
+  void OnPasted(const HintPastedObjects& pasted);
+  void OnDeleted(const HintDeletedObjects& deleted);
   void OnReorder(CShape& object, Item position);
   void OnActiveLayer(double z);
   Item LayerItemAt(double z) const;

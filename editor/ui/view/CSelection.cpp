@@ -68,23 +68,23 @@ int CSelection::GetConductorIndex() const {
 }
 
 void CSelection::SetConductorIndex(std::uint32_t index) {
-  Document().ChangeModel(UpdateHint::HintConductorIndex, ProjectDocument::Snapshot::Take,
-                         ProjectDocument::Delivery::ViewsOnly, [&]() -> const void* {
+  Document().ChangeModel(ProjectDocument::Snapshot::Take, ProjectDocument::Delivery::ViewsOnly,
+                         [&]() -> Hint {
                            for (CShape* object : m_objects) {
                              // Only polygons carry an index.
                              if (auto* polygon = dynamic_cast<CConductorPolygon*>(object)) {
                                polygon->conductorIndex = index;
                              }
                            }
-                           return nullptr;
+                           return UpdateHint::HintConductorIndex;
                          });
 }
 
 void CSelection::Offset(const Point3& delta) {
-  Document().ChangeModel(UpdateHint::HintSelectionMoved, ProjectDocument::Snapshot::Take,
-                         ProjectDocument::Delivery::ViewsOnly, [&]() -> const void* {
+  Document().ChangeModel(ProjectDocument::Snapshot::Take, ProjectDocument::Delivery::ViewsOnly,
+                         [&]() -> Hint {
                            for (CShape* object : m_objects) object->Offset(delta);
-                           return nullptr;
+                           return UpdateHint::HintSelectionMoved;
                          });
 }
 

@@ -72,8 +72,8 @@ void ViewCore::OnActivateView(bool activate) {
   if (m_document != nullptr) m_document->UpdateFootprintStatus();
 }
 
-void ViewCore::OnUpdate(UpdateHint hint, const void* payload) {
-  switch (hint) {
+void ViewCore::OnUpdate(const Hint& hint) {
+  switch (hint.Code()) {
     case UpdateHint::HintNodesEdited:
     case UpdateHint::HintObjectScaled:
     case UpdateHint::HintSelectionMoved:
@@ -83,7 +83,7 @@ void ViewCore::OnUpdate(UpdateHint hint, const void* payload) {
       Repaint();
       break;
     case UpdateHint::HintBeforeLayerDelete:
-      OnBeforeLayerDelete(*static_cast<const HintLayerObjects*>(payload));
+      OnBeforeLayerDelete(hint.LayerObjects());
       break;
     case UpdateHint::HintConductorIndex:
       break;
@@ -96,7 +96,7 @@ void ViewCore::OnUpdate(UpdateHint hint, const void* payload) {
       Repaint();
       break;
     case UpdateHint::HintLayerProperties:
-      SetActiveLayer(static_cast<const CLayer*>(payload)->GetZ());
+      SetActiveLayer(hint.Layer().GetZ());
       Repaint();
       break;
     default:
@@ -135,7 +135,7 @@ void ViewCore::SetActiveLayer(double z) {
   m_activeZ = z;
   ClearSelection();
   Repaint();
-  m_host.BroadcastHint(UpdateHint::HintActiveLayer, &m_activeZ);
+  m_host.BroadcastHint(Hint::ActiveLayer(m_activeZ));
 }
 
 void ViewCore::ClearSelection() {

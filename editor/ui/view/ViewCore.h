@@ -43,7 +43,7 @@ class ViewCore : public ViewMapping, public EditingView {
   void OnInitialUpdate(ProjectDocument& document);
   void OnActivateView(bool activate);
   // The framework's own update arrives as hint 0.
-  void OnUpdate(UpdateHint hint, const void* payload);
+  void OnUpdate(const Hint& hint);
   void SetClientSize(DeviceSize size);
 
   // Mapping. The scroll position enters here only; device contexts keep their

@@ -70,7 +70,7 @@ class ViewHost {
   virtual std::optional<int> AskConductorIndex(const std::string& text) = 0;
 
   // To the main frame's bars only (the active layer).
-  virtual void BroadcastHint(UpdateHint hint, const void* payload) = 0;
+  virtual void BroadcastHint(const Hint& hint) = 0;
 };
 
 }  // namespace quor

@@ -27,7 +27,7 @@ class RecordingDocView : public wxView {
   void OnUpdate(wxView*, wxObject* hint) override {
     // A plain update (after opening a file) carries no hint.
     if (const auto* update = dynamic_cast<UpdateHintObject*>(hint)) {
-      s_log->Record(HintRecord::To::Views, update->hint, update->payload);
+      s_log->Record(HintRecord::To::Views, update->hint);
     }
   }
 

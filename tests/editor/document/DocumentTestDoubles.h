@@ -64,14 +64,14 @@ struct HintRecord {
   enum class To { Views, Frame };
   To to;
   UpdateHint hint;
-  const void* payload;
+  Hint sent;
 };
 
 // Records hints; a payload record lives only while its hint is delivered, so
 // tests that read one do it in `inspect`.
 struct HintLog {
-  void Record(HintRecord::To to, UpdateHint hint, const void* payload) {
-    hints.push_back({to, hint, payload});
+  void Record(HintRecord::To to, const Hint& hint) {
+    hints.push_back({to, hint.Code(), hint});
     if (inspect) inspect(hints.back());
   }
   std::vector<HintRecord> hints;
@@ -81,9 +81,7 @@ struct HintLog {
 class RecordingFrame : public MainFrameLink {
  public:
   explicit RecordingFrame(HintLog& log) : m_log(log) {}
-  void BroadcastHint(UpdateHint hint, const void* payload) override {
-    m_log.Record(HintRecord::To::Frame, hint, payload);
-  }
+  void BroadcastHint(const Hint& hint) override { m_log.Record(HintRecord::To::Frame, hint); }
   void SetStatusText(const std::string& text) override { statusText = text; }
   std::string statusText = "unset";
 
@@ -130,9 +128,7 @@ class FakeProjectDocument : public ProjectDocument {
  protected:
   void SetProjectModified(bool isModified) override { modified = isModified; }
   bool IsProjectModified() const override { return modified; }
-  void UpdateProjectViews(UpdateHint hint, const void* payload) override {
-    m_services.log.Record(HintRecord::To::Views, hint, payload);
-  }
+  void UpdateProjectViews(const Hint& hint) override { m_services.log.Record(HintRecord::To::Views, hint); }
   DocumentServices& Services() const override { return m_services.services; }
 
  private:

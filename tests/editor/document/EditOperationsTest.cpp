@@ -109,7 +109,7 @@ TEST_F(EditOperationsTest, DeletingALayerTakesItsViasInOneUndoStep) {
   int viasAtFirstHint = -1;
   services.log.inspect = [&](const HintRecord& record) {
     if (record.hint != H::HintBeforeLayerDelete) return;
-    before = *static_cast<const HintLayerObjects*>(record.payload);
+    before = record.sent.LayerObjects();
     viasAtFirstHint = Model().GetViaCount();
   };
 
@@ -119,7 +119,7 @@ TEST_F(EditOperationsTest, DeletingALayerTakesItsViasInOneUndoStep) {
   EXPECT_EQ(before.layer, layer);
   EXPECT_EQ(before.count, 2);
   EXPECT_EQ(viasAtFirstHint, 1);
-  EXPECT_EQ(services.hints.back().payload, layer);
+  EXPECT_EQ(services.hints.back().sent.RemovedLayer(), layer);
   EXPECT_EQ(Model().GetViaCount(), 0);
 
   document->Undo();
@@ -150,9 +150,7 @@ TEST_F(EditOperationsTest, PastedPolygonsTakeTheLayerHeightAndPastedViasTheirLay
   }
   document->AddObjectCopyAt(100.0, Square(0, 0, 5, 100.0));
   HintPastedObjects pasted{};
-  services.log.inspect = [&](const HintRecord& record) {
-    pasted = *static_cast<const HintPastedObjects*>(record.payload);
-  };
+  services.log.inspect = [&](const HintRecord& record) { pasted = record.sent.PastedObjects(); };
 
   std::vector<ClipboardObject> copies;
   for (const ClipboardObject& object : clipboard) copies.push_back(object.Clone());

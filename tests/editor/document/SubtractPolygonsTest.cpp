@@ -46,15 +46,17 @@ TEST_F(SubtractPolygonsTest, ASquareInsideASquareBecomesOnePolygonWithAHoleInOne
   EXPECT_EQ(result.conductorIndex, 3u);
   EXPECT_GT(result.id, innerId);
   // Each hint goes to the views and then to the frame: 3 with the new polygon, 4 with each input.
-  std::vector<std::pair<UpdateHint, const void*>> viewHints;
+  std::vector<HintRecord> viewHints;
   for (const HintRecord& hint : fixture.services.hints) {
-    if (hint.to == HintRecord::To::Views) viewHints.emplace_back(hint.hint, hint.payload);
+    if (hint.to == HintRecord::To::Views) viewHints.push_back(hint);
   }
   ASSERT_EQ(viewHints.size(), 3u);
   EXPECT_EQ(fixture.services.hints.size(), 6u);
-  EXPECT_EQ(viewHints[0].first, UpdateHint::HintAddObjectAt);
-  EXPECT_EQ(viewHints[1], std::make_pair(UpdateHint::HintRemoveObject, static_cast<const void*>(&outer)));
-  EXPECT_EQ(viewHints[2], std::make_pair(UpdateHint::HintRemoveObject, static_cast<const void*>(&inner)));
+  EXPECT_EQ(viewHints[0].hint, UpdateHint::HintAddObjectAt);
+  EXPECT_EQ(viewHints[1].hint, UpdateHint::HintRemoveObject);
+  EXPECT_EQ(viewHints[1].sent.RemovedObject(), &outer);
+  EXPECT_EQ(viewHints[2].hint, UpdateHint::HintRemoveObject);
+  EXPECT_EQ(viewHints[2].sent.RemovedObject(), &inner);
 
   EXPECT_EQ(document->UndoCount(), undoSteps + 1);
   document->Undo();

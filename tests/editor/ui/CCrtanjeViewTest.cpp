@@ -214,9 +214,9 @@ TEST_F(CCrtanjeViewTest, ClosingAProjectTellsTheBarsWhileItStillExists) {
   struct WatchingBar : BarHintReceiver {
     WatchingBar(wxDocManager& open, wxDocument& watched, BarHintReceiver& real)
         : manager(open), document(watched), next(real) {}
-    void OnHint(UpdateHint hint, const void* payload) override {
-      if (hint == UpdateHint::HintViewDeactivated) projectAlive.push_back(IsOpen());
-      next.OnHint(hint, payload);
+    void OnHint(const Hint& hint) override {
+      if (hint.Code() == UpdateHint::HintViewDeactivated) projectAlive.push_back(IsOpen());
+      next.OnHint(hint);
     }
     bool IsOpen() const {
       const auto open = manager.GetDocumentsVector();

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 #include <wx/mdi.h>
 
+#include <variant>
+
 #include "ShellFixture.h"
 #include "editor/document/CCrtanjeDoc.h"
+#include "editor/document/EditingView.h"
 #include "editor/ui/CMainFrame.h"
 #include "editor/ui/bars/CInfoBar.h"
 #include "support/WxTestPump.h"
@@ -38,9 +41,9 @@ TEST_F(ChildFrameTest, SwitchingProjectsSendsDeactivationThenActivation) {
   ASSERT_TRUE(WaitUntilActive(first));
   ASSERT_EQ(log.size(), 2u);
   EXPECT_EQ(log[0].hint, UpdateHint::HintViewDeactivated);
-  EXPECT_EQ(log[0].payload, nullptr);
+  EXPECT_THROW(log[0].sent.View(), std::bad_variant_access);
   EXPECT_EQ(log[1].hint, UpdateHint::HintViewActivated);
-  EXPECT_EQ(log[1].payload, first->GetFirstView());
+  EXPECT_EQ(log[1].sent.View(), dynamic_cast<EditingView*>(first->GetFirstView()));
   EXPECT_EQ(frame->GetTitle(), "QUOR - microstrip.qlx");
 }
 
@@ -59,7 +62,7 @@ TEST_F(ChildFrameTest, ClosingTheActiveProjectSendsDeactivationFirst) {
   ASSERT_GE(log.size(), 2u);
   EXPECT_EQ(log.front().hint, UpdateHint::HintViewDeactivated);
   EXPECT_EQ(log.back().hint, UpdateHint::HintViewActivated);
-  EXPECT_EQ(log.back().payload, first->GetFirstView());
+  EXPECT_EQ(log.back().sent.View(), dynamic_cast<EditingView*>(first->GetFirstView()));
 
   log.clear();
   ASSERT_TRUE(manager->CloseDocument(first, true));

@@ -16,6 +16,7 @@
 #include "editor/ui/bars/CProjectBar.h"
 #include "platform/profile/FileProfile.h"
 #include "support/ScreenProbe.h"
+#include "support/ScreenSettle.h"
 #include "support/WxTestPump.h"
 
 namespace quor::test {
@@ -58,7 +59,7 @@ TEST_F(MainFrameTest, OpeningASampleShowsItsWindowAndTheProjectMenu) {
   EXPECT_TRUE(IsCommandEnabled(cmd::kFileClose));
 
   frame->SetStatusText(std::string("1000 x 500"));
-  PumpEvents(std::chrono::milliseconds(300));
+  EXPECT_TRUE(PumpUntilScreenSettles(frame->GetScreenRect()));
   const std::filesystem::path shots = std::filesystem::path(QUOR_BIN_DIR).parent_path() / "screenshots";
   std::filesystem::create_directories(shots);
   EXPECT_TRUE(SaveScreenArea(frame->GetScreenRect(), (shots / "editor.png").string()));
@@ -74,13 +75,13 @@ TEST_F(MainFrameTest, BarsHearHintsInTheirOrderAndTheLayersWindowOnlyWhileShown)
   frame->SetHintReceiver(CMainFrame::HintSlot::InfoBar, &info);
   frame->SetHintReceiver(CMainFrame::HintSlot::ProjectTree, &tree);
   frame->SetHintReceiver(CMainFrame::HintSlot::LayersWindow, &layers);
-  int payload = 0;
-  frame->BroadcastHint(UpdateHint::HintNewLayer, &payload);
+  frame->BroadcastHint(Hint::ActiveLayer(2.5));
   ASSERT_EQ(log.size(), 3u);
   EXPECT_EQ(log[0].bar, "layers");
   EXPECT_EQ(log[1].bar, "tree");
   EXPECT_EQ(log[2].bar, "info");
-  EXPECT_EQ(log[2].payload, &payload);
+  EXPECT_EQ(log[2].hint, UpdateHint::HintActiveLayer);
+  EXPECT_EQ(log[2].sent.Z(), 2.5);
   for (CMainFrame::HintSlot slot : {CMainFrame::HintSlot::LayersWindow, CMainFrame::HintSlot::ProjectTree,
                                     CMainFrame::HintSlot::InfoBar}) {
     frame->SetHintReceiver(slot, nullptr);
@@ -93,7 +94,7 @@ TEST_F(MainFrameTest, BarsHearHintsInTheirOrderAndTheLayersWindowOnlyWhileShown)
   EXPECT_FALSE(frame->IsShowLayers());
   frame->SetHintReceiver(CMainFrame::HintSlot::LayersWindow, &layers);
   frame->SetHintReceiver(CMainFrame::HintSlot::InfoBar, &info);
-  frame->BroadcastHint(UpdateHint::HintLayerColor, nullptr);
+  frame->BroadcastHint(UpdateHint::HintLayerColor);
   ASSERT_EQ(log.size(), 1u);
   EXPECT_EQ(log[0].bar, "info");
   frame->SetHintReceiver(CMainFrame::HintSlot::LayersWindow, nullptr);
@@ -175,8 +176,17 @@ TEST_F(MainFrameTest, BarVisibilityAndPlacementRoundTripThroughTheProfile) {
   CreateMainFrame();
   EXPECT_FALSE(frame->IsShowProjectBar());
   EXPECT_TRUE(frame->IsShowLayers());
+  // The frame notes its placement on its size and move events; GTK sends the
+  // move within SetSize, a size event once the window has been configured.
+  bool resized = false;
+  const auto seeSize = [&](wxEvent& event) {
+    resized = resized || frame->GetSize() == wxSize(700, 500);
+    event.Skip();
+  };
+  frame->Bind(wxEVT_SIZE, seeSize);
+  frame->Bind(wxEVT_MOVE, seeSize);
   frame->SetSize(30, 40, 700, 500);
-  PumpEvents(std::chrono::milliseconds(200));
+  ASSERT_TRUE(PumpUntil([&] { return resized; }));
   DestroyMainFrame();
 
   const FileProfile reread(directory / "quor.conf");

@@ -35,13 +35,13 @@ class RecordingBar : public BarHintReceiver {
   struct Entry {
     std::string bar;
     UpdateHint hint;
-    const void* payload;
+    Hint sent;
   };
 
   RecordingBar(std::string name, std::vector<Entry>& log) : m_name(std::move(name)), m_log(log) {}
-  void OnHint(UpdateHint hint, const void* payload) override {
-    m_log.push_back({m_name, hint, payload});
-    if (m_next != nullptr) m_next->OnHint(hint, payload);
+  void OnHint(const Hint& hint) override {
+    m_log.push_back({m_name, hint.Code(), hint});
+    if (m_next != nullptr) m_next->OnHint(hint);
   }
   // The hints go on to the bar whose slot this one takes, so that a real bar
   // forgets a project's objects before the project goes.

@@ -39,6 +39,7 @@
 #include "editor/ui/view/ViewCore.h"
 #include "platform/win/WindowSystem.h"
 #include "support/ScreenProbe.h"
+#include "support/ScreenSettle.h"
 #include "support/WxTestPump.h"
 
 namespace quor::test {
@@ -371,9 +372,11 @@ TEST_F(ViewCommandsWxTest, DeleteInTheProjectTreeActsOnTheTreesChoice) {
   const int before = ObjectCount();
   // Held down while the press is handled, as a hand does it.
   input.KeyDown(WXK_DELETE);
-  PumpEvents(std::chrono::milliseconds(200));
+  const bool handled = PumpUntil([&] { return ObjectCount() != before; });
   input.KeyUp(WXK_DELETE);
-  EXPECT_TRUE(PumpUntil([&] { return ObjectCount() == before - 1; }));
+  EXPECT_TRUE(handled);
+  PumpEvents();
+  EXPECT_EQ(ObjectCount(), before - 1);
   EXPECT_EQ(Bottom().GetShapes().back().get(), &square);
 }
 
@@ -428,8 +431,8 @@ TEST_F(ViewCommandsWxTest, ScreenshotOfTheEditorWithItsBars) {
   EXPECT_NEAR(std::stod(fields[1]->GetValue().ToStdString()), document->ToDisplayUnits(250), pixel);
 
   layersWindow->Raise();
-  PumpEvents(std::chrono::milliseconds(200));
   const wxRect area = frame->GetScreenRect().Union(layersWindow->GetScreenRect());
+  EXPECT_TRUE(PumpUntilScreenSettles(area.Intersect(wxRect(wxPoint(0, 0), wxGetDisplaySize()))));
   const wxImage screen = CaptureScreenArea(area.Intersect(wxRect(wxPoint(0, 0), wxGetDisplaySize())));
   ASSERT_TRUE(screen.IsOk());
   const fs::path shots = fs::path(QUOR_BIN_DIR).parent_path() / "screenshots";

@@ -9,11 +9,21 @@
 #include "editor/ui/ViewCanvas.h"
 #include "editor/ui/view/ViewCore.h"
 #include "support/ScreenProbe.h"
+#include "support/ScreenSettle.h"
 #include "support/WxTestPump.h"
 
 namespace quor::test {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// Where the canvas's client area is on the screen.
+wxRect CanvasArea(const ViewCanvas& canvas) {
+  return {canvas.ClientToScreen(wxPoint(0, 0)), canvas.GetClientSize()};
+}
+
+}  // namespace
 
 int CountColour(const wxImage& image, COLORREF colour) {
   int count = 0;
@@ -54,12 +64,12 @@ CCrtanjeView* ViewFixture::OpenCopy(const fs::path& sample) {
     const wxSize client = view->GetCanvas()->GetClientSize();
     return view->GetCore()->GetClientSize() == DeviceSize{client.x, client.y} && client.x > 200;
   });
-  PumpEvents(std::chrono::milliseconds(300));
+  PumpUntilScreenSettles(CanvasArea(*view->GetCanvas()));
   return view;
 }
 
 wxImage ViewFixture::Screen(const ViewCanvas& canvas) {
-  return CaptureScreenArea(wxRect(canvas.ClientToScreen(wxPoint(0, 0)), canvas.GetClientSize()));
+  return CaptureScreenArea(CanvasArea(canvas));
 }
 
 CCrtanjeDoc& ViewFixture::Document(const CCrtanjeView& view) {

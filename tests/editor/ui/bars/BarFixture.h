@@ -24,7 +24,7 @@ class BarFixture : public ::testing::Test {
   // Relays the document's hints for the frame to `bar`.
   void Connect(BarHintReceiver& bar) {
     services.log.inspect = [&bar](const HintRecord& record) {
-      if (record.to == HintRecord::To::Frame) bar.OnHint(record.hint, record.payload);
+      if (record.to == HintRecord::To::Frame) bar.OnHint(record.sent);
     };
   }
   // A layer through the New Layer dialog, at z in internal units.

@@ -10,13 +10,14 @@
 
 #include "BarTestDoubles.h"
 #include "editor/model/CStructure.h"
-#include "editor/ui/bars/BarPayload.h"
+#include "editor/ui/bars/ActivatedViewHint.h"
 #include "editor/ui/bars/CDlgLayers.h"
 #include "editor/ui/bars/CDlgProjectTree.h"
 #include "editor/ui/bars/CInfoBar.h"
 #include "editor/ui/bars/CProjectBar.h"
 #include "editor/ui/bars/LayerComboBox.h"
 #include "support/ScreenProbe.h"
+#include "support/ScreenSettle.h"
 #include "tests/editor/document/DocumentTestDoubles.h"
 #include "tests/support/WxTestPump.h"
 
@@ -70,10 +71,10 @@ class BarsWxTest : public ::testing::Test {
   }
 
   // As the main frame relays a hint, with the payload the child frame sends.
-  void Broadcast(UpdateHint hint, const void* payload) {
-    layers->OnHint(hint, payload);
-    projectBar->GetTree().OnHint(hint, payload);
-    info->OnHint(hint, payload);
+  void Broadcast(const Hint& hint) {
+    layers->OnHint(hint);
+    projectBar->GetTree().OnHint(hint);
+    info->OnHint(hint);
   }
 
   FakeServices services;
@@ -90,7 +91,7 @@ TEST_F(BarsWxTest, ASampleProjectInEveryBarFollowingTheActiveLayer) {
   ASSERT_GE(model.GetLayerCount(), 2);
   const CLayer& top = *model.GetLayers().back();
   view.activeZ = top.GetZ();
-  Broadcast(UpdateHint::HintViewActivated, static_cast<wxView*>(&view));
+  Broadcast(ActivatedViewHint(&view));
 
   // Layers window: one row per layer, named, with its own colour swatch.
   wxListCtrl& list = layers->GetList();
@@ -121,16 +122,16 @@ TEST_F(BarsWxTest, ASampleProjectInEveryBarFollowingTheActiveLayer) {
   EXPECT_EQ(combo.LayerAt(combo.GetSelection()), &top);
   const double bottomZ = model.GetLayers().front()->GetZ();
   view.activeZ = bottomZ;
-  Broadcast(UpdateHint::HintActiveLayer, &bottomZ);
+  Broadcast(Hint::ActiveLayer(bottomZ));
   EXPECT_EQ(combo.LayerAt(combo.GetSelection()), model.GetLayers().front().get());
   EXPECT_EQ(layers->FirstSelectedRow(), 0);
   info->SetCoordinates(12.5, -3);
-  PumpEvents(std::chrono::milliseconds(200));
+  EXPECT_TRUE(PumpUntilScreenSettles(wxRect(0, 0, 700, 420)));
 
   const std::string shot = std::string(QUOR_BIN_DIR) + "/../bars-screenshot.png";
   EXPECT_TRUE(SaveScreenArea(wxRect(0, 0, 700, 420), shot));
 
-  Broadcast(UpdateHint::HintViewDeactivated, nullptr);
+  Broadcast(UpdateHint::HintViewDeactivated);
   EXPECT_EQ(list.GetItemCount(), 0);
   EXPECT_EQ(combo.GetCount(), 0u);
   EXPECT_EQ(tree.GetChildrenCount(tree.GetRootItem()), 0u);
@@ -146,7 +147,7 @@ TEST_F(BarsWxTest, TheLayersWindowReopensWhereItWasAndTheInfoBarSetsTheActiveLay
   EXPECT_EQ(layers->GetRect(), before);
 
   view.activeZ = document.GetModel().GetLayers().front()->GetZ();
-  Broadcast(UpdateHint::HintViewActivated, static_cast<wxView*>(&view));
+  Broadcast(ActivatedViewHint(&view));
   LayerComboBox& combo = info->GetLayerList();
   const CLayer& top = *document.GetModel().GetLayers().back();
   combo.SetSelection(static_cast<int>(combo.GetCount()) - 1);
@@ -189,9 +190,9 @@ wxTreeItemId FindText(const wxTreeCtrl& tree, const wxTreeItemId& parent, const 
 
 TEST_F(BarsWxTest, DraggingAPolygonOntoAnotherLayerMovesIt) {
   services.log.inspect = [this](const HintRecord& record) {
-    if (record.to == HintRecord::To::Frame) Broadcast(record.hint, record.payload);
+    if (record.to == HintRecord::To::Frame) Broadcast(record.sent);
   };
-  Broadcast(UpdateHint::HintViewActivated, static_cast<wxView*>(&view));
+  Broadcast(ActivatedViewHint(&view));
   wxTreeCtrl& tree = projectBar->GetTree().GetTree();
   tree.ExpandAll();
   PumpEvents();
@@ -226,11 +227,14 @@ TEST_F(BarsWxTest, DraggingAPolygonOntoAnotherLayerMovesIt) {
 
 TEST_F(BarsWxTest, OnlyAViewThatIsABarViewReachesTheBars) {
   PlainWxView plain;
-  EXPECT_EQ(BarPayload(UpdateHint::HintViewActivated, static_cast<wxView*>(&plain)), nullptr);
-  const void* asBarView = static_cast<BarView*>(&view);
-  EXPECT_EQ(BarPayload(UpdateHint::HintViewActivated, static_cast<wxView*>(&view)), asBarView);
-  const double z = 0;
-  EXPECT_EQ(BarPayload(UpdateHint::HintActiveLayer, &z), &z);
+  EXPECT_EQ(ActivatedViewHint(&plain).View(), nullptr);
+  Broadcast(ActivatedViewHint(&plain));
+  EXPECT_EQ(info->GetLogic().GetView(), nullptr);
+  const Hint activated = ActivatedViewHint(&view);
+  EXPECT_EQ(activated.Code(), UpdateHint::HintViewActivated);
+  EXPECT_EQ(activated.View(), static_cast<EditingView*>(&view));
+  Broadcast(activated);
+  EXPECT_EQ(info->GetLogic().GetView(), static_cast<BarView*>(&view));
 }
 
 }  // namespace

@@ -9,7 +9,7 @@ class InfoBarTest : public BarFixture {
  protected:
   InfoBarTest() { Connect(bar); }
 
-  void Activate(FakeBarView& active) { bar.OnHint(UpdateHint::HintViewActivated, &active); }
+  void Activate(FakeBarView& active) { bar.OnHint(Hint::ViewActivated(&active)); }
   CLayer* Selected() const { return list.selected < 0 ? nullptr : list.entries.at(list.selected); }
 
   FakeInfoBarControls list;
@@ -46,7 +46,7 @@ TEST_F(InfoBarTest, FollowsTheHintsInOrder) {
   // The view's active layer changes: the list follows, without setting it back.
   view.activeLayerCalls.clear();
   const double zero = 0.0;
-  bar.OnHint(UpdateHint::HintActiveLayer, &zero);
+  bar.OnHint(Hint::ActiveLayer(zero));
   EXPECT_EQ(Selected(), &LayerAt(0));
   EXPECT_TRUE(view.activeLayerCalls.empty());
 
@@ -62,7 +62,7 @@ TEST_F(InfoBarTest, FollowsTheHintsInOrder) {
   ASSERT_EQ(list.entries.size(), 1u);
   EXPECT_EQ(Selected(), &LayerAt(0));
 
-  bar.OnHint(UpdateHint::HintViewDeactivated, nullptr);
+  bar.OnHint(UpdateHint::HintViewDeactivated);
   EXPECT_TRUE(list.entries.empty());
   EXPECT_EQ(bar.GetView(), nullptr);
 }
@@ -86,7 +86,7 @@ TEST_F(InfoBarTest, EachProjectShowsItsOwnLayers) {
   Activate(view);
   EXPECT_EQ(list.entries.size(), 2u);
   EXPECT_EQ(Selected(), &LayerAt(500));
-  bar.OnHint(UpdateHint::HintViewDeactivated, nullptr);
+  bar.OnHint(UpdateHint::HintViewDeactivated);
   Activate(otherView);
   ASSERT_EQ(list.entries.size(), 1u);
   EXPECT_EQ(Selected(), &other->GetModel().FindLayerByZ(0));

@@ -1,8 +1,11 @@
 #include "editor/ui/bars/LayersWindowLogic.h"
 
+#include <initializer_list>
+
 #include "BarFixture.h"
 #include "editor/model/NumberFormat.h"
 #include "editor/ui/CommandIds.h"
+#include "editor/ui/bars/InfoBarLogic.h"
 #include "platform/error/TextError.h"
 
 namespace quor::test {
@@ -17,7 +20,7 @@ class LayersWindowTest : public BarFixture {
     AddLayer("Top", 1, 1000);
     view.activeZ = 500;
     Connect(window);
-    window.OnHint(UpdateHint::HintViewActivated, &view);
+    window.OnHint(Hint::ViewActivated(&view));
   }
 
   std::vector<UpdateHint> FrameHints() const {
@@ -124,7 +127,7 @@ TEST_F(LayersWindowTest, OnlyTheMouseSelectsAndAnActiveLayerChangeIsNotSentBack)
   view.activeZ = 0;
   view.activeLayerCalls.clear();
   const double zero = 0;
-  window.OnHint(UpdateHint::HintActiveLayer, &zero);
+  window.OnHint(Hint::ActiveLayer(zero));
   EXPECT_EQ(list.selected, 0);
   EXPECT_TRUE(view.activeLayerCalls.empty());
 }
@@ -132,14 +135,52 @@ TEST_F(LayersWindowTest, OnlyTheMouseSelectsAndAnActiveLayerChangeIsNotSentBack)
 TEST_F(LayersWindowTest, MenusAndHintsWithoutAView) {
   EXPECT_EQ(window.MenuAt(1), Logic::ContextMenu::Layer);
   EXPECT_EQ(window.MenuAt(LayersWindowControls::kNoRow), Logic::ContextMenu::NewLayer);
-  window.OnHint(UpdateHint::HintViewDeactivated, nullptr);
+  window.OnHint(UpdateHint::HintViewDeactivated);
   EXPECT_TRUE(list.rows.empty());
   EXPECT_EQ(window.MenuAt(1), Logic::ContextMenu::None);
   EXPECT_THROW(window.GetDocument(), TextError);
-  window.OnHint(UpdateHint::HintSettings, nullptr);
+  window.OnHint(UpdateHint::HintSettings);
   window.OnNewLayerKey();
   EXPECT_TRUE(list.rows.empty());
   EXPECT_TRUE(view.commands.empty());
+}
+
+// Both layer lists follow hints 16 and 17 through one piece: a view that is
+// no bar view attaches neither, and a view that is one fills both at its
+// active layer.
+TEST_F(LayersWindowTest, BothLayerListsAttachOnlyToABarView) {
+  FakeInfoBarControls combo;
+  InfoBarLogic info{combo};
+  RecordingEditingView plainView;
+  for (LayerListBar* bar : std::initializer_list<LayerListBar*>{&window, &info}) {
+    bar->OnHint(UpdateHint::HintViewDeactivated);
+    bar->OnHint(Hint::ViewActivated(&plainView));
+  }
+  EXPECT_FALSE(window.HasDocument());
+  EXPECT_TRUE(list.rows.empty());
+  EXPECT_EQ(info.GetView(), nullptr);
+  EXPECT_TRUE(combo.entries.empty());
+
+  view.activeZ = 1000;
+  window.OnHint(Hint::ViewActivated(&view));
+  info.OnHint(Hint::ViewActivated(&view));
+  EXPECT_EQ(list.rows.size(), 3u);
+  EXPECT_EQ(list.selected, 2);
+  ASSERT_EQ(combo.entries.size(), 3u);
+  EXPECT_EQ(combo.entries.at(combo.selected), &LayerAt(1000));
+
+  // A new or changed layer lists both afresh with it selected.
+  for (LayerListBar* bar : std::initializer_list<LayerListBar*>{&window, &info}) {
+    bar->OnHint(Hint::LayerProperties(LayerAt(500)));
+  }
+  EXPECT_EQ(list.selected, 1);
+  EXPECT_EQ(combo.entries.at(combo.selected), &LayerAt(500));
+  for (LayerListBar* bar : std::initializer_list<LayerListBar*>{&window, &info}) {
+    bar->OnHint(UpdateHint::HintViewDeactivated);
+  }
+  EXPECT_TRUE(list.rows.empty());
+  EXPECT_TRUE(combo.entries.empty());
+  EXPECT_EQ(info.GetView(), nullptr);
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ class ProjectTreeTest : public BarFixture {
     bottomSquare = &AddSquare(0);
     topSquare = &AddSquare(1000);
     Connect(tree);
-    tree.OnHint(UpdateHint::HintViewActivated, &view);
+    tree.OnHint(Hint::ViewActivated(&view));
   }
 
   CVia& AddVia() { return document->AddObjectCopy(CVia(50, 500, 500, &LayerAt(1000), &LayerAt(0), true)); }
@@ -110,7 +110,7 @@ TEST_F(ProjectTreeTest, SelectionReachesTheView) {
   // The active layer changes elsewhere: a selected other item is let go.
   fake.selection = Item("Polygon 0");
   const double zero = 0;
-  tree.OnHint(UpdateHint::HintActiveLayer, &zero);
+  tree.OnHint(Hint::ActiveLayer(zero));
   EXPECT_EQ(fake.selection, TreeControl::kNoItem);
 
   view.selection = {bottomSquare};
@@ -168,7 +168,7 @@ TEST_F(ProjectTreeTest, DragMovesAPolygonToAnotherLayerOnly) {
 }
 
 TEST_F(ProjectTreeTest, DeactivationEmptiesTheTree) {
-  tree.OnHint(UpdateHint::HintViewDeactivated, nullptr);
+  tree.OnHint(UpdateHint::HintViewDeactivated);
   EXPECT_TRUE(fake.Lines().empty());
   EXPECT_FALSE(tree.HasDocument());
   AddLayer("Ignored", 1, 3000);

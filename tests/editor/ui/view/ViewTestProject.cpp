@@ -7,7 +7,7 @@ namespace quor::test {
 
 ViewTestProject::ViewTestProject() {
   services.log.inspect = [this](const HintRecord& record) {
-    if (record.to == HintRecord::To::Views) view->OnUpdate(record.hint, record.payload);
+    if (record.to == HintRecord::To::Views) view->OnUpdate(record.sent);
   };
   view->SetClientSize({840, 640});
   view->OnInitialUpdate(*document);

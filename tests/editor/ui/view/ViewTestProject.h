@@ -39,7 +39,7 @@ class FakeViewHost : public ViewHost {
     }
     dc.Ellipse({0, 0, 1, 1});
   }
-  void BroadcastHint(UpdateHint hint, const void*) override { broadcast.push_back(hint); }
+  void BroadcastHint(const Hint& hint) override { broadcast.push_back(hint.Code()); }
   void ToolKeyDown(unsigned key, int, unsigned) override { toolKeys.push_back(key); }
   void SetSelectTool() override { toolId = 32830; }
   int GetToolCommandId() const override { return toolId; }
