@@ -34,10 +34,59 @@ std::int32_t BlockProgress(std::int32_t first, std::int32_t n) {
   return static_cast<std::int32_t>(100.0 * (1.0 - rest * rest * rest * rest));
 }
 
+// From this order on the blocks are twice what ILAENV suggests: with the
+// panels factored recursively, the wider SGEMM updates of the large systems
+// run faster than the extra panel work costs, and there are still enough
+// blocks for smooth progress and a prompt stop.
+constexpr std::int32_t kWideBlockOrder = 2048;
+
 std::int32_t BlockSize(std::int32_t m, std::int32_t n) {
   const std::int32_t ispec = 1;
   const std::int32_t unused = -1;
-  return ilaenv_(&ispec, "SGETRF", " ", &m, &n, &unused, &unused, 6, 1);
+  const std::int32_t suggested = ilaenv_(&ispec, "SGETRF", " ", &m, &n, &unused, &unused, 6, 1);
+  return std::min(m, n) >= kWideBlockOrder && suggested >= 2 ? 2 * suggested : suggested;
+}
+
+// Panels at most this wide go to SGETF2 whole: narrow enough that its
+// column-by-column rank-one updates stay cheap next to the level-3 work.
+constexpr std::int32_t kNarrowPanel = 16;
+
+// LU with partial pivoting of the rows × columns panel `a` (rows ≥ columns),
+// pivots relative to the panel's first row; returns SGETF2's INFO for the
+// whole panel. A wide panel is split in two halves: the left half is factored,
+// its interchanges, STRSM and SGEMM bring the right half up to date, and the
+// right half's lower part is factored the same way. In exact arithmetic this
+// gives SGETF2's factors and pivots, but the bulk of the updates become
+// SGEMM calls, which run on all cores while SGETF2 runs on one.
+std::int32_t FactorPanel(std::int32_t rows, std::int32_t columns, float* a, std::int32_t lda,
+                         std::int32_t* ipiv) {
+  std::int32_t info = 0;
+  if (columns <= kNarrowPanel) {
+    sgetf2_(&rows, &columns, a, &lda, ipiv, &info);
+    return info;
+  }
+  const std::int32_t left = columns / 2;
+  const std::int32_t right = columns - left;
+  info = FactorPanel(rows, left, a, lda, ipiv);
+
+  const std::int32_t one = 1;
+  const float plusOne = 1.0f;
+  const float minusOne = -1.0f;
+  float* topRight = At(a, lda, 1, left + 1);
+  slaswp_(&right, topRight, &lda, &one, &left, ipiv, &one);
+  strsm_("Left", "Lower", "No transpose", "Unit", &left, &right, &plusOne, a, &lda, topRight, &lda, 1, 1, 1,
+         1);
+  const std::int32_t below = rows - left;
+  float* lowerRight = At(a, lda, left + 1, left + 1);
+  sgemm_("No transpose", "No transpose", &below, &right, &left, &minusOne, At(a, lda, left + 1, 1), &lda,
+         topRight, &lda, &plusOne, lowerRight, &lda, 1, 1);
+
+  const std::int32_t rightInfo = FactorPanel(below, right, lowerRight, lda, ipiv + left);
+  if (info == 0 && rightInfo > 0) info = rightInfo + left;
+  for (std::int32_t i = left; i < columns; ++i) ipiv[i] += left;
+  const std::int32_t firstRight = left + 1;
+  slaswp_(&left, a, &lda, &firstRight, &columns, ipiv, &one);
+  return info;
 }
 
 // Factors the panel of columns j..j+jb-1 and applies it to the columns on its
@@ -45,9 +94,7 @@ std::int32_t BlockSize(std::int32_t m, std::int32_t n) {
 // columns on its left later, through ApplyLaterInterchanges.
 std::int32_t FactorBlockColumn(std::int32_t m, std::int32_t n, float* a, std::int32_t lda, std::int32_t* ipiv,
                                std::int32_t j, std::int32_t jb) {
-  const std::int32_t panelRows = m - j + 1;
-  std::int32_t panelInfo = 0;
-  sgetf2_(&panelRows, &jb, At(a, lda, j, j), &lda, ipiv + (j - 1), &panelInfo);
+  const std::int32_t panelInfo = FactorPanel(m - j + 1, jb, At(a, lda, j, j), lda, ipiv + (j - 1));
 
   const std::int32_t lastPivot = std::min(m, j + jb - 1);
   for (std::int32_t i = j; i <= lastPivot; ++i) ipiv[i - 1] += j - 1;

@@ -57,6 +57,25 @@ Solve RunSolveSystem(std::vector<float> a, std::vector<float> b, std::int32_t n,
   return {info, b, progress.load()};
 }
 
+// Our solution against the system LAPACK's sgesv on the same system, to a
+// tolerance relative to the largest component.
+void ExpectSystemSolution(std::vector<float> a, std::vector<float> b, std::int32_t n, std::int32_t nrhs,
+                          const std::vector<float>& ours, float tolerance) {
+  std::vector<std::int32_t> pivots(static_cast<std::size_t>(n));
+  std::int32_t info = 0;
+  sgesv_(&n, &nrhs, a.data(), &n, pivots.data(), b.data(), &n, &info);
+  ASSERT_EQ(info, 0);
+  float largest = 0.0f;
+  for (const float v : b) largest = std::max(largest, std::abs(v));
+  std::size_t mismatches = 0;
+  for (std::size_t i = 0; i < b.size(); ++i) {
+    if (std::abs(ours[i] - b[i]) > tolerance * largest && mismatches++ == 0) {
+      ADD_FAILURE() << "component " << i << ": " << ours[i] << " against " << b[i];
+    }
+  }
+  EXPECT_EQ(mismatches, 0u);
+}
+
 TEST(BlockedLUTest, AgreesWithSystemSolverOnRandomSystems) {
   // Below one block (where a cleared run flag is not even looked at), exactly
   // two blocks, and blocks with a ragged last one.
@@ -70,14 +89,7 @@ TEST(BlockedLUTest, AgreesWithSystemSolverOnRandomSystems) {
     if (n < 64) {
       EXPECT_EQ(ours.progress, -7);
     }
-
-    std::vector<std::int32_t> pivots(static_cast<std::size_t>(n));
-    std::int32_t info = 0;
-    sgesv_(&n, &kRightHandSides, a.data(), &n, pivots.data(), b.data(), &n, &info);
-    ASSERT_EQ(info, 0);
-    float largest = 0.0f;
-    for (const float v : b) largest = std::max(largest, std::abs(v));
-    for (std::size_t i = 0; i < b.size(); ++i) EXPECT_NEAR(ours.solution[i], b[i], 1e-3f * largest) << i;
+    ExpectSystemSolution(a, b, n, kRightHandSides, ours.solution, 1e-3f);
   }
 }
 
@@ -129,6 +141,51 @@ TEST(BlockedLUTest, SingularMatrixGivesItsZeroPivotAndNoSolve) {
   EXPECT_EQ(solve.info, zeroColumn);
   EXPECT_EQ(solve.solution, b);
   EXPECT_EQ(solve.progress, ProgressAfter(193, n)) << "a singular matrix is still factored to the end";
+}
+
+TEST(BlockedLUTest, LargeRaggedSystemsKeepPartialPivotingAndTheSystemSolution) {
+  // Large enough for the wide blocks, with a last block and panel halves of
+  // odd widths; partial pivoting bounds every multiplier of L by one.
+  for (const std::int32_t n : {2100, 2229}) {
+    SCOPED_TRACE(n);
+    const std::vector<float> matrix = RandomMatrix(n, n, 31u + static_cast<unsigned>(n));
+    std::vector<float> a = matrix;
+    std::vector<std::int32_t> pivots(static_cast<std::size_t>(n));
+    std::atomic<std::int32_t> progress{-7};
+    const std::atomic<std::int32_t> run{1};
+    RecordingSink sink;
+    ASSERT_EQ(FactorLU(n, n, a.data(), n, pivots.data(), progress, run, sink), 0);
+    EXPECT_EQ(progress.load(), 99);
+    float largestMultiplier = 0.0f;
+    for (std::int32_t column = 0; column < n; ++column) {
+      for (std::int32_t row = column + 1; row < n; ++row) {
+        largestMultiplier = std::max(largestMultiplier, std::abs(a[column * n + row]));
+      }
+    }
+    EXPECT_LE(largestMultiplier, 1.0f);
+    for (std::int32_t i = 0; i < n; ++i) ASSERT_TRUE(pivots[i] > i && pivots[i] <= n) << i;
+
+    constexpr std::int32_t kRightHandSides = 2;
+    std::vector<float> b = RandomMatrix(n, kRightHandSides, 32u);
+    const Solve ours = RunSolveSystem(matrix, b, n, kRightHandSides);
+    ASSERT_EQ(ours.info, 0);
+    ExpectSystemSolution(matrix, b, n, kRightHandSides, ours.solution, 1e-2f);
+  }
+}
+
+TEST(BlockedLUTest, ZeroPivotDeepInsideAPanelIsCountedFromTheMatrixStart) {
+  // Columns 129..192 form one panel; 190 lies in the narrowest part of its
+  // last half, 150 in its first half. The first zero pivot is the one reported.
+  constexpr std::int32_t n = 200;
+  std::vector<float> a = RandomMatrix(n, n, 12u);
+  std::fill_n(a.begin() + (190 - 1) * n, n, 0.0f);
+  const std::vector<float> b = RandomMatrix(n, 2, 13u);
+  EXPECT_EQ(RunSolveSystem(a, b, n, 2).info, 190);
+
+  std::fill_n(a.begin() + (150 - 1) * n, n, 0.0f);
+  const Solve solve = RunSolveSystem(a, b, n, 2);
+  EXPECT_EQ(solve.info, 150);
+  EXPECT_EQ(solve.solution, b);
 }
 
 TEST(BlockedLUTest, IllegalArgumentsAreReportedAsLapackDoes) {
