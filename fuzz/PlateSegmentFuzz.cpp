@@ -14,6 +14,9 @@
 #include "solver/SegmentStage.h"
 #include "solver/segment/SegmentPlateReader.h"
 
+using quor::solver::ReadPlateFile;
+using quor::solver::SegmentPlateFile;
+
 namespace {
 
 constexpr double kCellsAcross = 50.0;

@@ -12,6 +12,12 @@
 #include "solver/segment/SegmentPlateReader.h"
 #include "tessmor/ComputeJob.h"
 
+using quor::solver::ReadPlateFile;
+using quor::solver::SegmentListingFile;
+using quor::solver::SegmentPatchStore;
+using quor::solver::SegmentPlateFile;
+using quor::solver::SegmentPlateMesher;
+
 namespace {
 
 // Points closer than this fraction of the smallest feature coincide.

@@ -7,6 +7,8 @@
 #include "solver/TextNumbers.h"
 #include "solver/segment/SegmentPatchStore.h"
 
+namespace quor::solver {
+
 namespace {
 
 constexpr int kFieldWidth = 16;
@@ -29,3 +31,5 @@ void WriteLstFile(std::ostream& out, const SegmentPatchStore& patches, std::span
     }
   }
 }
+
+}  // namespace quor::solver

@@ -9,6 +9,10 @@
 
 #include "solver/Plate.h"
 
+namespace quor::solver {
+
 class SegmentPatchStore;
 
 void WriteLstFile(std::ostream& out, const SegmentPatchStore& patches, std::span<const Plate> plates);
+
+}  // namespace quor::solver

@@ -4,6 +4,8 @@
 
 #include "tessmor/Polygon.h"
 
+namespace quor::solver {
+
 void MarkBridgeEdges(Polygon& polygon, double tol) {
   const auto v = polygon.Vertices();
   const auto flags = polygon.Flags();
@@ -20,3 +22,5 @@ void MarkBridgeEdges(Polygon& polygon, double tol) {
     }
   }
 }
+
+}  // namespace quor::solver

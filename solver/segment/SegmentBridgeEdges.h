@@ -5,6 +5,10 @@
 
 class Polygon;
 
+namespace quor::solver {
+
 // Sets the flag of both end vertices of every pair of non-adjacent edges
 // that coincide within tol with opposite directions.
 void MarkBridgeEdges(Polygon& polygon, double tol);
+
+}  // namespace quor::solver

@@ -6,6 +6,8 @@
 #include "solver/PointLocation.h"
 #include "solver/SegmentGeometry.h"
 
+namespace quor::solver {
+
 namespace {
 
 // The outline edge the cell edge from -> to crosses first (outlines and their
@@ -85,3 +87,5 @@ SegmentCellClip ClipCell(const std::array<Point3, 4>& corners, const std::array<
   }
   return clip.Finish();
 }
+
+}  // namespace quor::solver

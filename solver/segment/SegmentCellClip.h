@@ -8,6 +8,8 @@
 
 #include "tessmor/Polygon.h"
 
+namespace quor::solver {
+
 struct SegmentCellClip {
   // The part of the cell inside the plate, counter-clockwise like the cell.
   std::vector<Point3> points;
@@ -22,3 +24,5 @@ struct SegmentCellClip {
 // Points closer than tol to the point kept before them are not kept.
 SegmentCellClip ClipCell(const std::array<Point3, 4>& corners, const std::array<bool, 4>& inside,
                          std::span<const Polygon> outline, double tol);
+
+}  // namespace quor::solver

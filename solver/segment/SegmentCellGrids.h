@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace quor::solver {
+
 struct SegmentCellGrids {
   // State of a cell that is not wholly inside the plate.
   static constexpr std::int32_t kPartial = -1000;
@@ -36,3 +38,5 @@ struct SegmentCellGrids {
  private:
   std::size_t Size() const { return static_cast<std::size_t>(cellsU) * static_cast<std::size_t>(cellsV); }
 };
+
+}  // namespace quor::solver

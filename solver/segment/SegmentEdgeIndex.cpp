@@ -6,6 +6,8 @@
 
 #include "solver/segment/SegmentLimits.h"
 
+namespace quor::solver {
+
 namespace {
 
 constexpr std::int32_t kLeafEdges = 4;
@@ -144,3 +146,5 @@ void SegmentEdgeIndex::LowerToNearest(const std::array<double, kRayLanes>& x,
     }
   }
 }
+
+}  // namespace quor::solver

@@ -12,6 +12,8 @@
 #include "solver/segment/SegmentRayLanes.h"
 #include "tessmor/Point3.h"
 
+namespace quor::solver {
+
 struct SegmentEdge;
 
 class SegmentEdgeIndex {
@@ -48,3 +50,5 @@ class SegmentEdgeIndex {
   std::vector<Node> m_nodes;           // the root first
   double m_slack = 0.0;                // rounding allowance of the box distances
 };
+
+}  // namespace quor::solver

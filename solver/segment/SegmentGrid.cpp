@@ -7,6 +7,8 @@
 
 #include "solver/QuorError.h"
 
+namespace quor::solver {
+
 namespace {
 
 // A plate whose normal is this close to z lies flat and takes x as its u axis.
@@ -80,3 +82,5 @@ SegmentGrid::SegmentGrid(const Polygon& outer, double step) {
   const double originV = minV - m_step + (extentV - stepsV * m_step) / 2.0;
   m_origin = m_u * originU + m_v * originV + m_normal * Point3Dot(m_normal, vertices.front());
 }
+
+}  // namespace quor::solver

@@ -8,6 +8,8 @@
 
 #include "tessmor/Polygon.h"
 
+namespace quor::solver {
+
 class SegmentGrid {
  public:
   // Grids never exceed this many cells in either direction.
@@ -48,3 +50,5 @@ class SegmentGrid {
   std::int32_t m_cellsU = 0;
   std::int32_t m_cellsV = 0;
 };
+
+}  // namespace quor::solver

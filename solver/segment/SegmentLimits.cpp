@@ -9,6 +9,8 @@
 #include "solver/segment/SegmentEdgeIndex.h"
 #include "solver/segment/SegmentGrid.h"
 
+namespace quor::solver {
+
 namespace {
 
 // Start values of the minimum searches: no edge in the way along u or v, and
@@ -163,3 +165,5 @@ bool ComputeSubdivisionLimits(const SegmentGrid& grid, SegmentCellGrids& cells,
   helpers.clear();
   return !stopped;
 }
+
+}  // namespace quor::solver

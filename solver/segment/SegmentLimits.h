@@ -10,6 +10,8 @@
 
 #include "solver/Plate.h"
 
+namespace quor::solver {
+
 class SegmentEdgeIndex;
 class SegmentGrid;
 struct SegmentCellGrids;
@@ -33,3 +35,5 @@ bool ComputeSubdivisionLimits(const SegmentGrid& grid, SegmentCellGrids& cells,
                               std::span<const SegmentEdge> edges, const SegmentEdgeIndex& index,
                               std::int32_t dielectricIndex, double refine,
                               const std::atomic<std::int32_t>& runFlag);
+
+}  // namespace quor::solver

@@ -6,6 +6,8 @@
 #include "solver/QuorError.h"
 #include "solver/segment/LstFileWriter.h"
 
+namespace quor::solver {
+
 SegmentListingFile::SegmentListingFile(std::string path)
     : m_path(std::move(path)), m_out(m_path, std::ios::out | std::ios::trunc) {
   if (!m_out.is_open()) QUOR_error::FailOutputFile(m_path);
@@ -23,3 +25,5 @@ void SegmentListingFile::Complete(const SegmentPatchStore& patches, std::span<co
   if (m_out.fail()) QUOR_error::FailOutputFile(m_path);
   m_complete = true;
 }
+
+}  // namespace quor::solver

@@ -9,6 +9,8 @@
 
 #include "solver/Plate.h"
 
+namespace quor::solver {
+
 class SegmentPatchStore;
 
 class SegmentListingFile {
@@ -28,3 +30,5 @@ class SegmentListingFile {
   std::ofstream m_out;
   bool m_complete = false;
 };
+
+}  // namespace quor::solver

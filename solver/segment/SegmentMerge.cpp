@@ -7,6 +7,8 @@
 #include "solver/segment/SegmentCellGrids.h"
 #include "solver/segment/SegmentGrid.h"
 
+namespace quor::solver {
+
 namespace {
 
 // log2 of a power of two may come out a hair below the integer.
@@ -77,3 +79,5 @@ bool MergeFullCells(const SegmentGrid& grid, SegmentCellGrids& cells,
   }
   return true;
 }
+
+}  // namespace quor::solver

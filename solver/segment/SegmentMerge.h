@@ -8,6 +8,8 @@
 
 #include "tessmor/Polygon.h"
 
+namespace quor::solver {
+
 class SegmentGrid;
 struct SegmentCellGrids;
 
@@ -21,3 +23,5 @@ bool MergeFullCells(const SegmentGrid& grid, SegmentCellGrids& cells,
                     const std::function<void(Polygon)>& emit,
                     const std::function<void(std::int32_t, std::int32_t)>& roundDone,
                     const std::atomic<std::int32_t>& runFlag);
+
+}  // namespace quor::solver

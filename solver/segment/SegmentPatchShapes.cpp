@@ -5,6 +5,8 @@
 #include <initializer_list>
 #include <numbers>
 
+namespace quor::solver {
+
 namespace {
 
 // Mid-lines shorter than this, or closer than this angle, make no usable quadrilateral.
@@ -91,3 +93,5 @@ std::vector<Polygon> SplitCellPolygon(const Polygon& cell) {
       return {};
   }
 }
+
+}  // namespace quor::solver

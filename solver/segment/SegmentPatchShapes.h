@@ -8,6 +8,8 @@
 
 #include "tessmor/Polygon.h"
 
+namespace quor::solver {
+
 // Directional distances from p to the segment a-b, one per axis: with N the
 // point of the segment nearest to p and w = N - p, the distance from p along
 // the axis to the line through N perpendicular to w (|w| when the axis is
@@ -40,3 +42,5 @@ double QuadSkewMeasure(const Point3& q0, const Point3& q1, const Point3& q2, con
 // Cuts a clipped cell of 4, 5 or 6 vertices, rotated to start at its outline
 // corner, into one or two patches of 3 or 4 vertices; any other count gives none.
 std::vector<Polygon> SplitCellPolygon(const Polygon& cell);
+
+}  // namespace quor::solver

@@ -5,6 +5,8 @@
 
 #include "solver/QuorError.h"
 
+namespace quor::solver {
+
 SegmentPatchStore::SegmentPatchStore(std::int32_t conductorCount)
     : m_groups(static_cast<std::size_t>(conductorCount) + 1) {
   assert(conductorCount >= 1 && "at least the ground conductor");
@@ -27,3 +29,5 @@ std::int32_t SegmentPatchStore::Total() const {
   for (const auto& patches : m_groups) total += patches.size();
   return static_cast<std::int32_t>(total);
 }
+
+}  // namespace quor::solver

@@ -8,6 +8,8 @@
 
 #include "tessmor/Polygon.h"
 
+namespace quor::solver {
+
 class SegmentPatchStore {
  public:
   // No group may hold more patches: the solver's system is sized for this many unknowns.
@@ -31,3 +33,5 @@ class SegmentPatchStore {
  private:
   std::vector<std::vector<Patch>> m_groups;
 };
+
+}  // namespace quor::solver

@@ -19,6 +19,8 @@
 #include "solver/tessmor/ParallelTasks.h"
 #include "tessmor/ComputeJob.h"
 
+namespace quor::solver {
+
 namespace {
 
 // Relative to the cell's area: a clipped cell this full is a full cell, and
@@ -167,3 +169,5 @@ void SegmentPlateMesher::ClassifyCell(const Plate& plate, const SegmentGrid& gri
     if (keep(piece.Area())) patches.push_back(std::move(piece));
   }
 }
+
+}  // namespace quor::solver

@@ -12,6 +12,8 @@
 #include "solver/segment/SegmentEdgeIndex.h"
 
 struct ComputeJob;
+
+namespace quor::solver {
 class SegmentGrid;
 class SegmentPatchStore;
 struct SegmentCellGrids;
@@ -48,3 +50,5 @@ class SegmentPlateMesher {
   // The edges of all plates, indexed once: meshing changes only their flags.
   std::optional<SegmentEdgeIndex> m_edgeIndex;
 };
+
+}  // namespace quor::solver

@@ -6,6 +6,8 @@
 #include "solver/QuorError.h"
 #include "solver/TextNumbers.h"
 
+namespace quor::solver {
+
 namespace {
 
 // Conductor indices run from 0 to 20.
@@ -50,3 +52,5 @@ SegmentPlateFile ReadPlateFile(std::istream& in) {
   for (std::int32_t i = 0; i < plateCount; ++i) file.plates.push_back(ReadPlate(in, file.conductorCount));
   return file;
 }
+
+}  // namespace quor::solver

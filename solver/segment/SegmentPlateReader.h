@@ -8,6 +8,8 @@
 
 #include "solver/Plate.h"
 
+namespace quor::solver {
+
 struct SegmentPlateFile {
   std::int32_t conductorCount = 0;  // Nc; plates of index Nc are dielectric interfaces
   std::vector<Plate> plates;
@@ -17,3 +19,5 @@ struct SegmentPlateFile {
 // 1..21 or a plate index outside 0..Nc, and ComputeError::ProjectFileNotOpened
 // when the file is missing, cut short or not a plate file.
 SegmentPlateFile ReadPlateFile(std::istream& in);
+
+}  // namespace quor::solver

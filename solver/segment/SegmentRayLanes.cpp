@@ -4,6 +4,8 @@
 
 #include "solver/numeric/CpuFeatures.h"
 
+namespace quor::solver {
+
 void LowerRayMinima(const RaySegment& segment, const std::array<double, kRayLanes>& x,
                     const std::array<double, kRayLanes>& y, const std::array<double, kRayLanes>& z,
                     const std::array<Point3, 3>& axes, bool normalToo, RayMinima& minima) {
@@ -19,3 +21,5 @@ void LowerRayMinima(const RaySegment& segment, const std::array<double, kRayLane
     if (normalToo) minima.normal[i] = std::min(minima.normal[i], r[2]);
   }
 }
+
+}  // namespace quor::solver

@@ -8,6 +8,8 @@
 
 #include "solver/segment/SegmentPatchShapes.h"
 
+namespace quor::solver {
+
 inline constexpr std::size_t kRayLanes = 4;
 
 // The running minima of kRayLanes centres, lane by lane.
@@ -26,3 +28,5 @@ void LowerRayMinima(const RaySegment& segment, const std::array<double, kRayLane
 // The same with AVX2; only for processors that have it.
 void LowerRayMinimaAvx2(const RaySegment& segment, const double* x, const double* y, const double* z,
                         const Point3* axes, bool normalToo, double* u, double* v, double* normal);
+
+}  // namespace quor::solver

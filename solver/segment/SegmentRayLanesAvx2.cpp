@@ -3,6 +3,8 @@
 
 #include "solver/segment/SegmentRayLanes.h"
 
+namespace quor::solver {
+
 #pragma GCC target("avx2")
 
 namespace {
@@ -48,3 +50,5 @@ void LowerRayMinimaAvx2(const RaySegment& segment, const double* x, const double
     _mm256_storeu_pd(minima[i], _mm256_min_pd(distance, _mm256_loadu_pd(minima[i])));
   }
 }
+
+}  // namespace quor::solver

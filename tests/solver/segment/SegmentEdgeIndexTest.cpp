@@ -17,6 +17,8 @@
 #include "solver/segment/SegmentPatchShapes.h"
 #include "solver/segment/SegmentRayLanes.h"
 
+namespace quor::solver {
+
 namespace {
 
 const std::array<Point3, 3> kAxes{Point3{1, 0, 0}, Point3{0, 1, 0}, Point3{0, 0, 1}};
@@ -188,3 +190,5 @@ TEST(SegmentEdgeIndexTest, VectorLanesGiveTheScalarDistancesBitForBit) {
 }
 
 }  // namespace
+
+}  // namespace quor::solver

@@ -8,6 +8,8 @@
 #include "solver/segment/SegmentPlateReader.h"
 #include "solver/segment/SegmentRun.h"
 
+namespace quor::solver {
+
 namespace {
 
 class SegmentExamplesTest : public SegmentRun {};
@@ -45,3 +47,5 @@ TEST_F(SegmentExamplesTest, CheckedSampleProjectsGiveSoundListings) {
 }
 
 }  // namespace
+
+}  // namespace quor::solver

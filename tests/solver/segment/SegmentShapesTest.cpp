@@ -12,6 +12,8 @@
 #include "solver/segment/SegmentPatchShapes.h"
 #include "solver/segment/SegmentRun.h"
 
+namespace quor::solver {
+
 namespace {
 
 const std::array<Point3, 3> kAxes{Point3{1, 0, 0}, Point3{0, 1, 0}, Point3{0, 0, 1}};
@@ -148,3 +150,5 @@ TEST(SegmentShapesTest, BridgeEdgesLimitNoCell) {
 }
 
 }  // namespace
+
+}  // namespace quor::solver
