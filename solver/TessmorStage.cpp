@@ -21,6 +21,7 @@
 #include "solver/tessmor/TouchstoneYFile.h"
 #include "tessmor/ComputeJob.h"
 
+namespace quor::solver {
 namespace {
 
 // Shortest edges start from this length, longer than any structure.
@@ -114,10 +115,11 @@ void Solve(ComputeJob& job) {
 }
 
 }  // namespace
+}  // namespace quor::solver
 
 void TessmorStage(ComputeJob& job) {
   try {
-    Solve(job);
+    quor::solver::Solve(job);
   } catch (const std::bad_alloc&) {
     throw QUOR_error::error::OutOfMemory;
   }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace quor::solver {
+
 namespace {
 
 // The capacitance matrix of the conductors first..Nc-1 of B.
@@ -26,3 +28,5 @@ SquareMatrix CapacitanceMatrix(const SquareMatrix& maxwell) {
 SquareMatrix ReducedCapacitanceMatrix(const SquareMatrix& maxwell) {
   return CapacitanceFrom(maxwell, 1);
 }
+
+}  // namespace quor::solver

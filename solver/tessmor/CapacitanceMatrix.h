@@ -7,9 +7,13 @@
 
 #include "solver/tessmor/SquareMatrix.h"
 
+namespace quor::solver {
+
 // Over all conductors, conductor 0 included.
 SquareMatrix CapacitanceMatrix(const SquareMatrix& maxwell);
 
 // Over conductors 1..P alone, conductor 0 being the reference: entry (l, m)
 // of the result belongs to conductors l + 1 and m + 1.
 SquareMatrix ReducedCapacitanceMatrix(const SquareMatrix& maxwell);
+
+}  // namespace quor::solver

@@ -7,6 +7,8 @@
 #include "solver/tessmor/ParallelTasks.h"
 #include "solver/tessmor/VacuumPermittivity.h"
 
+namespace quor::solver {
+
 namespace {
 
 // The field rows are long; each is taken by one worker.
@@ -53,3 +55,5 @@ SquareMatrix SumCharges(const MomentSystem& system, std::span<const float> solut
   }
   return maxwell;
 }
+
+}  // namespace quor::solver

@@ -6,6 +6,8 @@
 
 #include "solver/tessmor/SquareMatrix.h"
 
+namespace quor::solver {
+
 class MomentSystem;
 
 // `solution` is N × Nc, column-major: column j holds the charge densities
@@ -13,3 +15,5 @@ class MomentSystem;
 // (m, j) of the result is conductor m's charge in that case, in internal
 // length units (times LengthUnitMetres gives farads).
 SquareMatrix SumCharges(const MomentSystem& system, std::span<const float> solution);
+
+}  // namespace quor::solver

@@ -7,6 +7,8 @@
 #include "solver/tessmor/CapacitanceMatrix.h"
 #include "solver/tessmor/SquareMatrix.h"
 
+namespace quor::solver {
+
 namespace {
 
 constexpr int kValueDigits = 6;
@@ -31,3 +33,5 @@ void WriteCktFile(std::ostream& out, const SquareMatrix& maxwell, double lengthU
     }
   }
 }
+
+}  // namespace quor::solver

@@ -4,8 +4,12 @@
 
 #include <iosfwd>
 
+namespace quor::solver {
+
 class SquareMatrix;
 
 // The Maxwell matrix is in the solver's length unit; `lengthUnitMetres`
 // turns it into farads. One conductor gives an empty file.
 void WriteCktFile(std::ostream& out, const SquareMatrix& maxwell, double lengthUnitMetres);
+
+}  // namespace quor::solver

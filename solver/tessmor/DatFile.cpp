@@ -6,6 +6,8 @@
 #include "solver/TextNumbers.h"
 #include "solver/tessmor/SquareMatrix.h"
 
+namespace quor::solver {
+
 namespace {
 
 constexpr int kFieldWidth = 16;
@@ -34,3 +36,5 @@ void WriteDatFile(std::ostream& out, std::string_view date, const DatFileTimes& 
   WriteMatrix(out, "B matrix [F]", maxwell, lengthUnitMetres);
   WriteMatrix(out, "C matrix [F]", capacitance, lengthUnitMetres);
 }
+
+}  // namespace quor::solver

@@ -7,6 +7,8 @@
 #include <iosfwd>
 #include <string_view>
 
+namespace quor::solver {
+
 class SquareMatrix;
 
 struct DatFileTimes {
@@ -19,3 +21,5 @@ struct DatFileTimes {
 // solver's length unit; `lengthUnitMetres` turns them into farads.
 void WriteDatFile(std::ostream& out, std::string_view date, const DatFileTimes& times, std::int32_t unknowns,
                   const SquareMatrix& maxwell, const SquareMatrix& capacitance, double lengthUnitMetres);
+
+}  // namespace quor::solver

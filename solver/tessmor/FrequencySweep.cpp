@@ -1,5 +1,7 @@
 #include "solver/tessmor/FrequencySweep.h"
 
+namespace quor::solver {
+
 std::vector<double> FrequencyPoints(double start, double stop, std::int32_t steps) {
   if (steps == 0 || start == stop) return {start};
   std::vector<double> points;
@@ -8,3 +10,5 @@ std::vector<double> FrequencyPoints(double start, double stop, std::int32_t step
   }
   return points;
 }
+
+}  // namespace quor::solver

@@ -10,6 +10,8 @@
 #include "solver/tessmor/TessmorListing.h"
 #include "solver/tessmor/VacuumPermittivity.h"
 
+namespace quor::solver {
+
 namespace numeric = quor::numeric;
 
 namespace {
@@ -185,3 +187,5 @@ std::vector<float> MomentSystem::RightHandSides() const {
   }
   return x;
 }
+
+}  // namespace quor::solver

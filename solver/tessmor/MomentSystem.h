@@ -16,6 +16,8 @@
 #include "solver/numeric/PotentialBatch.h"
 #include "solver/numeric/Vec3.h"
 
+namespace quor::solver {
+
 struct TessmorListing;
 
 class MomentSystem {
@@ -84,3 +86,5 @@ class MomentSystem {
   std::unique_ptr<float[]> m_fieldRows;
   std::atomic<bool> m_nonFinite = false;
 };
+
+}  // namespace quor::solver

@@ -7,6 +7,8 @@
 #include <thread>
 #include <vector>
 
+namespace quor::solver {
+
 void RunParallelTasks(std::int64_t count, const std::function<void(std::int64_t)>& task) {
   std::atomic<std::int64_t> next = 0;
   std::exception_ptr failure;
@@ -30,3 +32,5 @@ void RunParallelTasks(std::int64_t count, const std::function<void(std::int64_t)
   }
   if (failure) std::rethrow_exception(failure);
 }
+
+}  // namespace quor::solver

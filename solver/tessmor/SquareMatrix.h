@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace quor::solver {
+
 class SquareMatrix {
  public:
   explicit SquareMatrix(std::int32_t size)
@@ -26,3 +28,5 @@ class SquareMatrix {
   std::int32_t m_size = 0;
   std::vector<double> m_values;
 };
+
+}  // namespace quor::solver

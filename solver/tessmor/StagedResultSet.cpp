@@ -5,6 +5,8 @@
 
 #include "solver/QuorError.h"
 
+namespace quor::solver {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -93,3 +95,5 @@ void StagedResultSet::TakeBack(File& file) {
   file.inPlace = false;
   file.earlierAside = false;
 }
+
+}  // namespace quor::solver

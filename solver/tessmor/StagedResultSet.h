@@ -8,6 +8,8 @@
 #include <fstream>
 #include <string>
 
+namespace quor::solver {
+
 class StagedResultSet {
  public:
   StagedResultSet() = default;
@@ -46,3 +48,5 @@ class StagedResultSet {
   std::deque<File> m_files;  // a deque keeps the streams handed out in place
   Outcome m_outcome = Outcome::Open;
 };
+
+}  // namespace quor::solver

@@ -5,6 +5,8 @@
 #include "solver/QuorError.h"
 #include "solver/TextNumbers.h"
 
+namespace quor::solver {
+
 namespace {
 
 // Conductor indices run from 0 to 20.
@@ -63,3 +65,5 @@ TessmorListing ReadTessmorListing(std::istream& in, const std::atomic<std::int32
   }
   return listing;
 }
+
+}  // namespace quor::solver

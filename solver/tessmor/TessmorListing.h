@@ -10,6 +10,8 @@
 
 #include "tessmor/Polygon.h"
 
+namespace quor::solver {
+
 struct ListingPatch {
   Polygon polygon;
   std::int32_t conductor = 0;  // the conductor count for a dielectric interface patch
@@ -32,3 +34,5 @@ inline constexpr std::int32_t kMaxUnknowns = 6000;
 // listing (a missing file included) ProjectFileNotOpened. Reading stops early,
 // with the patches read so far, when `run` reads 0.
 TessmorListing ReadTessmorListing(std::istream& in, const std::atomic<std::int32_t>& run);
+
+}  // namespace quor::solver

@@ -6,6 +6,8 @@
 #include "solver/TextNumbers.h"
 #include "solver/tessmor/SquareMatrix.h"
 
+namespace quor::solver {
+
 namespace {
 
 constexpr int kFrequencyWidth = 8;
@@ -78,3 +80,5 @@ void WriteTouchstoneYFile(std::ostream& out, const SquareMatrix& maxwell, std::s
     WritePoint(out, maxwell, omega * lengthUnitMetres);
   }
 }
+
+}  // namespace quor::solver

@@ -8,6 +8,8 @@
 #include <span>
 #include <string>
 
+namespace quor::solver {
+
 class SquareMatrix;
 
 // base + ".y<P>p" for fewer than 10 ports, base + ".y<P>" from 10 on.
@@ -18,3 +20,5 @@ std::string TouchstoneYFileName(const std::string& basePath, std::int32_t conduc
 // unit; `lengthUnitMetres` turns it into farads.
 void WriteTouchstoneYFile(std::ostream& out, const SquareMatrix& maxwell, std::span<const double> frequencies,
                           std::int32_t frequencyUnit, double lengthUnitMetres);
+
+}  // namespace quor::solver

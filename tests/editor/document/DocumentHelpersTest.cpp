@@ -51,7 +51,8 @@ TEST(DocumentHelpersTest, TheBasePathCutsOnlyTheFileNamesExtension) {
 // The editor opens the Y-parameter file under the name the solver wrote.
 TEST(DocumentHelpersTest, TheTouchstoneExtensionIsTheSolversForEveryConductorCount) {
   for (int conductors = 1; conductors <= 21; ++conductors) {
-    EXPECT_EQ("/p/board." + TouchstoneExtension(conductors - 1), TouchstoneYFileName("/p/board", conductors))
+    EXPECT_EQ("/p/board." + TouchstoneExtension(conductors - 1),
+              solver::TouchstoneYFileName("/p/board", conductors))
         << conductors << " conductors";
   }
 }

@@ -24,6 +24,8 @@
 #include "solver/tessmor/TessmorRun.h"
 #include "solver/tessmor/VacuumPermittivity.h"
 
+namespace quor::solver {
+
 namespace numeric = quor::numeric;
 
 namespace {
@@ -196,3 +198,5 @@ TEST_F(MomentSystemFill, EveryKindOfRowOfAHandMadeListingGetsItsDefinedEntries) 
 }
 
 }  // namespace
+
+}  // namespace quor::solver

@@ -13,6 +13,8 @@
 #include "solver/tessmor/SquareMatrix.h"
 #include "solver/tessmor/TouchstoneYFile.h"
 
+namespace quor::solver {
+
 namespace {
 
 constexpr int kGiga = 1000000000;
@@ -170,3 +172,5 @@ TEST(CktFile, ListsEachConductorToGroundAndEachPairInPicofarads) {
 }
 
 }  // namespace
+
+}  // namespace quor::solver

@@ -9,6 +9,8 @@
 #include "solver/QuorError.h"
 #include "solver/tessmor/TessmorRun.h"
 
+namespace quor::solver {
+
 namespace {
 
 const std::atomic<std::int32_t> kRunning = 1;
@@ -84,3 +86,5 @@ TEST(TessmorListing, StopsReadingWhenTheRunIsCancelled) {
 }
 
 }  // namespace
+
+}  // namespace quor::solver

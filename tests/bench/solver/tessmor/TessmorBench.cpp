@@ -39,6 +39,10 @@ extern "C" void sgesv_(const std::int32_t* n, const std::int32_t* nrhs, float* a
 
 namespace fs = std::filesystem;
 
+using quor::solver::MomentSystem;
+using quor::solver::ReadTessmorListing;
+using quor::solver::TessmorListing;
+
 namespace {
 
 constexpr double kPlateSide = 1000.0;
