@@ -1,11 +1,14 @@
 // The LAPACK and BLAS routines the blocked LU calls, declared as the system
 // libraries export them: Fortran symbols, every argument by reference, and
 // one hidden length argument per character argument at the end. Private to
-// solver/numeric.
+// solver/numeric. C linkage keeps the symbols the libraries export; the
+// namespace keeps the declarations out of the global one.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+
+namespace quor::numeric {
 
 extern "C" {
 
@@ -33,3 +36,5 @@ std::int32_t ilaenv_(const std::int32_t* ispec, const char* name, const char* op
                      const std::int32_t* n2, const std::int32_t* n3, const std::int32_t* n4,
                      std::size_t nameLength, std::size_t optsLength);
 }
+
+}  // namespace quor::numeric
