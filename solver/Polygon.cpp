@@ -14,6 +14,10 @@
 #include "solver/TextNumbers.h"
 #include "tessmor/PatchError.h"
 
+using quor::solver::FormatGeneral;
+using quor::solver::ReadInteger;
+using quor::solver::ReadReal;
+
 namespace {
 
 constexpr int kFieldWidth = 16;

@@ -7,6 +7,7 @@
 #include <system_error>
 #include <type_traits>
 
+namespace quor::solver {
 namespace {
 
 constexpr int kSignificantDigits = 6;
@@ -54,3 +55,5 @@ bool ReadReal(std::istream& in, double& value) {
 bool ReadInteger(std::istream& in, std::int32_t& value) {
   return ReadNumber(in, value);
 }
+
+}  // namespace quor::solver

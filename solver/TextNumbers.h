@@ -10,6 +10,8 @@
 #include <iosfwd>
 #include <string>
 
+namespace quor::solver {
+
 // value in the "%g" form, right-aligned in width characters (never cut).
 std::string FormatGeneral(double value, int width = 0);
 // value in the "%.*e" form with `precision` digits after the point (at least
@@ -20,3 +22,5 @@ std::string FormatScientific(double value, int precision, int width = 0);
 // or not an integer in range, sets the stream's failbit.
 bool ReadReal(std::istream& in, double& value);
 bool ReadInteger(std::istream& in, std::int32_t& value);
+
+}  // namespace quor::solver

@@ -7,6 +7,9 @@
 #include "solver/TextNumbers.h"
 #include "support/TestFiles.h"
 
+using quor::solver::ReadInteger;
+using quor::solver::ReadReal;
+
 Sg1Contents ParseSg1(const std::string& text) {
   std::istringstream in(text);
   Sg1Contents contents;

@@ -10,6 +10,9 @@
 #include "solver/checker/Sg1File.h"
 #include "support/TestFiles.h"
 
+using quor::solver::ReadInteger;
+using quor::solver::ReadReal;
+
 namespace {
 
 constexpr std::size_t kVertexLineLength = 48;
