@@ -6,6 +6,7 @@
 #include "solver/AngleSum.h"
 #include "tessmor/Polygon.h"
 
+namespace quor::solver {
 namespace {
 
 // Points farther than this (internal units) off a polygon's plane are outside it.
@@ -91,3 +92,5 @@ bool IsReentrantOutline(const Polygon& polygon) {
   }
   return false;
 }
+
+}  // namespace quor::solver

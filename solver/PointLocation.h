@@ -9,6 +9,8 @@
 
 class Polygon;
 
+namespace quor::solver {
+
 // 0 outside (or off the polygon's plane by 0.01 or more), 0.5 on the
 // boundary, 1 inside, 2 wound around more than once.
 double PointInPolygon(const Point3& p, const Polygon& polygon, double t);
@@ -26,3 +28,5 @@ Containment ClassifyContainment(const Polygon& outer, const Polygon& inner, doub
 
 // True when the outline overlaps itself: some region is wound twice.
 bool IsReentrantOutline(const Polygon& polygon);
+
+}  // namespace quor::solver

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+namespace quor::solver {
 namespace {
 
 // Directions whose cross product is shorter than this are parallel.
@@ -78,3 +79,5 @@ double SegmentDistance(const Point3& a0, const Point3& a1, const Point3& b0, con
   if (s >= 0.0 && s <= lengthA && t >= 0.0 && t <= lengthB) return (w + u * s - v * t).Length();
   return EndPointDistance(a0, a1, b0, b1);
 }
+
+}  // namespace quor::solver

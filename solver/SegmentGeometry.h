@@ -5,6 +5,8 @@
 
 #include "tessmor/Point3.h"
 
+namespace quor::solver {
+
 // The segments p1 + u d1 and p2 + v d2 (u, v in 0..1): the point where they
 // meet, or nothing when they are parallel or miss each other. Meeting just
 // beyond an end point (by 0.0001 of the segment) still counts, so segments
@@ -21,3 +23,5 @@ double SegmentDistance(const Point3& a0, const Point3& a1, const Point3& b0, con
 constexpr int Sign(double x) {
   return x > 0.0 ? 1 : (x < 0.0 ? -1 : 0);
 }
+
+}  // namespace quor::solver

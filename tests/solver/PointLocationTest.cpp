@@ -6,6 +6,7 @@
 
 #include "TestPolygons.h"
 
+namespace quor::solver {
 namespace {
 
 constexpr double kTolerance = 1e-6;
@@ -70,3 +71,4 @@ TEST(ContainmentTest, HowOnePolygonsVerticesLieInAnother) {
 }
 
 }  // namespace
+}  // namespace quor::solver

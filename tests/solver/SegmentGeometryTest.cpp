@@ -4,6 +4,7 @@
 
 #include <optional>
 
+namespace quor::solver {
 namespace {
 
 TEST(IntersectSegmentsTest, MeetingCrossingAndParallelSegments) {
@@ -47,3 +48,4 @@ TEST(DistanceTest, SegmentToSegment) {
 }
 
 }  // namespace
+}  // namespace quor::solver
