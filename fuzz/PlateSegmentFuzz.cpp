@@ -14,6 +14,7 @@
 #include "solver/SegmentStage.h"
 #include "solver/segment/SegmentPlateReader.h"
 
+using quor::solver::Plate;
 using quor::solver::ReadPlateFile;
 using quor::solver::SegmentPlateFile;
 

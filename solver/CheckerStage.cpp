@@ -22,6 +22,7 @@ using quor::solver::AppendSideWalls;
 using quor::solver::BuildViaPlates;
 using quor::solver::CheckerProject;
 using quor::solver::DeriveMinFeatureDistance;
+using quor::solver::Plate;
 using quor::solver::ReadQlxProject;
 using quor::solver::WriteSg1File;
 

@@ -7,6 +7,8 @@
 
 #include "solver/PolygonList.h"
 
+namespace quor::solver {
+
 struct Plate {
   Plate() = default;
   Plate(std::span<const Polygon> polygons, std::int32_t index, double permittivityA, double permittivityB)
@@ -21,3 +23,5 @@ struct Plate {
   double epsA = 1.0;  // relative permittivity on the side the normal points to
   double epsB = 1.0;  // and on the other side
 };
+
+}  // namespace quor::solver

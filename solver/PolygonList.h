@@ -5,4 +5,8 @@
 
 #include "tessmor/Polygon.h"
 
+namespace quor::solver {
+
 using PolygonList = std::vector<Polygon>;
+
+}  // namespace quor::solver

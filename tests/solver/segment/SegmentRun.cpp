@@ -10,6 +10,7 @@
 #include "solver/checker/Sg1File.h"
 #include "support/TestFiles.h"
 
+using quor::solver::Plate;
 using quor::solver::ReadInteger;
 using quor::solver::ReadReal;
 

@@ -36,7 +36,7 @@ class SegmentRun : public StageFixture {
   void SetUp() override;
 
   // Writes the plate file and runs the segmentation on it; returns job.Error.
-  std::int32_t Segment(std::int32_t conductorCount, const std::vector<Plate>& plates);
+  std::int32_t Segment(std::int32_t conductorCount, const std::vector<quor::solver::Plate>& plates);
   // Runs it on the plate file already at base path base.
   std::int32_t SegmentPath(const std::filesystem::path& base);
 
@@ -47,14 +47,14 @@ class SegmentRun : public StageFixture {
 
 // Every patch has 3 to 6 vertices and lies in the plane of some plate of its
 // group with that plate's permittivities; the counts add up to the unknowns.
-void ExpectSoundListing(const Listing& listing, std::int32_t conductorCount, const std::vector<Plate>& plates,
-                        std::int32_t unknowns);
+void ExpectSoundListing(const Listing& listing, std::int32_t conductorCount,
+                        const std::vector<quor::solver::Plate>& plates, std::int32_t unknowns);
 
 // The patches of each group cover its plates (interfaces between equal
 // dielectrics carry none) but for the scraps below a tenth of a cell that
 // the boundary cells drop; full cells count whole above 0.99 of a cell.
 void ExpectPlatesCovered(const Listing& listing, std::int32_t conductorCount,
-                         const std::vector<Plate>& plates, double step);
+                         const std::vector<quor::solver::Plate>& plates, double step);
 
-double OutlineArea(const Plate& plate);  // the outer boundary less the holes
+double OutlineArea(const quor::solver::Plate& plate);  // the outer boundary less the holes
 double PatchArea(const std::vector<ListedPatch>& patches);

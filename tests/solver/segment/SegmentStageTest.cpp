@@ -8,6 +8,8 @@
 
 #include "solver/segment/SegmentRun.h"
 
+using quor::solver::Plate;
+
 namespace {
 
 constexpr std::int32_t kTooManyPatches = 23;
