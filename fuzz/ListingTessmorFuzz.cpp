@@ -9,6 +9,9 @@
 #include "fuzz/StageRun.h"
 #include "solver/TessmorStage.h"
 
+using quor::solver::StageKind;
+using quor::solver::TessmorStage;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::filesystem::current_path(quor::fuzz::ScratchDirectory());
   quor::fuzz::WriteScratchFile("stage.lst", data, size);

@@ -17,6 +17,8 @@
 using quor::solver::Plate;
 using quor::solver::ReadPlateFile;
 using quor::solver::SegmentPlateFile;
+using quor::solver::SegmentStage;
+using quor::solver::StageKind;
 
 namespace {
 

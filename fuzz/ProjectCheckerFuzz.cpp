@@ -6,6 +6,9 @@
 #include "fuzz/StageRun.h"
 #include "solver/CheckerStage.h"
 
+using quor::solver::CheckerStage;
+using quor::solver::StageKind;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   quor::fuzz::WriteScratchFile("stage.qlx", data, size);
   quor::fuzz::StageJob stage;

@@ -25,8 +25,8 @@ struct StageJob {
 void RequireNoInternalError(const ComputeJob& job);
 
 template <class Body>
-void RunStageChecked(StageJob& stage, StageKind kind, Body body) {
-  RunStage(&stage.job, kind, body);
+void RunStageChecked(StageJob& stage, solver::StageKind kind, Body body) {
+  solver::RunStage(&stage.job, kind, body);
   RequireNoInternalError(stage.job);
 }
 

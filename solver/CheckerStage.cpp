@@ -17,14 +17,7 @@
 #include "solver/checker/ViaPlateBuilder.h"
 #include "tessmor/ComputeJob.h"
 
-using quor::solver::AppendInterfacePlates;
-using quor::solver::AppendSideWalls;
-using quor::solver::BuildViaPlates;
-using quor::solver::CheckerProject;
-using quor::solver::DeriveMinFeatureDistance;
-using quor::solver::Plate;
-using quor::solver::ReadQlxProject;
-using quor::solver::WriteSg1File;
+namespace quor::solver {
 
 void CheckerStage(ComputeJob& job) {
   if (job.BasePath == nullptr) throw QUOR_error::error::ProjectFileNotOpened;
@@ -55,3 +48,5 @@ void CheckerStage(ComputeJob& job) {
       std::any_of(plates.begin(), plates.end(), [](const Plate& p) { return p.conductorIndex == 0; });
   if (!grounded) throw QUOR_error::error::GroundMissing;
 }
+
+}  // namespace quor::solver

@@ -4,4 +4,8 @@
 
 struct ComputeJob;
 
+namespace quor::solver {
+
 void CheckerStage(ComputeJob& job);
+
+}  // namespace quor::solver

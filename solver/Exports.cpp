@@ -12,6 +12,12 @@
 #include "tessmor/Polygon.h"
 #include "tessmor/Tessmor.h"
 
+using quor::solver::CheckerStage;
+using quor::solver::RunStage;
+using quor::solver::SegmentStage;
+using quor::solver::StageKind;
+using quor::solver::TessmorStage;
+
 int Checker(ComputeJob* job) {
   return RunStage(job, StageKind::Checker, CheckerStage);
 }

@@ -12,12 +12,7 @@
 #include "solver/segment/SegmentPlateReader.h"
 #include "tessmor/ComputeJob.h"
 
-using quor::solver::ReadPlateFile;
-using quor::solver::SegmentListingFile;
-using quor::solver::SegmentPatchStore;
-using quor::solver::SegmentPlateFile;
-using quor::solver::SegmentPlateMesher;
-
+namespace quor::solver {
 namespace {
 
 // Points closer than this fraction of the smallest feature coincide.
@@ -55,3 +50,5 @@ std::int32_t SegmentStage(ComputeJob& job) {
     throw QUOR_error::error::OutOfMemory;
   }
 }
+
+}  // namespace quor::solver

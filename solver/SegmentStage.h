@@ -7,7 +7,11 @@
 
 struct ComputeJob;
 
+namespace quor::solver {
+
 // Returns the number of patches written to the listing. A run that fails, or
 // that the job's run flag stops, leaves no listing behind (not even an older
 // one) and a stopped run returns 0.
 std::int32_t SegmentStage(ComputeJob& job);
+
+}  // namespace quor::solver

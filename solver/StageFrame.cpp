@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <atomic>
 
+namespace quor::solver {
+
 void FinishStage(ComputeJob& job, StageKind kind, std::int32_t error, std::int32_t numberOfUnknowns) {
   job.Error = error;
   if (kind == StageKind::Checker) return;
@@ -15,3 +17,5 @@ void NameFailedOutputFile(ComputeJob& job, const std::string& extension) {
   std::copy_n(extension.begin(), length, job.ErrorFileExtension);
   job.ErrorFileExtension[length] = '\0';
 }
+
+}  // namespace quor::solver

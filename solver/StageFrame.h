@@ -10,6 +10,8 @@
 #include "solver/QuorError.h"
 #include "tessmor/ComputeJob.h"
 
+namespace quor::solver {
+
 enum class StageKind { Checker, Segment, Tessmor };
 
 // Error; then, for Segment, NumberOfUnknowns; then, for Segment and Tessmor,
@@ -49,3 +51,5 @@ int RunStage(ComputeJob* job, StageKind kind, Body body) noexcept {
   FinishStage(*job, kind, error, numberOfUnknowns);
   return 0;
 }
+
+}  // namespace quor::solver

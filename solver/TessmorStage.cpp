@@ -115,12 +115,13 @@ void Solve(ComputeJob& job) {
 }
 
 }  // namespace
-}  // namespace quor::solver
 
 void TessmorStage(ComputeJob& job) {
   try {
-    quor::solver::Solve(job);
+    Solve(job);
   } catch (const std::bad_alloc&) {
     throw QUOR_error::error::OutOfMemory;
   }
 }
+
+}  // namespace quor::solver

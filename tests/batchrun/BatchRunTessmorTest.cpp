@@ -13,6 +13,11 @@
 #include "solver/StageFrame.h"
 #include "tessmor/ComputeJob.h"
 
+using quor::solver::CheckerStage;
+using quor::solver::RunStage;
+using quor::solver::SegmentStage;
+using quor::solver::StageKind;
+
 namespace fs = std::filesystem;
 
 namespace {

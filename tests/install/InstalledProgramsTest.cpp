@@ -21,6 +21,11 @@
 #include "support/TestFiles.h"
 #include "support/TestProcess.h"
 
+using quor::solver::CheckerStage;
+using quor::solver::RunStage;
+using quor::solver::SegmentStage;
+using quor::solver::StageKind;
+
 namespace quor::test {
 namespace {
 

@@ -16,6 +16,7 @@
 #include "support/TestFiles.h"
 #include "tessmor/PatchError.h"
 
+namespace quor::solver {
 namespace {
 
 constexpr std::int32_t kUntouched = -7;
@@ -109,3 +110,4 @@ TEST(StageFrameTest, PollerThatSeesDoneFindsOutcomeAndClosedFiles) {
 }
 
 }  // namespace
+}  // namespace quor::solver

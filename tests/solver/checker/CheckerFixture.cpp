@@ -7,8 +7,11 @@
 #include "solver/TextNumbers.h"
 #include "support/TestFiles.h"
 
+using quor::solver::CheckerStage;
 using quor::solver::ReadInteger;
 using quor::solver::ReadReal;
+using quor::solver::RunStage;
+using quor::solver::StageKind;
 
 Sg1Contents ParseSg1(const std::string& text) {
   std::istringstream in(text);

@@ -16,6 +16,11 @@
 #include "solver/StageFrame.h"
 #include "solver/checker/QlxTestProject.h"
 
+using quor::solver::CheckerStage;
+using quor::solver::RunStage;
+using quor::solver::SegmentStage;
+using quor::solver::StageKind;
+
 namespace {
 
 // 64-bit FNV-1a: a digest that is the same on every platform.

@@ -13,6 +13,9 @@
 using quor::solver::Plate;
 using quor::solver::ReadInteger;
 using quor::solver::ReadReal;
+using quor::solver::RunStage;
+using quor::solver::SegmentStage;
+using quor::solver::StageKind;
 
 namespace {
 

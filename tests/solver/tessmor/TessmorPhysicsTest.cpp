@@ -18,6 +18,11 @@
 #include "solver/StageFrame.h"
 #include "solver/tessmor/TessmorRun.h"
 
+using quor::solver::CheckerStage;
+using quor::solver::RunStage;
+using quor::solver::SegmentStage;
+using quor::solver::StageKind;
+
 namespace {
 
 constexpr double kMm = 100.0;  // internal units of 0.01 mm

@@ -10,6 +10,10 @@
 #include "solver/TessmorStage.h"
 #include "support/TestFiles.h"
 
+using quor::solver::RunStage;
+using quor::solver::StageKind;
+using quor::solver::TessmorStage;
+
 std::vector<TestPatch> TiledRectangle(std::int32_t group, double x0, double y0, double width, double height,
                                       double z, int columns, int rows) {
   std::vector<TestPatch> patches;

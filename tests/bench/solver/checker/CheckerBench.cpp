@@ -13,6 +13,10 @@
 #include "support/TempDir.h"
 #include "tessmor/ComputeJob.h"
 
+using quor::solver::CheckerStage;
+using quor::solver::RunStage;
+using quor::solver::StageKind;
+
 namespace {
 
 void RunChecker(benchmark::State& state, const std::string& basePath) {

@@ -15,6 +15,11 @@
 #include "support/TempDir.h"
 #include "tessmor/ComputeJob.h"
 
+using quor::solver::CheckerStage;
+using quor::solver::RunStage;
+using quor::solver::SegmentStage;
+using quor::solver::StageKind;
+
 namespace {
 
 struct Structure {

@@ -39,9 +39,14 @@ extern "C" void sgesv_(const std::int32_t* n, const std::int32_t* nrhs, float* a
 
 namespace fs = std::filesystem;
 
+using quor::solver::CheckerStage;
 using quor::solver::MomentSystem;
 using quor::solver::ReadTessmorListing;
+using quor::solver::RunStage;
+using quor::solver::SegmentStage;
+using quor::solver::StageKind;
 using quor::solver::TessmorListing;
+using quor::solver::TessmorStage;
 
 namespace {
 
