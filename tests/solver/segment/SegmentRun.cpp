@@ -13,9 +13,6 @@
 using quor::solver::Plate;
 using quor::solver::ReadInteger;
 using quor::solver::ReadReal;
-using quor::solver::RunStage;
-using quor::solver::SegmentStage;
-using quor::solver::StageKind;
 
 namespace {
 
@@ -86,7 +83,7 @@ std::int32_t SegmentRun::SegmentPath(const std::filesystem::path& base) {
   job.DoneFlag = 0;
   job.Progress = 0;
   job.NumberOfUnknowns = -7;
-  EXPECT_EQ(RunStage(&job, StageKind::Segment, SegmentStage), 0);
+  EXPECT_EQ(quor::solver::RunStage(&job, quor::solver::StageKind::Segment, quor::solver::SegmentStage), 0);
   EXPECT_EQ(job.DoneFlag.load(), 1);
   return job.Error;
 }
