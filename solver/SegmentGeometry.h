@@ -19,9 +19,4 @@ double PointSegmentDistance(const Point3& p, const Point3& a, const Point3& b);
 // The shortest distance between the closed segments a0-a1 and b0-b1.
 double SegmentDistance(const Point3& a0, const Point3& a1, const Point3& b0, const Point3& b1);
 
-// -1, 0 or 1.
-constexpr int Sign(double x) {
-  return x > 0.0 ? 1 : (x < 0.0 ? -1 : 0);
-}
-
 }  // namespace quor::solver
