@@ -35,6 +35,9 @@ typename Lanes::Pair NearLanes(const PatchKernelData::Edge* edges, std::size_t e
   const V height = Lanes::Abs(u);
   const V side = Lanes::Select(u > zero, splat(1.0), Lanes::Select(u < zero, splat(-1.0), zero));
   const V nn = splat(normal.x) * ax + splat(normal.y) * ay + splat(normal.z) * az;
+  // Points in the patch's own plane, the common case of a flat conductor,
+  // multiply every angle by a zero height: the arc tangents can be left out.
+  const bool anyHeight = Lanes::AnyTrue(height > zero);
   // Each vertex distance serves as the end of one edge and the start of the next.
   const V firstDistance = Lanes::Sqrt(dx * dx + dy * dy + dz * dz);
   V startDistance = firstDistance;
@@ -78,7 +81,7 @@ typename Lanes::Pair NearLanes(const PatchKernelData::Edge* edges, std::size_t e
     const V ya = k * f;
     const V xb = offLine + rb * height;
     const V xa = offLine + ra * height;
-    const V angle = Lanes::Atan2(yb * xa - xb * ya, xb * xa + yb * ya);
+    const V angle = anyHeight ? Lanes::Atan2(yb * xa - xb * ya, xb * xa + yb * ya) : zero;
     const V term = height * angle + f * logRatio;
     sum.potential = sum.potential + Lanes::Select(offEdgeLine, term, zero);
     if constexpr (kWithField) {

@@ -9,8 +9,20 @@
 
 namespace quor::numeric {
 
-bool VectorPotentialsAvailable() {
-  return ProcessorHasAvx2();
+const std::vector<VectorPath>& VectorPaths() {
+  static const std::vector<VectorPath> paths = [] {
+    std::vector<VectorPath> available;
+    if (ProcessorHasAvx2()) available.push_back(VectorPath::kAvx2);
+    if (ProcessorHasAvx512()) available.push_back(VectorPath::kAvx512);
+    return available;
+  }();
+  return paths;
+}
+
+void NearPotentials(VectorPath path, const PatchKernelData& patch, const double* x, const double* y,
+                    const double* z, std::size_t count, double scale, double* out) {
+  const auto near = path == VectorPath::kAvx512 ? NearPotentialsAvx512 : NearPotentialsAvx2;
+  near(patch.edges.data(), patch.edges.size(), patch.normal, x, y, z, count, scale, out);
 }
 
 void NearPotentialsScalar(const PatchKernelData& patch, const double* x, const double* y, const double* z,
@@ -20,11 +32,20 @@ void NearPotentialsScalar(const PatchKernelData& patch, const double* x, const d
 
 void NearPotentials(const PatchKernelData& patch, const double* x, const double* y, const double* z,
                     std::size_t count, double scale, double* out) {
-  if (VectorPotentialsAvailable()) {
-    NearPotentialsAvx2(patch.edges.data(), patch.edges.size(), patch.normal, x, y, z, count, scale, out);
-  } else {
+  const std::vector<VectorPath>& paths = VectorPaths();
+  if (paths.empty()) {
     NearPotentialsScalar(patch, x, y, z, count, scale, out);
+  } else {
+    NearPotentials(paths.back(), patch, x, y, z, count, scale, out);
   }
+}
+
+void NearFields(VectorPath path, const PatchKernelData& patch, const double* x, const double* y,
+                const double* z, const double* const* directions, std::size_t count, double scale,
+                double* potentials, double* fields) {
+  const auto near = path == VectorPath::kAvx512 ? NearFieldsAvx512 : NearFieldsAvx2;
+  near(patch.edges.data(), patch.edges.size(), patch.normal, x, y, z, directions, count, scale, potentials,
+       fields);
 }
 
 void NearFieldsScalar(const PatchKernelData& patch, const double* x, const double* y, const double* z,
@@ -41,11 +62,11 @@ void NearFieldsScalar(const PatchKernelData& patch, const double* x, const doubl
 void NearFields(const PatchKernelData& patch, const double* x, const double* y, const double* z,
                 const double* const* directions, std::size_t count, double scale, double* potentials,
                 double* fields) {
-  if (VectorPotentialsAvailable()) {
-    NearFieldsAvx2(patch.edges.data(), patch.edges.size(), patch.normal, x, y, z, directions, count, scale,
-                   potentials, fields);
-  } else {
+  const std::vector<VectorPath>& paths = VectorPaths();
+  if (paths.empty()) {
     NearFieldsScalar(patch, x, y, z, directions, count, scale, potentials, fields);
+  } else {
+    NearFields(paths.back(), patch, x, y, z, directions, count, scale, potentials, fields);
   }
 }
 

@@ -38,10 +38,20 @@ class PotentialBatch {
   std::vector<double> m_nearFields;
 };
 
+// The vector instruction sets the closed form has a path for.
+enum class VectorPath { kAvx2, kAvx512 };
+
+// The vector paths this processor runs, the widest last; empty when it runs
+// only the scalar kernel.
+const std::vector<VectorPath>& VectorPaths();
+
 // NearPotential at `count` points given by coordinate arrays, into `out`:
 // by the widest vector path the processor supports, or by the scalar one.
 void NearPotentials(const PatchKernelData& patch, const double* x, const double* y, const double* z,
                     std::size_t count, double scale, double* out);
+// The same by the given vector path, which the processor must support.
+void NearPotentials(VectorPath path, const PatchKernelData& patch, const double* x, const double* y,
+                    const double* z, std::size_t count, double scale, double* out);
 // The same by the scalar kernel, point by point.
 void NearPotentialsScalar(const PatchKernelData& patch, const double* x, const double* y, const double* z,
                           std::size_t count, double scale, double* out);
@@ -50,10 +60,11 @@ void NearPotentialsScalar(const PatchKernelData& patch, const double* x, const d
 void NearFields(const PatchKernelData& patch, const double* x, const double* y, const double* z,
                 const double* const* directions, std::size_t count, double scale, double* potentials,
                 double* fields);
+void NearFields(VectorPath path, const PatchKernelData& patch, const double* x, const double* y,
+                const double* z, const double* const* directions, std::size_t count, double scale,
+                double* potentials, double* fields);
 void NearFieldsScalar(const PatchKernelData& patch, const double* x, const double* y, const double* z,
                       const double* const* directions, std::size_t count, double scale, double* potentials,
                       double* fields);
-// Whether NearPotentials and NearFields run a vector path on this processor.
-bool VectorPotentialsAvailable();
 
 }  // namespace quor::numeric
