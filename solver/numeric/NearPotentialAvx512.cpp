@@ -42,16 +42,15 @@ struct Avx512Lanes {
 
 }  // namespace
 
-void NearPotentialsAvx512(const PatchKernelData::Edge* edges, std::size_t edgeCount, const Vec3& normal,
-                          const double* x, const double* y, const double* z, std::size_t count, double scale,
-                          double* out) {
-  NearBy<Avx512Lanes, false>(edges, edgeCount, normal, x, y, z, nullptr, count, scale, out, nullptr);
+void PotentialsAvx512(const PatchLanesInput& patch, const double* x, const double* y, const double* z,
+                      std::size_t count, double scale, double* out) {
+  PotentialsBy<Avx512Lanes, false>(patch, x, y, z, nullptr, count, scale, out, nullptr);
 }
 
-void NearFieldsAvx512(const PatchKernelData::Edge* edges, std::size_t edgeCount, const Vec3& normal,
-                      const double* x, const double* y, const double* z, const double* const* directions,
-                      std::size_t count, double scale, double* potentials, double* fields) {
-  NearBy<Avx512Lanes, true>(edges, edgeCount, normal, x, y, z, directions, count, scale, potentials, fields);
+void FieldsAvx512(const PatchLanesInput& patch, const double* x, const double* y, const double* z,
+                  const double* const* directions, std::size_t count, double scale, double* potentials,
+                  double* fields) {
+  PotentialsBy<Avx512Lanes, true>(patch, x, y, z, directions, count, scale, potentials, fields);
 }
 
 }  // namespace quor::numeric

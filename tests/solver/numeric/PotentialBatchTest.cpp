@@ -199,9 +199,8 @@ TEST(PatchPotentialTest, BatchUsesThePointChargeFarAwayAndTheClosedFormNear) {
   for (const double x : {0.5, 0.9, 3.0, 99.0, 100.5, 150.0, 1e4}) points.Add({x, 0.5, 0.1});
   points.Add({0.5, 0.5, 100.0});
   std::vector<double> potentials(points.Size(), -1.0);
-  PotentialBatch batch;
-  for (int pass = 0; pass < 2; ++pass) {  // the scratch of one evaluation must not leak into the next
-    batch.Evaluate(data, points, 0.1, potentials);
+  for (int pass = 0; pass < 2; ++pass) {  // an evaluation leaves nothing behind that alters the next
+    EvaluatePotentials(data, points, 0.1, potentials);
     for (std::size_t i = 0; i < points.Size(); ++i) {
       const double expected = PatchPotential(data, points.At(i), 0.1);
       const Vec3 fromCentre = points.At(i) - data.centre;
@@ -217,7 +216,7 @@ TEST(PatchPotentialTest, BatchUsesThePointChargeFarAwayAndTheClosedFormNear) {
   const Vec3 tilted = Unit({0.2, -0.5, 1});
   for (std::size_t i = 0; i < points.Size(); ++i) directions.Add(tilted);
   std::vector<double> fields(points.Size(), -1.0);
-  batch.Evaluate(data, points, directions, 0.1, potentials, fields);
+  EvaluateFields(data, points, directions, 0.1, potentials, fields);
   for (std::size_t i = 0; i < points.Size(); ++i) {
     const PotentialAndField expected = PatchPotentialField(data, points.At(i), 0.1, tilted);
     const Vec3 fromCentre = points.At(i) - data.centre;
@@ -232,7 +231,7 @@ TEST(PatchPotentialTest, BatchUsesThePointChargeFarAwayAndTheClosedFormNear) {
   }
   PointColumns none;
   std::vector<double> nothing;
-  batch.Evaluate(data, none, 0.1, nothing);
+  EvaluatePotentials(data, none, 0.1, nothing);
 }
 
 }  // namespace
