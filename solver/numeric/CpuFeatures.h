@@ -12,4 +12,12 @@ inline bool ProcessorHasAvx2() {
   return has;
 }
 
+inline bool ProcessorHasAvx512() {
+  static const bool has = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx512f") != 0;
+  }();
+  return has;
+}
+
 }  // namespace quor::numeric

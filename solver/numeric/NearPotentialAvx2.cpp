@@ -41,16 +41,15 @@ struct Avx2Lanes {
 
 }  // namespace
 
-void NearPotentialsAvx2(const PatchKernelData::Edge* edges, std::size_t edgeCount, const Vec3& normal,
-                        const double* x, const double* y, const double* z, std::size_t count, double scale,
-                        double* out) {
-  NearBy<Avx2Lanes, false>(edges, edgeCount, normal, x, y, z, nullptr, count, scale, out, nullptr);
+void PotentialsAvx2(const PatchLanesInput& patch, const double* x, const double* y, const double* z,
+                    std::size_t count, double scale, double* out) {
+  PotentialsBy<Avx2Lanes, false>(patch, x, y, z, nullptr, count, scale, out, nullptr);
 }
 
-void NearFieldsAvx2(const PatchKernelData::Edge* edges, std::size_t edgeCount, const Vec3& normal,
-                    const double* x, const double* y, const double* z, const double* const* directions,
-                    std::size_t count, double scale, double* potentials, double* fields) {
-  NearBy<Avx2Lanes, true>(edges, edgeCount, normal, x, y, z, directions, count, scale, potentials, fields);
+void FieldsAvx2(const PatchLanesInput& patch, const double* x, const double* y, const double* z,
+                const double* const* directions, std::size_t count, double scale, double* potentials,
+                double* fields) {
+  PotentialsBy<Avx2Lanes, true>(patch, x, y, z, directions, count, scale, potentials, fields);
 }
 
 }  // namespace quor::numeric

@@ -1,6 +1,7 @@
-// The closed form of one patch at Lanes::kWidth points at a time, written
+// The potential of one patch at Lanes::kWidth points at a time, written
 // once for every vector width: the potential alone, or with the field along
-// a direction given per point. Include it after the instruction-set pragma of
+// a direction given per point; the closed form near the patch, the point
+// charge beyond its far-field distance. Include it after the instruction-set pragma of
 // the translation unit; it has internal linkage there. The operations and
 // their order are those of the scalar kernel, so that the results differ from
 // it only by the rounding of the vector logarithm and arc tangent.
@@ -8,6 +9,7 @@
 
 #include <cstddef>
 
+#include "solver/numeric/NearPotentialVector.h"
 #include "solver/numeric/PatchKernelData.h"
 
 namespace quor::numeric {
@@ -35,6 +37,9 @@ typename Lanes::Pair NearLanes(const PatchKernelData::Edge* edges, std::size_t e
   const V height = Lanes::Abs(u);
   const V side = Lanes::Select(u > zero, splat(1.0), Lanes::Select(u < zero, splat(-1.0), zero));
   const V nn = splat(normal.x) * ax + splat(normal.y) * ay + splat(normal.z) * az;
+  // Points in the patch's own plane, the common case of a flat conductor,
+  // multiply every angle by a zero height: the arc tangents can be left out.
+  const bool anyHeight = Lanes::AnyTrue(height > zero);
   // Each vertex distance serves as the end of one edge and the start of the next.
   const V firstDistance = Lanes::Sqrt(dx * dx + dy * dy + dz * dz);
   V startDistance = firstDistance;
@@ -78,7 +83,7 @@ typename Lanes::Pair NearLanes(const PatchKernelData::Edge* edges, std::size_t e
     const V ya = k * f;
     const V xb = offLine + rb * height;
     const V xa = offLine + ra * height;
-    const V angle = Lanes::Atan2(yb * xa - xb * ya, xb * xa + yb * ya);
+    const V angle = anyHeight ? Lanes::Atan2(yb * xa - xb * ya, xb * xa + yb * ya) : zero;
     const V term = height * angle + f * logRatio;
     sum.potential = sum.potential + Lanes::Select(offEdgeLine, term, zero);
     if constexpr (kWithField) {
@@ -105,35 +110,58 @@ typename Lanes::Pair NearLanes(const PatchKernelData::Edge* edges, std::size_t e
 
 // Runs the lanes over `count` points; the last, partial step repeats the last
 // point in the unused lanes and keeps only the used ones. `directions` may
-// be null when `fields` is.
+// be null when `fields` is. The point-charge form uses the operations of the
+// scalar far-field rule, in the same order, so it gives the same numbers.
 template <class Lanes, bool kWithField>
-void NearBy(const PatchKernelData::Edge* edges, std::size_t edgeCount, const Vec3& normal, const double* x,
-            const double* y, const double* z, const double* const* directions, std::size_t count,
-            double scale, double* potentials, double* fields) {
+void PotentialsBy(const PatchLanesInput& patch, const double* x, const double* y, const double* z,
+                  const double* const* directions, std::size_t count, double scale, double* potentials,
+                  double* fields) {
+  using V = typename Lanes::V;
   constexpr std::size_t kWidth = Lanes::kWidth;
-  if (edgeCount == 0) {
+  if (patch.edgeCount == 0) {
     for (std::size_t i = 0; i < count; ++i) {
       potentials[i] = 0.0;
       if constexpr (kWithField) fields[i] = 0.0;
     }
     return;
   }
+  const auto splat = Lanes::Splat;
   const auto step = [&](const double* const* in, double* potential, double* field) {
-    const auto px = Lanes::Load(in[0]);
-    const auto py = Lanes::Load(in[1]);
-    const auto pz = Lanes::Load(in[2]);
+    const V px = Lanes::Load(in[0]);
+    const V py = Lanes::Load(in[1]);
+    const V pz = Lanes::Load(in[2]);
+    const V cx = px - splat(patch.centre.x);
+    const V cy = py - splat(patch.centre.y);
+    const V cz = pz - splat(patch.centre.z);
+    const V distanceSquared = cx * cx + cy * cy + cz * cz;
+    const auto near = distanceSquared <= splat(patch.farFieldDistanceSquared);
+    const V distance = Lanes::Sqrt(distanceSquared);
+    const V farPotential = splat(patch.area) / distance;
     if constexpr (kWithField) {
+      const V ax = Lanes::Load(in[3]);
+      const V ay = Lanes::Load(in[4]);
+      const V az = Lanes::Load(in[5]);
+      const V farField = splat(patch.area) * (cx * ax + cy * ay + cz * az) / (distanceSquared * distance);
+      if (!Lanes::AnyTrue(near)) {
+        Lanes::Store(potential, farPotential);
+        Lanes::Store(field, farField);
+        return;
+      }
       const typename Lanes::Pair r =
-          NearLanes<Lanes, true>(edges, edgeCount, normal, px, py, pz, Lanes::Load(in[3]), Lanes::Load(in[4]),
-                                 Lanes::Load(in[5]), scale);
-      Lanes::Store(potential, r.potential);
-      Lanes::Store(field, r.field);
+          NearLanes<Lanes, true>(patch.edges, patch.edgeCount, patch.normal, px, py, pz, ax, ay, az, scale);
+      Lanes::Store(potential, Lanes::Select(near, r.potential, farPotential));
+      Lanes::Store(field, Lanes::Select(near, r.field, farField));
     } else {
-      const auto zero = Lanes::Splat(0.0);
-      Lanes::Store(
-          potential,
-          NearLanes<Lanes, false>(edges, edgeCount, normal, px, py, pz, zero, zero, zero, scale).potential);
       static_cast<void>(field);
+      if (!Lanes::AnyTrue(near)) {
+        Lanes::Store(potential, farPotential);
+        return;
+      }
+      const V zero = splat(0.0);
+      const V nearPotential = NearLanes<Lanes, false>(patch.edges, patch.edgeCount, patch.normal, px, py, pz,
+                                                      zero, zero, zero, scale)
+                                  .potential;
+      Lanes::Store(potential, Lanes::Select(near, nearPotential, farPotential));
     }
   };
   const std::size_t inputs = kWithField ? 6 : 3;

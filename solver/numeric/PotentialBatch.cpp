@@ -1,7 +1,7 @@
 #include "solver/numeric/PotentialBatch.h"
 
 #include <cassert>
-#include <cmath>
+#include <limits>
 
 #include "solver/numeric/CpuFeatures.h"
 #include "solver/numeric/NearPotentialVector.h"
@@ -9,8 +9,81 @@
 
 namespace quor::numeric {
 
-bool VectorPotentialsAvailable() {
-  return ProcessorHasAvx2();
+namespace {
+
+PatchLanesInput LanesInput(const PatchKernelData& patch, double farFieldDistanceSquared) {
+  return {.edges = patch.edges.data(),
+          .edgeCount = patch.edges.size(),
+          .normal = patch.normal,
+          .centre = patch.centre,
+          .area = patch.area,
+          .farFieldDistanceSquared = farFieldDistanceSquared};
+}
+
+// The closed form for every point, as the Near* entries promise.
+PatchLanesInput NearOnly(const PatchKernelData& patch) {
+  return LanesInput(patch, std::numeric_limits<double>::infinity());
+}
+
+using PotentialsPath = void (*)(const PatchLanesInput&, const double*, const double*, const double*,
+                                std::size_t, double, double*);
+using FieldsPath = void (*)(const PatchLanesInput&, const double*, const double*, const double*,
+                            const double* const*, std::size_t, double, double*, double*);
+
+PotentialsPath Potentials(VectorPath path) {
+  return path == VectorPath::kAvx512 ? PotentialsAvx512 : PotentialsAvx2;
+}
+
+FieldsPath Fields(VectorPath path) {
+  return path == VectorPath::kAvx512 ? FieldsAvx512 : FieldsAvx2;
+}
+
+}  // namespace
+
+const std::vector<VectorPath>& VectorPaths() {
+  static const std::vector<VectorPath> paths = [] {
+    std::vector<VectorPath> available;
+    if (ProcessorHasAvx2()) available.push_back(VectorPath::kAvx2);
+    if (ProcessorHasAvx512()) available.push_back(VectorPath::kAvx512);
+    return available;
+  }();
+  return paths;
+}
+
+void EvaluatePotentials(const PatchKernelData& patch, const PointColumns& points, double scale,
+                        std::span<double> potentials) {
+  assert(potentials.size() == points.Size() && "one potential per point");
+  const std::vector<VectorPath>& paths = VectorPaths();
+  if (paths.empty()) {
+    for (std::size_t i = 0; i < points.Size(); ++i)
+      potentials[i] = PatchPotential(patch, points.At(i), scale);
+    return;
+  }
+  Potentials(paths.back())(LanesInput(patch, patch.farFieldDistanceSquared), points.x.data(), points.y.data(),
+                           points.z.data(), points.Size(), scale, potentials.data());
+}
+
+void EvaluateFields(const PatchKernelData& patch, const PointColumns& points, const PointColumns& directions,
+                    double scale, std::span<double> potentials, std::span<double> fields) {
+  assert(directions.Size() == points.Size() && potentials.size() == points.Size() &&
+         fields.size() == points.Size() && "one direction, potential and field per point");
+  const std::vector<VectorPath>& paths = VectorPaths();
+  if (paths.empty()) {
+    for (std::size_t i = 0; i < points.Size(); ++i) {
+      const PotentialAndField value = PatchPotentialField(patch, points.At(i), scale, directions.At(i));
+      potentials[i] = value.potential;
+      fields[i] = value.field;
+    }
+    return;
+  }
+  const double* axes[3] = {directions.x.data(), directions.y.data(), directions.z.data()};
+  Fields(paths.back())(LanesInput(patch, patch.farFieldDistanceSquared), points.x.data(), points.y.data(),
+                       points.z.data(), axes, points.Size(), scale, potentials.data(), fields.data());
+}
+
+void NearPotentials(VectorPath path, const PatchKernelData& patch, const double* x, const double* y,
+                    const double* z, std::size_t count, double scale, double* out) {
+  Potentials(path)(NearOnly(patch), x, y, z, count, scale, out);
 }
 
 void NearPotentialsScalar(const PatchKernelData& patch, const double* x, const double* y, const double* z,
@@ -18,13 +91,10 @@ void NearPotentialsScalar(const PatchKernelData& patch, const double* x, const d
   for (std::size_t i = 0; i < count; ++i) out[i] = NearPotential(patch, {x[i], y[i], z[i]}, scale);
 }
 
-void NearPotentials(const PatchKernelData& patch, const double* x, const double* y, const double* z,
-                    std::size_t count, double scale, double* out) {
-  if (VectorPotentialsAvailable()) {
-    NearPotentialsAvx2(patch.edges.data(), patch.edges.size(), patch.normal, x, y, z, count, scale, out);
-  } else {
-    NearPotentialsScalar(patch, x, y, z, count, scale, out);
-  }
+void NearFields(VectorPath path, const PatchKernelData& patch, const double* x, const double* y,
+                const double* z, const double* const* directions, std::size_t count, double scale,
+                double* potentials, double* fields) {
+  Fields(path)(NearOnly(patch), x, y, z, directions, count, scale, potentials, fields);
 }
 
 void NearFieldsScalar(const PatchKernelData& patch, const double* x, const double* y, const double* z,
@@ -35,67 +105,6 @@ void NearFieldsScalar(const PatchKernelData& patch, const double* x, const doubl
     const PotentialAndField value = NearPotentialField(patch, {x[i], y[i], z[i]}, scale, direction);
     potentials[i] = value.potential;
     fields[i] = value.field;
-  }
-}
-
-void NearFields(const PatchKernelData& patch, const double* x, const double* y, const double* z,
-                const double* const* directions, std::size_t count, double scale, double* potentials,
-                double* fields) {
-  if (VectorPotentialsAvailable()) {
-    NearFieldsAvx2(patch.edges.data(), patch.edges.size(), patch.normal, x, y, z, directions, count, scale,
-                   potentials, fields);
-  } else {
-    NearFieldsScalar(patch, x, y, z, directions, count, scale, potentials, fields);
-  }
-}
-
-void PotentialBatch::Gather(const PatchKernelData& patch, const PointColumns& points,
-                            const PointColumns* directions, std::span<double> potentials,
-                            std::span<double> fields) {
-  assert(potentials.size() == points.Size() && "one potential per point");
-  m_near.clear();
-  m_nearPoints.Clear();
-  m_nearDirections.Clear();
-  // The same far-field rule and point-charge form as PatchPotentialField's, in the same arithmetic.
-  for (std::size_t i = 0; i < points.Size(); ++i) {
-    const Vec3 fromCentre = points.At(i) - patch.centre;
-    const double distanceSquared = Dot(fromCentre, fromCentre);
-    if (distanceSquared <= patch.farFieldDistanceSquared) {
-      m_near.push_back(static_cast<std::uint32_t>(i));
-      m_nearPoints.Add(points.At(i));
-      if (directions != nullptr) m_nearDirections.Add(directions->At(i));
-      continue;
-    }
-    const double distance = std::sqrt(distanceSquared);
-    potentials[i] = patch.area / distance;
-    if (directions != nullptr) {
-      fields[i] = patch.area * Dot(fromCentre, directions->At(i)) / (distanceSquared * distance);
-    }
-  }
-  m_nearPotentials.resize(m_near.size());
-  m_nearFields.resize(directions != nullptr ? m_near.size() : 0);
-}
-
-void PotentialBatch::Evaluate(const PatchKernelData& patch, const PointColumns& points, double scale,
-                              std::span<double> potentials) {
-  Gather(patch, points, nullptr, potentials, {});
-  NearPotentials(patch, m_nearPoints.x.data(), m_nearPoints.y.data(), m_nearPoints.z.data(), m_near.size(),
-                 scale, m_nearPotentials.data());
-  for (std::size_t j = 0; j < m_near.size(); ++j) potentials[m_near[j]] = m_nearPotentials[j];
-}
-
-void PotentialBatch::Evaluate(const PatchKernelData& patch, const PointColumns& points,
-                              const PointColumns& directions, double scale, std::span<double> potentials,
-                              std::span<double> fields) {
-  assert(directions.Size() == points.Size() && fields.size() == points.Size() && "one direction per point");
-  Gather(patch, points, &directions, potentials, fields);
-  const double* nearDirections[3] = {m_nearDirections.x.data(), m_nearDirections.y.data(),
-                                     m_nearDirections.z.data()};
-  NearFields(patch, m_nearPoints.x.data(), m_nearPoints.y.data(), m_nearPoints.z.data(), nearDirections,
-             m_near.size(), scale, m_nearPotentials.data(), m_nearFields.data());
-  for (std::size_t j = 0; j < m_near.size(); ++j) {
-    potentials[m_near[j]] = m_nearPotentials[j];
-    fields[m_near[j]] = m_nearFields[j];
   }
 }
 

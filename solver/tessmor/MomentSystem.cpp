@@ -104,13 +104,12 @@ bool MomentSystem::Fill(std::atomic<std::int32_t>& progress, const std::atomic<s
 
 void MomentSystem::FillColumns(std::int32_t first, std::int32_t last, const std::atomic<std::int32_t>& run,
                                std::atomic<std::int32_t>& columnsDone, std::atomic<std::int32_t>& progress) {
-  numeric::PotentialBatch batch;
   std::vector<double> values(m_potentialRows.size());
   std::vector<double> potentials(m_fieldUsingRows.size());
   std::vector<double> fields(m_fieldUsingRows.size());
   for (std::int32_t l = first; l < last; ++l) {
     if (run.load() == 0) return;
-    const bool finite = FillPotentialRows(l, batch, values) && FillFieldRows(l, batch, potentials, fields);
+    const bool finite = FillPotentialRows(l, values) && FillFieldRows(l, potentials, fields);
     if (!finite) m_nonFinite.store(true);
     // 64-bit: columns × 100 passes the 32-bit range long before the unknowns' limit matters.
     const std::int64_t done = columnsDone.fetch_add(1) + 1;
@@ -121,12 +120,11 @@ void MomentSystem::FillColumns(std::int32_t first, std::int32_t last, const std:
 // Conductor row k holds the potential at patch k's centre due to unit
 // density on each patch l; column l is the source patch l. A dielectric row
 // without contrast holds only its diagonal.
-bool MomentSystem::FillPotentialRows(std::int32_t l, numeric::PotentialBatch& batch,
-                                     std::vector<double>& values) {
+bool MomentSystem::FillPotentialRows(std::int32_t l, std::vector<double>& values) {
   const auto n = static_cast<std::size_t>(m_unknowns);
   const auto column = static_cast<std::size_t>(l);
   float* entries = m_matrix.get() + n * column;
-  batch.Evaluate(m_sources[column], m_potentialPoints, m_scale, values);
+  numeric::EvaluatePotentials(m_sources[column], m_potentialPoints, m_scale, values);
   bool finite = true;
   for (std::size_t j = 0; j < m_potentialRows.size(); ++j) {
     const auto potential = static_cast<float>(values[j] * kCoulombFactor);
@@ -149,12 +147,12 @@ bool MomentSystem::FillPotentialRows(std::int32_t l, numeric::PotentialBatch& ba
 // field at a patch's own centre, so the jump of the field across the charged
 // sheet takes its place. A dielectric row states that the normal
 // displacement is continuous across interface patch k.
-bool MomentSystem::FillFieldRows(std::int32_t l, numeric::PotentialBatch& batch,
-                                 std::vector<double>& potentials, std::vector<double>& fields) {
+bool MomentSystem::FillFieldRows(std::int32_t l, std::vector<double>& potentials,
+                                 std::vector<double>& fields) {
   const auto n = static_cast<std::size_t>(m_unknowns);
   const auto column = static_cast<std::size_t>(l);
   float* entries = m_matrix.get() + n * column;
-  batch.Evaluate(m_sources[column], m_fieldPoints, m_fieldDirections, m_scale, potentials, fields);
+  numeric::EvaluateFields(m_sources[column], m_fieldPoints, m_fieldDirections, m_scale, potentials, fields);
   bool finite = true;
   for (std::size_t j = 0; j < m_fieldUsingRows.size(); ++j) {
     const auto row = static_cast<std::size_t>(m_fieldUsingRows[j]);

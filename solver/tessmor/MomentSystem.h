@@ -60,9 +60,8 @@ class MomentSystem {
  private:
   void FillColumns(std::int32_t first, std::int32_t last, const std::atomic<std::int32_t>& run,
                    std::atomic<std::int32_t>& columnsDone, std::atomic<std::int32_t>& progress);
-  bool FillPotentialRows(std::int32_t l, quor::numeric::PotentialBatch& batch, std::vector<double>& values);
-  bool FillFieldRows(std::int32_t l, quor::numeric::PotentialBatch& batch, std::vector<double>& potentials,
-                     std::vector<double>& fields);
+  bool FillPotentialRows(std::int32_t l, std::vector<double>& values);
+  bool FillFieldRows(std::int32_t l, std::vector<double>& potentials, std::vector<double>& fields);
 
   std::int32_t m_unknowns = 0;
   std::int32_t m_conductorCount = 0;

@@ -100,36 +100,43 @@ TEST(PatchPotentialTest, PotentialOnlyEntryGivesTheFullKernelsPotential) {
   EXPECT_GT(nearPoints, 1000);
 }
 
+const char* PathName(VectorPath path) {
+  return path == VectorPath::kAvx512 ? "AVX-512" : "AVX2";
+}
+
 // Results of a few ulps from the vector logarithm and arc tangent; where the
 // edge terms cancel, the same absolute error is more ulps of the sum, so
 // the bound is four ulps of the largest magnitude in the patch's potential.
 TEST(PatchPotentialTest, VectorPathAgreesWithTheScalarOne) {
-  if (!VectorPotentialsAvailable()) GTEST_SKIP() << "no vector path on this processor";
+  if (VectorPaths().empty()) GTEST_SKIP() << "no vector path on this processor";
   const std::vector<Vec3> points = Points();
   PointColumns columns;
   for (const Vec3& p : points) columns.Add(p);
-  for (const Shape& shape : Shapes()) {
-    const PatchKernelData data(shape.outline);
-    // Every count up to two vector steps and more, so that partial last steps are covered.
-    for (const std::size_t count : {std::size_t{1}, std::size_t{3}, std::size_t{5}, std::size_t{8},
-                                    std::size_t{13}, std::size_t{17}, points.size()}) {
-      std::vector<double> vector(count);
-      std::vector<double> scalar(count);
-      NearPotentials(data, columns.x.data(), columns.y.data(), columns.z.data(), count, shape.scale,
-                     vector.data());
-      NearPotentialsScalar(data, columns.x.data(), columns.y.data(), columns.z.data(), count, shape.scale,
-                           scalar.data());
-      double largest = 0.0;
-      for (const double v : scalar) {
-        if (std::isfinite(v)) largest = std::max(largest, std::abs(v));
-      }
-      for (std::size_t i = 0; i < count; ++i) {
-        // A zero-area outline seen from off its line has no closed form; the
-        // far-field rule keeps such points away from it, and both paths say so.
-        ASSERT_EQ(std::isfinite(vector[i]), std::isfinite(scalar[i])) << shape.name << " point " << i;
-        if (!std::isfinite(scalar[i])) continue;
-        ASSERT_LE(std::abs(vector[i] - scalar[i]), 4.0 * Ulp(largest))
-            << shape.name << " point " << i << " of " << count;
+  for (const VectorPath path : VectorPaths()) {
+    SCOPED_TRACE(PathName(path));
+    for (const Shape& shape : Shapes()) {
+      const PatchKernelData data(shape.outline);
+      // Every count up to two vector steps and more, so that partial last steps are covered.
+      for (const std::size_t count : {std::size_t{1}, std::size_t{3}, std::size_t{5}, std::size_t{8},
+                                      std::size_t{13}, std::size_t{17}, points.size()}) {
+        std::vector<double> vector(count);
+        std::vector<double> scalar(count);
+        NearPotentials(path, data, columns.x.data(), columns.y.data(), columns.z.data(), count, shape.scale,
+                       vector.data());
+        NearPotentialsScalar(data, columns.x.data(), columns.y.data(), columns.z.data(), count, shape.scale,
+                             scalar.data());
+        double largest = 0.0;
+        for (const double v : scalar) {
+          if (std::isfinite(v)) largest = std::max(largest, std::abs(v));
+        }
+        for (std::size_t i = 0; i < count; ++i) {
+          // A zero-area outline seen from off its line has no closed form; the
+          // far-field rule keeps such points away from it, and both paths say so.
+          ASSERT_EQ(std::isfinite(vector[i]), std::isfinite(scalar[i])) << shape.name << " point " << i;
+          if (!std::isfinite(scalar[i])) continue;
+          ASSERT_LE(std::abs(vector[i] - scalar[i]), 4.0 * Ulp(largest))
+              << shape.name << " point " << i << " of " << count;
+        }
       }
     }
   }
@@ -139,7 +146,7 @@ TEST(PatchPotentialTest, VectorPathAgreesWithTheScalarOne) {
 // in the patch plane it loses the height terms; points and directions vary
 // together, as the rows of a fill do.
 TEST(PatchPotentialTest, VectorFieldPathAgreesWithTheScalarOne) {
-  if (!VectorPotentialsAvailable()) GTEST_SKIP() << "no vector path on this processor";
+  if (VectorPaths().empty()) GTEST_SKIP() << "no vector path on this processor";
   const std::vector<Vec3> points = Points();
   const std::vector<Vec3> directions = {{0, 0, 1}, Unit({1, 2, 0}), Unit({0.3, -1, 2}), Unit({-1, 0, -0.1})};
   PointColumns columns;
@@ -149,32 +156,35 @@ TEST(PatchPotentialTest, VectorFieldPathAgreesWithTheScalarOne) {
     along.Add(directions[i % directions.size()]);
   }
   const double* axes[3] = {along.x.data(), along.y.data(), along.z.data()};
-  for (const Shape& shape : Shapes()) {
-    const PatchKernelData data(shape.outline);
-    for (const std::size_t count : {std::size_t{3}, std::size_t{6}, points.size()}) {
-      std::vector<double> potential(count), field(count), scalarPotential(count), scalarField(count);
-      NearFields(data, columns.x.data(), columns.y.data(), columns.z.data(), axes, count, shape.scale,
-                 potential.data(), field.data());
-      NearFieldsScalar(data, columns.x.data(), columns.y.data(), columns.z.data(), axes, count, shape.scale,
-                       scalarPotential.data(), scalarField.data());
-      double largestPotential = 0.0;
-      double largestField = 0.0;
-      for (std::size_t i = 0; i < count; ++i) {
-        if (std::isfinite(scalarPotential[i]))
-          largestPotential = std::max(largestPotential, std::abs(scalarPotential[i]));
-        if (std::isfinite(scalarField[i])) largestField = std::max(largestField, std::abs(scalarField[i]));
-      }
-      for (std::size_t i = 0; i < count; ++i) {
-        ASSERT_EQ(std::isfinite(potential[i]), std::isfinite(scalarPotential[i]))
-            << shape.name << " point " << i;
-        ASSERT_EQ(std::isfinite(field[i]), std::isfinite(scalarField[i])) << shape.name << " point " << i;
-        if (std::isfinite(scalarPotential[i])) {
-          ASSERT_LE(std::abs(potential[i] - scalarPotential[i]), 4.0 * Ulp(largestPotential))
-              << shape.name << " point " << i;
+  for (const VectorPath path : VectorPaths()) {
+    SCOPED_TRACE(PathName(path));
+    for (const Shape& shape : Shapes()) {
+      const PatchKernelData data(shape.outline);
+      for (const std::size_t count : {std::size_t{3}, std::size_t{6}, points.size()}) {
+        std::vector<double> potential(count), field(count), scalarPotential(count), scalarField(count);
+        NearFields(path, data, columns.x.data(), columns.y.data(), columns.z.data(), axes, count, shape.scale,
+                   potential.data(), field.data());
+        NearFieldsScalar(data, columns.x.data(), columns.y.data(), columns.z.data(), axes, count, shape.scale,
+                         scalarPotential.data(), scalarField.data());
+        double largestPotential = 0.0;
+        double largestField = 0.0;
+        for (std::size_t i = 0; i < count; ++i) {
+          if (std::isfinite(scalarPotential[i]))
+            largestPotential = std::max(largestPotential, std::abs(scalarPotential[i]));
+          if (std::isfinite(scalarField[i])) largestField = std::max(largestField, std::abs(scalarField[i]));
         }
-        if (std::isfinite(scalarField[i])) {
-          ASSERT_LE(std::abs(field[i] - scalarField[i]), 4.0 * Ulp(largestField))
-              << shape.name << " point " << i << ": " << field[i] << " against " << scalarField[i];
+        for (std::size_t i = 0; i < count; ++i) {
+          ASSERT_EQ(std::isfinite(potential[i]), std::isfinite(scalarPotential[i]))
+              << shape.name << " point " << i;
+          ASSERT_EQ(std::isfinite(field[i]), std::isfinite(scalarField[i])) << shape.name << " point " << i;
+          if (std::isfinite(scalarPotential[i])) {
+            ASSERT_LE(std::abs(potential[i] - scalarPotential[i]), 4.0 * Ulp(largestPotential))
+                << shape.name << " point " << i;
+          }
+          if (std::isfinite(scalarField[i])) {
+            ASSERT_LE(std::abs(field[i] - scalarField[i]), 4.0 * Ulp(largestField))
+                << shape.name << " point " << i << ": " << field[i] << " against " << scalarField[i];
+          }
         }
       }
     }
@@ -189,9 +199,8 @@ TEST(PatchPotentialTest, BatchUsesThePointChargeFarAwayAndTheClosedFormNear) {
   for (const double x : {0.5, 0.9, 3.0, 99.0, 100.5, 150.0, 1e4}) points.Add({x, 0.5, 0.1});
   points.Add({0.5, 0.5, 100.0});
   std::vector<double> potentials(points.Size(), -1.0);
-  PotentialBatch batch;
-  for (int pass = 0; pass < 2; ++pass) {  // the scratch of one evaluation must not leak into the next
-    batch.Evaluate(data, points, 0.1, potentials);
+  for (int pass = 0; pass < 2; ++pass) {  // an evaluation leaves nothing behind that alters the next
+    EvaluatePotentials(data, points, 0.1, potentials);
     for (std::size_t i = 0; i < points.Size(); ++i) {
       const double expected = PatchPotential(data, points.At(i), 0.1);
       const Vec3 fromCentre = points.At(i) - data.centre;
@@ -207,7 +216,7 @@ TEST(PatchPotentialTest, BatchUsesThePointChargeFarAwayAndTheClosedFormNear) {
   const Vec3 tilted = Unit({0.2, -0.5, 1});
   for (std::size_t i = 0; i < points.Size(); ++i) directions.Add(tilted);
   std::vector<double> fields(points.Size(), -1.0);
-  batch.Evaluate(data, points, directions, 0.1, potentials, fields);
+  EvaluateFields(data, points, directions, 0.1, potentials, fields);
   for (std::size_t i = 0; i < points.Size(); ++i) {
     const PotentialAndField expected = PatchPotentialField(data, points.At(i), 0.1, tilted);
     const Vec3 fromCentre = points.At(i) - data.centre;
@@ -222,7 +231,7 @@ TEST(PatchPotentialTest, BatchUsesThePointChargeFarAwayAndTheClosedFormNear) {
   }
   PointColumns none;
   std::vector<double> nothing;
-  batch.Evaluate(data, none, 0.1, nothing);
+  EvaluatePotentials(data, none, 0.1, nothing);
 }
 
 }  // namespace
