@@ -41,15 +41,8 @@ struct Avx2Lanes {
 
 }  // namespace
 
-void PotentialsAvx2(const PatchLanesInput& patch, const double* x, const double* y, const double* z,
-                    std::size_t count, double scale, double* out) {
-  PotentialsBy<Avx2Lanes, false>(patch, x, y, z, nullptr, count, scale, out, nullptr);
-}
-
-void FieldsAvx2(const PatchLanesInput& patch, const double* x, const double* y, const double* z,
-                const double* const* directions, std::size_t count, double scale, double* potentials,
-                double* fields) {
-  PotentialsBy<Avx2Lanes, true>(patch, x, y, z, directions, count, scale, potentials, fields);
+LanesEntries Avx2Entries() {
+  return EntriesOf<Avx2Lanes>();
 }
 
 }  // namespace quor::numeric

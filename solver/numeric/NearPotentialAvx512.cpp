@@ -42,15 +42,8 @@ struct Avx512Lanes {
 
 }  // namespace
 
-void PotentialsAvx512(const PatchLanesInput& patch, const double* x, const double* y, const double* z,
-                      std::size_t count, double scale, double* out) {
-  PotentialsBy<Avx512Lanes, false>(patch, x, y, z, nullptr, count, scale, out, nullptr);
-}
-
-void FieldsAvx512(const PatchLanesInput& patch, const double* x, const double* y, const double* z,
-                  const double* const* directions, std::size_t count, double scale, double* potentials,
-                  double* fields) {
-  PotentialsBy<Avx512Lanes, true>(patch, x, y, z, directions, count, scale, potentials, fields);
+LanesEntries Avx512Entries() {
+  return EntriesOf<Avx512Lanes>();
 }
 
 }  // namespace quor::numeric

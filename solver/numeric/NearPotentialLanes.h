@@ -16,9 +16,8 @@ namespace quor::numeric {
 namespace {
 
 // Lanes provides: type V (kWidth doubles), type Pair (V potential and V
-// field), Load, Store, Splat, Abs, Sqrt,
-// Log, Atan2, Select(mask, a, b) and AnyTrue(mask), a mask being what a
-// comparison of two V gives. With kWithField, (ax, ay, az) is each point's
+// field), Load, Store, Splat, Abs, Sqrt, Log, Atan2, Select(mask, a, b) and
+// AnyTrue(mask), a mask being what a comparison of two V gives. With kWithField, (ax, ay, az) is each point's
 // unit direction of the field component.
 template <class Lanes, bool kWithField>
 typename Lanes::Pair NearLanes(const PatchKernelData::Edge* edges, std::size_t edgeCount, const Vec3& normal,
@@ -189,6 +188,12 @@ void PotentialsBy(const PatchLanesInput& patch, const double* x, const double* y
     potentials[i + lane] = potential[lane];
     if constexpr (kWithField) fields[i + lane] = field[lane];
   }
+}
+
+// The two entries of the path the lanes implement.
+template <class Lanes>
+LanesEntries EntriesOf() {
+  return {PotentialsBy<Lanes, false>, PotentialsBy<Lanes, true>};
 }
 
 }  // namespace

@@ -22,19 +22,22 @@ struct PatchLanesInput {
   double farFieldDistanceSquared;
 };
 
-// The potential at `count` points, into `out`; needs AVX2, four points per step.
-void PotentialsAvx2(const PatchLanesInput& patch, const double* x, const double* y, const double* z,
-                    std::size_t count, double scale, double* out);
-// The potential and the field along directions[0..2][i] (x, y and z
-// components of each point's unit direction); needs AVX2.
-void FieldsAvx2(const PatchLanesInput& patch, const double* x, const double* y, const double* z,
-                const double* const* directions, std::size_t count, double scale, double* potentials,
-                double* fields);
-// The same two for AVX-512 (foundation instructions), eight points per step.
-void PotentialsAvx512(const PatchLanesInput& patch, const double* x, const double* y, const double* z,
-                      std::size_t count, double scale, double* out);
-void FieldsAvx512(const PatchLanesInput& patch, const double* x, const double* y, const double* z,
-                  const double* const* directions, std::size_t count, double scale, double* potentials,
-                  double* fields);
+// One entry of a vector path: the potential at `count` points into
+// `potentials` and, for a field entry, the field along directions[0..2][i]
+// (x, y and z components of each point's unit direction) into `fields`. A
+// potential entry reads neither `directions` nor `fields`, which may be null.
+using LanesEntry = void (*)(const PatchLanesInput& patch, const double* x, const double* y, const double* z,
+                            const double* const* directions, std::size_t count, double scale,
+                            double* potentials, double* fields);
+
+struct LanesEntries {
+  LanesEntry potentials;
+  LanesEntry fields;
+};
+
+// Four points per step; needs AVX2.
+LanesEntries Avx2Entries();
+// Eight points per step; needs AVX-512 (foundation instructions).
+LanesEntries Avx512Entries();
 
 }  // namespace quor::numeric

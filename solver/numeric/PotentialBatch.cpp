@@ -25,17 +25,8 @@ PatchLanesInput NearOnly(const PatchKernelData& patch) {
   return LanesInput(patch, std::numeric_limits<double>::infinity());
 }
 
-using PotentialsPath = void (*)(const PatchLanesInput&, const double*, const double*, const double*,
-                                std::size_t, double, double*);
-using FieldsPath = void (*)(const PatchLanesInput&, const double*, const double*, const double*,
-                            const double* const*, std::size_t, double, double*, double*);
-
-PotentialsPath Potentials(VectorPath path) {
-  return path == VectorPath::kAvx512 ? PotentialsAvx512 : PotentialsAvx2;
-}
-
-FieldsPath Fields(VectorPath path) {
-  return path == VectorPath::kAvx512 ? FieldsAvx512 : FieldsAvx2;
+LanesEntries Entries(VectorPath path) {
+  return path == VectorPath::kAvx512 ? Avx512Entries() : Avx2Entries();
 }
 
 }  // namespace
@@ -59,8 +50,9 @@ void EvaluatePotentials(const PatchKernelData& patch, const PointColumns& points
       potentials[i] = PatchPotential(patch, points.At(i), scale);
     return;
   }
-  Potentials(paths.back())(LanesInput(patch, patch.farFieldDistanceSquared), points.x.data(), points.y.data(),
-                           points.z.data(), points.Size(), scale, potentials.data());
+  Entries(paths.back())
+      .potentials(LanesInput(patch, patch.farFieldDistanceSquared), points.x.data(), points.y.data(),
+                  points.z.data(), nullptr, points.Size(), scale, potentials.data(), nullptr);
 }
 
 void EvaluateFields(const PatchKernelData& patch, const PointColumns& points, const PointColumns& directions,
@@ -77,13 +69,14 @@ void EvaluateFields(const PatchKernelData& patch, const PointColumns& points, co
     return;
   }
   const double* axes[3] = {directions.x.data(), directions.y.data(), directions.z.data()};
-  Fields(paths.back())(LanesInput(patch, patch.farFieldDistanceSquared), points.x.data(), points.y.data(),
-                       points.z.data(), axes, points.Size(), scale, potentials.data(), fields.data());
+  Entries(paths.back())
+      .fields(LanesInput(patch, patch.farFieldDistanceSquared), points.x.data(), points.y.data(),
+              points.z.data(), axes, points.Size(), scale, potentials.data(), fields.data());
 }
 
 void NearPotentials(VectorPath path, const PatchKernelData& patch, const double* x, const double* y,
                     const double* z, std::size_t count, double scale, double* out) {
-  Potentials(path)(NearOnly(patch), x, y, z, count, scale, out);
+  Entries(path).potentials(NearOnly(patch), x, y, z, nullptr, count, scale, out, nullptr);
 }
 
 void NearPotentialsScalar(const PatchKernelData& patch, const double* x, const double* y, const double* z,
@@ -94,7 +87,7 @@ void NearPotentialsScalar(const PatchKernelData& patch, const double* x, const d
 void NearFields(VectorPath path, const PatchKernelData& patch, const double* x, const double* y,
                 const double* z, const double* const* directions, std::size_t count, double scale,
                 double* potentials, double* fields) {
-  Fields(path)(NearOnly(patch), x, y, z, directions, count, scale, potentials, fields);
+  Entries(path).fields(NearOnly(patch), x, y, z, directions, count, scale, potentials, fields);
 }
 
 void NearFieldsScalar(const PatchKernelData& patch, const double* x, const double* y, const double* z,
