@@ -19,11 +19,6 @@ struct PointColumns {
     y.push_back(p.y);
     z.push_back(p.z);
   }
-  void Clear() {
-    x.clear();
-    y.clear();
-    z.clear();
-  }
   std::size_t Size() const { return x.size(); }
   Vec3 At(std::size_t i) const { return {x[i], y[i], z[i]}; }
 };
