@@ -8,6 +8,7 @@
 #include "editor/document/EditSettings.h"
 #include "editor/document/MainFrameLink.h"
 #include "editor/document/MessageBoxes.h"
+#include "editor/document/ModelContents.h"
 #include "editor/document/ModelSnapshot.h"
 #include "editor/document/ResultFiles.h"
 #include "editor/document/SettingsProfile.h"
@@ -185,6 +186,7 @@ void ProjectDocument::ChangeModel(Snapshot snapshot, Delivery delivery, const st
 
 void ProjectDocument::RunChange(Commit commit, Delivery delivery, const std::function<Hint()>& change) {
   if (commit != Commit::None) BeginChange();
+  const ModelContents before(*m_model);
   const Hint hint = change();
   SetProjectModified(true);
   if (delivery == Delivery::ViewsAndFrame) {
@@ -192,6 +194,8 @@ void ProjectDocument::RunChange(Commit commit, Delivery delivery, const std::fun
   } else {
     UpdateProjectViews(hint);
   }
+  // What went with the objects the hint names leaves every window as if removed by hand.
+  for (const Hint& removal : before.RemovalsNotNamed(*m_model, hint)) NotifyViews(removal);
   switch (commit) {
     case Commit::None:
       return;
