@@ -168,6 +168,11 @@ void ProjectDocument::FinishDialogChange(const Hint& hint) {
   CommitChange(false);
 }
 
+void ProjectDocument::BeginDialogChange() {
+  CancelHeldGestures();
+  BeginChange();
+}
+
 void ProjectDocument::BeginChange() {
   m_undo.SetPending(StoreModelSnapshot(*m_model));
 }
@@ -185,6 +190,7 @@ void ProjectDocument::ChangeModel(Snapshot snapshot, Delivery delivery, const st
 }
 
 void ProjectDocument::RunChange(Commit commit, Delivery delivery, const std::function<Hint()>& change) {
+  CancelHeldGestures();
   if (commit != Commit::None) BeginChange();
   const ModelContents before(*m_model);
   const Hint hint = change();
@@ -220,6 +226,8 @@ void ProjectDocument::Redo() {
 }
 
 void ProjectDocument::RestoreSnapshot(bool undo) {
+  // Before the snapshot is chosen: a gesture put back may file a change of its own.
+  CancelHeldGestures();
   // Read before anything changes: a snapshot that cannot be read leaves the
   // model and both lists as they were.
   std::unique_ptr<CStructure> model = LoadModelSnapshot(undo ? m_undo.NewestUndo() : m_undo.NewestRedo());
