@@ -1,5 +1,7 @@
 #include "MonkeyChecker.h"
 
+#include <fstream>
+#include <iterator>
 #include <set>
 #include <sstream>
 #include <stdexcept>
@@ -118,6 +120,21 @@ void CheckFileRoundTrip(const MonkeyEditor& editor, CStructure& model, std::vect
   }
 }
 
+// A project without unsaved changes is what its file holds.
+void CheckSavedFile(const MonkeyEditor& editor, std::vector<std::string>& faults) {
+  const FakeProjectDocument& document = editor.Document();
+  if (document.modified || document.path.empty()) return;
+  std::ifstream file(document.path, std::ios::binary);
+  const std::vector<std::uint8_t> saved{std::istreambuf_iterator<char>(file),
+                                        std::istreambuf_iterator<char>()};
+  try {
+    if (saved != editor.ProjectBytes())
+      faults.push_back("the project says it has no unsaved changes, but its file differs");
+  } catch (const std::runtime_error&) {
+    faults.push_back("a project saved without a fault can no longer be written");
+  }
+}
+
 }  // namespace
 
 std::vector<std::string> CheckEditor(MonkeyEditor& editor) {
@@ -132,6 +149,7 @@ std::vector<std::string> CheckEditor(MonkeyEditor& editor) {
     editor.Core().OnDraw(dc);
   }
   CheckFileRoundTrip(editor, model, faults);
+  CheckSavedFile(editor, faults);
   return faults;
 }
 

@@ -97,6 +97,8 @@ class Driver {
 
   // The window's input, as the view hands it to the current tool.
   DevicePoint AnyPoint();
+  // A point in the middle part (fractions low to high) of the object's box.
+  DevicePoint PointIn(const CShape& shape, double low, double high);
   unsigned AnyFlags();
   void Down(DevicePoint point, unsigned flags);
   void Up(DevicePoint point, unsigned flags);
@@ -238,19 +240,21 @@ DevicePoint Driver::AnyPoint() {
     std::advance(via, m_typist.Below(Model().GetViaCount()));
     return jitter(Core().WorldToScreen({(*via)->GetX(), (*via)->GetY()}));
   }
-  if (kind < 6 && !polygons.empty()) {
-    DoubleRect box = m_typist.Pick(polygons)->GetBBox();
-    box.Normalize();
-    return Core().WorldToScreen({box.left + m_typist.Between(0.0, 1.0) * (box.right - box.left),
-                                 box.bottom + m_typist.Between(0.0, 1.0) * (box.top - box.bottom)});
-  }
+  if (kind < 6 && !polygons.empty()) return PointIn(*m_typist.Pick(polygons), 0.0, 1.0);
   if (kind == 6 && Core().HasSelection()) {
-    const DoubleRect box = Core().GetSelection().GetBounds();
-    const DevicePoint corner = Core().WorldToScreen(
-        {m_typist.Chance(0.5) ? box.left : box.right, m_typist.Chance(0.5) ? box.top : box.bottom});
-    return {corner.x + m_typist.Below(13) - 6, corner.y + m_typist.Below(13) - 6};
+    // A corner handle, where the Select tool resizes.
+    const CShape& shape = *Core().GetSelection().GetObjects().front();
+    return jitter(
+        Core().WorldToScreen(shape.GetHandlePoint(4 + m_typist.Below(4), Core().PixelsToUnits(10.0))));
   }
   return {m_typist.Below(880) - 20, m_typist.Below(680) - 20};
+}
+
+DevicePoint Driver::PointIn(const CShape& shape, double low, double high) {
+  DoubleRect box = shape.GetBBox();
+  box.Normalize();
+  return Core().WorldToScreen({box.left + m_typist.Between(low, high) * (box.right - box.left),
+                               box.bottom + m_typist.Between(low, high) * (box.top - box.bottom)});
 }
 
 unsigned Driver::AnyFlags() {
@@ -291,7 +295,29 @@ void Driver::ChooseTool(int id) {
 
 void Driver::Gesture() {
   if (m_buttonDown) Up(m_pointer, 0);
-  Note("with tool " + std::to_string(m_editor.Tools().GetTool().GetCommandId()));
+  const int current = m_editor.Tools().GetTool().GetCommandId();
+  Note("with tool " + std::to_string(current));
+  const std::vector<CConductorPolygon*> polygons = Polygons();
+  if (!polygons.empty() && m_typist.Chance(0.15)) {
+    // Aimed at two polygons: a click on one and a Shift-click on another
+    // selects both; a rectangle drawn within one lies inside it.
+    const CConductorPolygon& aimed = *m_typist.Pick(polygons);
+    const bool rectangle = current == CRectangleTool::kCommandId;
+    const DevicePoint first = PointIn(aimed, 0.3, 0.7);
+    const DevicePoint second = PointIn(rectangle ? aimed : *m_typist.Pick(polygons), 0.3, 0.7);
+    if (rectangle) {
+      Down(first, 0);
+      Move(second, 0);
+      Up(second, 0);
+      return;
+    }
+    Down(first, 0);
+    Up(first, 0);
+    Down(second, MK_SHIFT);
+    Up(second, MK_SHIFT);
+    if (Core().IsTwoPolygonsSelected() && m_typist.Chance(0.5)) RunCommand(cmd::kArrangeSubtract);
+    return;
+  }
   const unsigned flags = AnyFlags();
   for (int hover = m_typist.Below(3); hover > 0; --hover) Move(AnyPoint(), flags);
   Down(AnyPoint(), flags);
