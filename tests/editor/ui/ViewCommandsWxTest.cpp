@@ -292,6 +292,47 @@ TEST_F(ViewCommandsWxTest, CtrlFAndCtrlBChangeTheDrawOrderAndSubtractNeedsTwoPol
   EXPECT_EQ(Bottom().GetShapeCount(), before - 1);
 }
 
+// Each command's enabled state, as the menus show it after the update-UI
+// events, for nothing, one polygon, one via, two polygons and three polygons
+// selected ('+' enabled, '-' disabled).
+TEST_F(ViewCommandsWxTest, EveryCommandIsEnabledByItsRuleForEachSelection) {
+  CConductorPolygon& a = AddSquare(100, 100, 200);
+  CConductorPolygon& b = AddSquare(400, 100, 200);
+  CConductorPolygon& c = AddSquare(700, 100, 200);
+  CVia& via = document->AddObjectCopy(
+      CVia(20.0, 500, 500, Model().GetLayers().back().get(), Model().GetLayers().front().get(), true));
+  const std::vector<std::vector<CShape*>> selections{{}, {&a}, {&via}, {&a, &b}, {&a, &b, &c}};
+  // clang-format off
+  const std::pair<int, const char*> rules[] = {
+      {cmd::kEditSelectAll, "+++++"},        {cmd::kEditCopy, "-++++"},
+      {cmd::kEditCut, "-++++"},              {cmd::kEditDelete, "-++++"},
+      {cmd::kEditPaste, "-----"},            {cmd::kEditPasteOriginal, "-----"},
+      {cmd::kViewProperties, "-++--"},       {cmd::kPolygonProperties, "-++--"},
+      {cmd::kViaProperties, "-++--"},        {cmd::kObjectIndex, "+++++"},
+      {cmd::kArrangeBringToFront, "-+---"},  {cmd::kArrangeSendToBack, "-+---"},
+      {cmd::kArrangeSubtract, "---+-"},      {cmd::kViewZoomIn, "+++++"},
+      {cmd::kViewZoomOut, "+++++"},          {cmd::kViewZoomAll, "+++++"},
+      {cmd::kViewShowGrid, "+++++"},         {cmd::kViewSnapToGrid, "+++++"},
+      {cmd::kViewRenderNormal, "+++++"},     {cmd::kViewRenderWireFrame, "+++++"},
+      {cmd::kProjectNewPolygon, "+++++"},    {cmd::kProjectNewLayer, "+++++"},
+      {cmd::kProjectNewVia, "+++++"},        {cmd::kProjectFootprint, "+++++"},
+      {cmd::kToolSelect, "+++++"},           {cmd::kToolPolyline, "+++++"},
+  };
+  // clang-format on
+  wxMenuBar* bar = VisibleMenuBar();
+  for (std::size_t s = 0; s < selections.size(); ++s) {
+    core->GetSelection().Clear();
+    for (CShape* object : selections[s]) core->AddToSelection(*object);
+    bar->UpdateMenus();
+    for (const auto& [id, states] : rules) {
+      // Commands of the context menus only are asked of the frame directly.
+      const wxMenuItem* item = bar->FindItem(id);
+      const bool enabled = item != nullptr ? item->IsEnabled() : IsCommandEnabled(id);
+      EXPECT_EQ(enabled, states[s] == '+') << "command " << id << ", selection " << s;
+    }
+  }
+}
+
 TEST_F(ViewCommandsWxTest, AltEnterOpensTheDialogOfTheObjectsKind) {
   CConductorPolygon& square = AddSquare(100, 100, 400);
   core->AddToSelection(square);
