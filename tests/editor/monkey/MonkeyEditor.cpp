@@ -362,9 +362,22 @@ void MonkeyEditor::InstallDialogs() {
     SettingsPages pages = FillSettingsPages(record);
     if (typist.Chance(0.3)) pages.units.lengthUnit = typist.Below(4);
     pages.editor.lengthUnit = pages.units.lengthUnit;
-    EditorPageTexts texts = ShowEditor(pages.editor);
-    if (typist.Chance(0.7)) texts.spacing = Typed(typist.Number(0.0, 200.0));
-    const std::optional<CheckFailure> failure = LeaveEditorPage(pages.editor, texts);
+    if (typist.Chance(0.2))
+      ChangeFrequencyUnit(pages.frequencies, pages.units.frequencyUnit = typist.Below(3));
+    EditorPageTexts editor = ShowEditor(pages.editor);
+    if (typist.Chance(0.7)) editor.spacing = Typed(typist.Number(0.0, 200.0));
+    FrequenciesPageTexts frequencies = ShowFrequencies(pages.frequencies);
+    if (typist.Chance(0.2)) frequencies.start = Typed(typist.Number(0.0, 10.0));
+    if (typist.Chance(0.2)) frequencies.stop = Typed(typist.Number(0.0, 20.0));
+    if (typist.Chance(0.2)) frequencies.steps = Typed(typist.Integer());
+    SegmentationPageTexts segmentation = ShowSegmentation(pages.segmentation);
+    if (typist.Chance(0.2)) segmentation.resolution = Typed(typist.Number(0.0, 5.0));
+    if (typist.Chance(0.2)) segmentation.refine = Typed(typist.Number(0.0, 5.0));
+    if (typist.Chance(0.2)) segmentation.viaSegments = Typed(typist.Integer());
+    // The pages are left in turn; the first refusal keeps the sheet open, and the user cancels.
+    std::optional<CheckFailure> failure = LeaveEditorPage(pages.editor, editor);
+    if (!failure) failure = LeaveFrequenciesPage(pages.frequencies, frequencies);
+    if (!failure) failure = LeaveSegmentationPage(pages.segmentation, segmentation, services.messages);
     if (failure) {
       if (!failure->text.empty()) services.messages.ShowMessage(failure->text);
       return false;
