@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "solver/ConductorPatches.h"
 #include "solver/QuorError.h"
 #include "solver/numeric/BlockedLU.h"
 #include "solver/numeric/ErrorLogFile.h"
@@ -107,6 +108,7 @@ void Solve(ComputeJob& job) {
   const std::string touchstonePath = TouchstoneYFileName(basePath, listing.conductorCount);
   std::ostream& touchstone = results.Add(touchstonePath);
   RequireRunning(job);
+  RequireConductorPatches(job, listing.patchCounts);
 
   MomentSystem system(listing, KernelScale(job, listing));
   if (!system.Fill(job.Progress, job.RunFlag)) throw QUOR_error::error::SolveFailed;

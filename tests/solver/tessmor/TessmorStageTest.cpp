@@ -153,6 +153,14 @@ TEST_F(TessmorStage, RefusesA6001PatchListingFromItsCounts) {
   ExpectNoResults();
 }
 
+// A conductor without a patch would take no charge: zeros are no result.
+TEST_F(TessmorStage, AConductorWithoutPatchesIsNamedAndGetsNoResults) {
+  WriteListing(ListingText(3, ParallelPlates(2)));
+  EXPECT_EQ(Run(), static_cast<std::int32_t>(ComputeError::ConductorWithoutPatch));
+  EXPECT_EQ(job.ErrorConductorIndex, 2);
+  ExpectNoResults();
+}
+
 // A cancelled run fails wherever it stops, and takes the results of an
 // earlier run with it: nothing left could pass for this run's results.
 TEST_F(TessmorStage, ACancelledRunEndsWith38AndLeavesNoResultFiles) {
