@@ -5,12 +5,15 @@
 #include <clocale>
 #include <cmath>
 #include <initializer_list>
+#include <limits>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
 #include "solver/QuorError.h"
 #include "solver/tessmor/TessmorRun.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestFiles.h"
 
 namespace {
@@ -150,6 +153,14 @@ TEST_F(TessmorStage, RefusesA6001PatchListingFromItsCounts) {
   ExpectNoResults();
 }
 
+// A conductor without a patch would take no charge: zeros are no result.
+TEST_F(TessmorStage, AConductorWithoutPatchesIsNamedAndGetsNoResults) {
+  WriteListing(ListingText(3, ParallelPlates(2)));
+  EXPECT_EQ(Run(), static_cast<std::int32_t>(ComputeError::ConductorWithoutPatch));
+  EXPECT_EQ(job.ErrorConductorIndex, 2);
+  ExpectNoResults();
+}
+
 // A cancelled run fails wherever it stops, and takes the results of an
 // earlier run with it: nothing left could pass for this run's results.
 TEST_F(TessmorStage, ACancelledRunEndsWith38AndLeavesNoResultFiles) {
@@ -165,6 +176,30 @@ TEST_F(TessmorStage, ACancelledRunEndsWith38AndLeavesNoResultFiles) {
   ExpectNoResults();
   EXPECT_EQ(RunCancelledWhen([this] { return job.SolveProgress.load() > 0; }), kSolveFailed)
       << "during the factorisation";
+  ExpectNoResults();
+}
+
+// The Y file's points are computed as they are written: the bar moves from
+// the sweep's first percent on, and a cancel stops it.
+TEST_F(TessmorStage, ASweepMovesTheBarAndStopsOnCancel) {
+  WriteListing(ListingText(2, ParallelPlates(2)));
+  job.FrequencyStop = 10.0;
+  job.FrequencySteps = 10000000;
+  EXPECT_EQ(RunCancelledWhen([this] { return job.SolveProgress.load() > 0; }), kSolveFailed)
+      << "8 unknowns take no block of the factorisation: only the sweep moves the bar";
+  ExpectNoResults();
+}
+
+// A sweep that fills the disk ends like any write that fails.
+TEST_F(TessmorStage, ASweepThatFillsTheDiskEndsWith40) {
+  WriteListing(ListingText(2, ParallelPlates(2)));
+  job.FrequencyStop = 10.0;
+  job.FrequencySteps = std::numeric_limits<std::int32_t>::max();
+  const int outcome = quor::test::RunWithFileSizeLimit(1 << 20, [this] {
+    const std::int32_t error = Run();
+    return error == 40 && std::string_view(job.ErrorFileExtension) != "y1p" ? 1 : error;
+  });
+  EXPECT_EQ(outcome, 40) << "1: another file named";
   ExpectNoResults();
 }
 
