@@ -98,7 +98,7 @@ void Solve(ComputeJob& job) {
   job.SolveProgress.store(0);
   if (job.BasePath == nullptr) throw QUOR_error::error::ProjectFileNotOpened;
   const std::string basePath = job.BasePath;
-  StagedResultSet results;
+  StagedResultSet results(basePath);
   std::ostream& dat = results.Add(basePath + ".dat");
   std::ostream& ckt = results.Add(basePath + ".ckt");
   std::ifstream listingFile(basePath + ".lst");

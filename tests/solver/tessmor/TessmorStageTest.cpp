@@ -2,16 +2,21 @@
 // leaves, and how it fails.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include <clocale>
 #include <cmath>
+#include <csignal>
 #include <initializer_list>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <thread>
 #include <vector>
 
 #include "solver/QuorError.h"
+#include "solver/tessmor/StagedResultSet.h"
 #include "solver/tessmor/TessmorRun.h"
 #include "support/FileSizeLimit.h"
 #include "support/TestFiles.h"
@@ -223,13 +228,12 @@ TEST_F(TessmorStage, AResultThatCannotBePutInPlaceLeavesTheEarlierSet) {
     }
   };
 
-  // The earlier .ckt cannot be moved aside: a folder holds the name it takes.
+  // The earlier .ckt cannot be moved aside.
   writeEarlierSet();
-  const std::filesystem::path blocker = Result("ckt").string() + ".previous";
-  std::filesystem::create_directories(blocker / "in use");
+  FailRenamesFrom(".ckt");
   EXPECT_EQ(Run(), 40);
+  FailRenamesFrom(nullptr);
   EXPECT_STREQ(job.ErrorFileExtension, "ckt");
-  std::filesystem::remove_all(blocker);
   expectEarlier({"dat", "y1p", "ckt"});
 
   // A folder where the .dat goes, the last file put in place.
@@ -248,11 +252,48 @@ TEST_F(TessmorStage, AResultThatCannotBePutInPlaceLeavesTheEarlierSet) {
 
 // A result file that cannot even be started ends the run before any solve.
 TEST_F(TessmorStage, AResultFileThatCannotBeCreatedIsNamed) {
-  WriteListing(ListingText(2, ParallelPlates(2)));
-  std::filesystem::create_directories(Result("ckt").string() + ".part/in use");
+  UseBasePath(m_folder / "gone" / "board");
   EXPECT_EQ(Run(), 40);
-  EXPECT_STREQ(job.ErrorFileExtension, "ckt");
+  EXPECT_STREQ(job.ErrorFileExtension, "dat");
   EXPECT_EQ(job.Progress.load(), 0);
+}
+
+// Whatever a kill during the commit leaves, a .dat stands only beside the
+// whole set of its own run; the next run clears what the killed one left.
+TEST_F(TessmorStage, AKillDuringTheCommitLeavesTheEarlierSetOrNoDat) {
+  struct Set {
+    std::optional<std::string> ckt, y1p;
+  };
+  const auto runOn = [this](int cells) {
+    WriteListing(ListingText(2, ParallelPlates(cells)));
+    EXPECT_EQ(Run(), 0);
+    return Set{ReadResult("ckt"), ReadResult("y1p")};
+  };
+  const Set later = runOn(3);
+  for (int renames = 1;; ++renames) {
+    const Set earlier = runOn(2);
+    EXPECT_EQ(FolderContents(),
+              (std::vector<std::string>{"board.ckt", "board.dat", "board.lst", "board.y1p"}))
+        << "after a kill at rename " << renames - 1;
+    WriteListing(ListingText(2, ParallelPlates(3)));
+    const int status = RunKilledAfterRenames(renames);
+    if (const std::optional<std::string> dat = ReadResult("dat")) {
+      const Set& expected = dat->find("unknowns 18\n") != std::string::npos ? later : earlier;
+      EXPECT_EQ(ReadResult("ckt"), expected.ckt) << "killed at rename " << renames;
+      EXPECT_EQ(ReadResult("y1p"), expected.y1p) << "killed at rename " << renames;
+    }
+    if (WIFEXITED(status)) {
+      EXPECT_EQ(WEXITSTATUS(status), 0);
+      EXPECT_GT(renames, 6) << "three files moved aside and three put in place";
+      break;
+    }
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+  }
+  quor::solver::StagedResultSet running(m_base.string());
+  running.Add(Result("dat").string()) << "a run still going";
+  const std::vector<std::string> withRunning = FolderContents();
+  runOn(2);
+  EXPECT_EQ(FolderContents(), withRunning) << "its temporary file stays";
 }
 
 // A patch without area carries no potential: its column is zero.
@@ -285,6 +326,15 @@ TEST_F(TessmorStage, ACentreOnAnotherPatchsEdgeGivesFiniteResults) {
   ASSERT_EQ(b.size(), 2u);
   for (const auto& row : b) {
     for (const double value : row) EXPECT_TRUE(std::isfinite(value));
+  }
+}
+
+TEST_F(TessmorStage, RunsAgainAProjectWithTheLongestName) {
+  UseBasePath(m_folder / std::string(251, 'b'));
+  WriteListing(ListingText(2, ParallelPlates(2)));
+  for (int run = 0; run < 2; ++run) {
+    ASSERT_EQ(Run(), 0) << "run " << run;
+    EXPECT_EQ(FolderContents().size(), 4u);
   }
 }
 
