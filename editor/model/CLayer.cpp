@@ -107,7 +107,7 @@ void CLayer::Draw(const ViewMapping& view, DrawContext& dc, bool fill) const {
 
 CConductorPolygon* CLayer::HitTest(const Point3& point, double tolerance) const {
   if (!visible) return nullptr;
-  const Point3 onLayer(point.x, point.y, GetZ());
+  const Point3 onLayer{point.x, point.y, GetZ()};
   for (auto it = shapes.rbegin(); it != shapes.rend(); ++it) {
     if ((*it)->HitTest(onLayer, tolerance)) return it->get();
   }

@@ -143,7 +143,7 @@ void CPolylineNodeTool::MoveNodes(ToolView& view, const Point2& p) {
   ViewCore& core = view.Core();
   const Point2 delta{p.x - anchor.x, p.y - anchor.y};
   const Point3 correction = core.SnapDelta(delta.x, delta.y, BoundsOf(savedPositions));
-  const Point3 offset(delta.x + correction.x, delta.y + correction.y, 0.0);
+  const Point3 offset{delta.x + correction.x, delta.y + correction.y, 0.0};
   for (std::size_t i = 0; i < pickedNodes.size(); ++i) *pickedNodes[i].node = savedPositions[i] + offset;
   core.GetSelection().RecalcBounds();
   core.Repaint();
