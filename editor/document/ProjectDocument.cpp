@@ -194,6 +194,7 @@ void ProjectDocument::RunChange(Commit commit, Delivery delivery, const std::fun
   if (commit != Commit::None) BeginChange();
   const ModelContents before(*m_model);
   const Hint hint = change();
+  if (commit == Commit::UndoFirst) CommitChange(false);
   SetProjectModified(true);
   if (delivery == Delivery::ViewsAndFrame) {
     NotifyViews(hint);
@@ -204,6 +205,7 @@ void ProjectDocument::RunChange(Commit commit, Delivery delivery, const std::fun
   for (const Hint& removal : before.RemovalsNotNamed(*m_model, hint)) NotifyViews(removal);
   switch (commit) {
     case Commit::None:
+    case Commit::UndoFirst:
       return;
     case Commit::Undo:
       CommitChange(false);
