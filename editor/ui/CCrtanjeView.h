@@ -138,8 +138,6 @@ class CCrtanjeView : public wxView, public BarView, public ViewHost, public Tool
   int m_logPixelsX = 0;
   int m_textHeight = 0;
   bool m_initialUpdateDone = false;
-  // Set while the current tool handles input: the changes it makes then are its gesture's own.
-  bool m_inTool = false;
   PopupRunner m_popup;
 
   wxDECLARE_DYNAMIC_CLASS(CCrtanjeView);

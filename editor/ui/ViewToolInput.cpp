@@ -37,19 +37,16 @@ void CCrtanjeView::BindToolCommands() {
 
 void CCrtanjeView::DispatchToTool(const std::function<void(CTool& tool, ToolView& view)>& call) {
   if (m_core == nullptr) return;
-  const bool outer = !m_inTool;
-  m_inTool = true;
   try {
-    call(m_tools.GetTool(), *this);
+    m_tools.Run(*this, call);
   } catch (const TextError& error) {
     ShowMessage(error.Text());
   }
-  if (outer) m_inTool = false;
 }
 
 void CCrtanjeView::CancelHeldGesture() {
-  if (m_inTool || m_canvas == nullptr) return;
-  if (m_canvas->HasCapture() || m_tools.GetTool().IsDrawing()) CancelTool();
+  const bool held = m_canvas != nullptr && m_canvas->HasCapture();
+  Guarded([&](ViewCore&) { m_tools.CancelHeldGesture(*this, held); });
 }
 
 void CCrtanjeView::CancelTool() {
