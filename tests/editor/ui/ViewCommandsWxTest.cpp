@@ -269,6 +269,19 @@ TEST_F(ViewCommandsWxTest, ZoomStopsAtItsLimitsAndTheGridCheckMarkFollowsTheView
   }
 }
 
+// The keypad keys zoom whatever the NumLock state.
+TEST_F(ViewCommandsWxTest, NumpadPlusAndMinusZoomInAndOut) {
+  for (int numLock = 0; numLock < 2; ++numLock) {
+    const float start = core->GetZoom();
+    Press(WXK_NUMPAD_ADD);
+    EXPECT_GT(core->GetZoom(), start);
+    Press(WXK_NUMPAD_SUBTRACT);
+    Press(WXK_NUMPAD_SUBTRACT);
+    EXPECT_LT(core->GetZoom(), start);
+    Press(WXK_NUMLOCK);
+  }
+}
+
 TEST_F(ViewCommandsWxTest, CtrlFAndCtrlBChangeTheDrawOrderAndSubtractNeedsTwoPolygons) {
   CConductorPolygon& large = AddSquare(100, 100, 1000);
   CConductorPolygon& small = AddSquare(300, 300, 200);
