@@ -39,6 +39,10 @@ void CChildFrame::ForgetView() {
   m_mainFrame.UpdateFrameTitle(nullptr);
 }
 
+void CChildFrame::DoGiveHelp(const wxString& text, bool show) {
+  m_mainFrame.DoGiveHelp(text, show);
+}
+
 void CChildFrame::OnMDIActivate(wxActivateEvent& event) {
   // Before the project is there (a dialog of File New closing activates the
   // hidden frame) the bars must not see it. Not skipped: the framework would

@@ -2,6 +2,7 @@
 // the view's window, mouse clicks, menu commands routed from the frame, and
 // the dialogs they open, answered from inside their modal loops.
 #include <gtest/gtest.h>
+#include <wx/aui/auibar.h>
 #include <wx/button.h>
 #include <wx/listctrl.h>
 #include <wx/menu.h>
@@ -280,6 +281,37 @@ TEST_F(ViewCommandsWxTest, NumpadPlusAndMinusZoomInAndOut) {
     EXPECT_LT(core->GetZoom(), start);
     Press(WXK_NUMLOCK);
   }
+}
+
+// The status bar's message pane shows the prompt of what the pointer or the
+// keyboard highlights, and "Ready" once nothing is.
+TEST_F(ViewCommandsWxTest, HighlightedMenuItemsAndToolbarButtonsShowTheirPrompts) {
+  wxStatusBar& status = *frame->GetStatusBar();
+  const auto shows = [&status](const char* text) {
+    return PumpUntil([&] { return status.GetStatusText(0) == text; });
+  };
+  EXPECT_TRUE(shows("Ready"));
+  wxAuiToolBar* standard = nullptr;
+  for (wxWindow* child : frame->GetChildren()) {
+    auto* bar = dynamic_cast<wxAuiToolBar*>(child);
+    if (bar != nullptr && bar->FindTool(cmd::kViewZoomIn) != nullptr) standard = bar;
+  }
+  ASSERT_NE(standard, nullptr);
+  frame->Raise();
+  wxUIActionSimulator input;
+  const wxRect button = standard->GetToolRect(cmd::kViewZoomIn);
+  input.MouseMove(standard->ClientToScreen(button.GetPosition() + button.GetSize() / 2));
+  EXPECT_TRUE(shows("Zoom In, Shortcut: Numpad +")) << status.GetStatusText(0);
+  input.MouseMove(status.ClientToScreen(wxPoint(5, 5)));
+  EXPECT_TRUE(shows("Ready")) << status.GetStatusText(0);
+
+  Press('D', wxMOD_ALT);
+  EXPECT_TRUE(shows("Polyline, Shortcut: F4")) << status.GetStatusText(0);
+  input.Char(WXK_DOWN);
+  EXPECT_TRUE(shows("Rectange, Shortcut: F5")) << status.GetStatusText(0);
+  input.Char(WXK_ESCAPE);
+  input.Char(WXK_ESCAPE);
+  EXPECT_TRUE(shows("Ready")) << status.GetStatusText(0);
 }
 
 TEST_F(ViewCommandsWxTest, CtrlFAndCtrlBChangeTheDrawOrderAndSubtractNeedsTwoPolygons) {
