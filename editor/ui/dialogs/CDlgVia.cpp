@@ -71,6 +71,7 @@ CDlgVia::CDlgVia(wxWindow* parent, const ViaDialogValues& values, MessageBoxes& 
   ShowEdit(*m_x, texts.x);
   ShowEdit(*m_y, texts.y);
   ShowEdit(*m_radius, texts.radius);
+  m_x->SetFocus();
 }
 
 LayerComboBox* CDlgVia::CreateLayerCombo(int id, const CLayer* layer, int itemHeight) {

@@ -90,6 +90,7 @@ wxEND_EVENT_TABLE()
     m_layerHeights.push_back(layer->GetZ());
   }
   m_indexEdit->ChangeValue(std::to_string(newPolygon ? 0 : m_core->GetConductorIndex()));
+  m_indexEdit->SetFocus();
 }
 
 CDlgPolygon::~CDlgPolygon() = default;

@@ -4,18 +4,23 @@
 // dialogs, and a page with a bad value cannot be left.
 #include <gtest/gtest.h>
 #include <wx/bookctrl.h>
+#include <wx/choice.h>
 #include <wx/propdlg.h>
 #include <wx/radiobut.h>
 #include <wx/stattext.h>
 #include <wx/statusbr.h>
 #include <wx/textctrl.h>
 #include <wx/tglbtn.h>
+#include <wx/uiaction.h>
+
+#include <functional>
 
 #include "../ShellFixture.h"
 #include "ModalScript.h"
 #include "editor/document/CCrtanjeDoc.h"
 #include "editor/document/EditSettings.h"
 #include "editor/document/EditingView.h"
+#include "editor/grid/GridWndProc.h"
 #include "editor/model/CStructure.h"
 #include "editor/model/LengthUnits.h"
 #include "editor/model/NumberFormat.h"
@@ -29,6 +34,9 @@
 #include "editor/ui/dialogs/ProjectValues.h"
 #include "editor/ui/dialogs/SegmentationPageValues.h"
 #include "editor/ui/dialogs/ViaValues.h"
+#include "editor/ui/dxfimport/CDlgImportDxf.h"
+#include "editor/ui/polygondialog/CDlgPolygon.h"
+#include "platform/win/WindowSystem.h"
 #include "support/WxTestPump.h"
 
 namespace quor::test {
@@ -47,6 +55,9 @@ class StubEditingView : public EditingView {
 
 class DialogsWxTest : public ShellFixture {
  protected:
+  // The grids of the Polygon and Import DXF dialogs, as the application registers them.
+  static void SetUpTestSuite() { grid::RegisterGridClass(win::ThreadWindowSystem()); }
+
   void SetUp() override {
     ShellFixture::SetUp();
     CreateMainFrame();
@@ -254,6 +265,68 @@ TEST_F(DialogsWxTest, ConductorIndexRefusesANegativeIndexAndReadsTextAsZero) {
   EXPECT_EQ(dialog.ShowModal(), wxID_OK);
   EXPECT_EQ(dialog.Index(), 0);
   EXPECT_EQ(messages.shown, std::vector<std::string>{"Please enter a positive integer"});
+}
+
+// Each dialog opens with the keyboard in its first field, so typing goes
+// there at once.
+TEST_F(DialogsWxTest, EveryDialogOpensWithTheKeyboardInItsFirstField) {
+  CCrtanjeDoc* document = OpenSample();
+  ASSERT_NE(document, nullptr);
+  wxView& view = *document->GetFirstView();
+  StubEditingView editingView;
+  struct Case {
+    const char* dialog;
+    std::function<void()> open;
+    int firstField;
+  };
+  const Case cases[] = {
+      {"New Project", [&] { Command(*frame, cmd::kFileNew); }, project_dialog::kLengthEdit},
+      {"Project Properties", [&] { document->EditFootprint(editingView); }, project_dialog::kLengthEdit},
+      {"New Layer", [&] { document->NewLayer(editingView); }, layer_dialog::kErEdit},
+      {"Layer Properties", [&] { document->EditLayerProperties(0.0); }, layer_dialog::kNameEdit},
+      {"Via", [&] { document->NewVia(editingView); }, via_dialog::kXEdit},
+      {"Metallization", [&] { Command(*document, cmd::kProjectMetallization); }, 1028},
+      {"Settings", [&] { Command(*document, cmd::kProjectSettings); }, 1009},
+      {"Conductor Index", [&] { CDlgConductorIndex(frame, "3", messages).ShowModal(); },
+       conductor_index_dialog::kIndexEdit},
+      {"Polygon", [&] { Command(view, cmd::kProjectNewPolygon); }, CDlgPolygon::kIndexEdit},
+  };
+  for (const Case& test : cases) {
+    int focused = wxID_NONE;
+    script.Then([&focused](wxDialog& dialog) {
+      if (wxWindow* focus = FocusOnceShown(dialog)) focused = focus->GetId();
+      dialog.EndModal(wxID_CANCEL);
+    });
+    test.open();
+    EXPECT_EQ(focused, test.firstField) << test.dialog;
+  }
+
+  // A digit typed at once is the conductor index; a Down arrow at once picks
+  // the next unit of the drawing to import (its list gives the focus to an
+  // inner window that the toolkit does not name).
+  script.Then([](wxDialog& dialog) {
+    FocusOnceShown(dialog);
+    wxUIActionSimulator().Char('7');
+    PumpUntil([&dialog] { return EditOf(dialog, conductor_index_dialog::kIndexEdit)->GetValue() == "7"; });
+    PressOk(dialog);
+  });
+  CDlgConductorIndex indexDialog(frame, "", messages);
+  EXPECT_EQ(indexDialog.ShowModal(), wxID_OK);
+  EXPECT_EQ(indexDialog.Index(), 7);
+  int unitChosen = 0;
+  script.Then([&unitChosen](wxDialog& dialog) {
+    dialog.Raise();
+    auto& unit = dynamic_cast<wxChoice&>(*dialog.FindWindow(CDlgImportDxf::kUnitCombo));
+    wxUIActionSimulator().Char(WXK_DOWN);
+    PumpUntil([&unit] { return unit.GetSelection() == 1; });
+    unitChosen = unit.GetSelection();
+    dialog.EndModal(wxID_CANCEL);
+  });
+  ImportDxfLayerValues layers{{"top"}};
+  CDlgImportDxf importDialog(frame, messages);
+  importDialog.SetLayers(layers);
+  importDialog.ShowModal();
+  EXPECT_EQ(unitChosen, 1);
 }
 
 }  // namespace

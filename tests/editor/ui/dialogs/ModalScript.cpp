@@ -4,6 +4,8 @@
 #include <wx/dialog.h>
 #include <wx/textctrl.h>
 
+#include "support/WxTestPump.h"
+
 namespace quor::test {
 
 int ModalScript::Enter(wxDialog* dialog) {
@@ -35,6 +37,17 @@ void Type(wxDialog& dialog, int id, const char* text) {
   if (edit == nullptr) return;
   edit->ChangeValue(text);
   edit->MarkDirty();
+}
+
+wxWindow* FocusOnceShown(wxDialog& dialog) {
+  wxWindow* focus = nullptr;
+  // Without a window manager a new window need not become active by itself.
+  dialog.Raise();
+  PumpUntil([&] {
+    focus = wxWindow::FindFocus();
+    return focus != nullptr && wxGetTopLevelParent(focus) == &dialog;
+  });
+  return focus != nullptr && wxGetTopLevelParent(focus) == &dialog ? focus : nullptr;
 }
 
 namespace {

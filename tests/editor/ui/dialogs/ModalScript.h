@@ -12,6 +12,7 @@
 
 class wxDialog;
 class wxTextCtrl;
+class wxWindow;
 
 namespace quor::test {
 
@@ -39,6 +40,9 @@ class ModalScript : public wxModalDialogHook {
 wxTextCtrl* EditOf(wxDialog& dialog, int id);
 // Types into an edit, as the user would: the text and its modify flag.
 void Type(wxDialog& dialog, int id, const char* text);
+// The window that holds the keyboard focus once the dialog has shown; null
+// when none of its windows takes it.
+wxWindow* FocusOnceShown(wxDialog& dialog);
 // Presses OK; a dialog that refuses to close is cancelled and fails the test.
 void PressOk(wxDialog& dialog);
 // Presses OK where the dialog must refuse it and stay open.
