@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "editor/document/ProgramName.h"
 #include "editor/model/CShape.h"
 #include "editor/ui/Accelerators.h"
 #include "editor/ui/CommandIds.h"
@@ -27,7 +28,7 @@ namespace quor {
 namespace {
 
 constexpr const char* kSection = "Settings";
-constexpr const char* kTitle = "QUOR";
+constexpr const char* kTitle = kProgramName;
 constexpr const char* kReady = "Ready";
 constexpr int kFootprintPaneWidth = 80;
 // Room a status pane needs beside its text, on each side.

@@ -3,6 +3,7 @@
 // New Layer, New Via and Metallization change the project through their
 // dialogs, and a page with a bad value cannot be left.
 #include <gtest/gtest.h>
+#include <wx/app.h>
 #include <wx/bookctrl.h>
 #include <wx/choice.h>
 #include <wx/propdlg.h>
@@ -20,6 +21,7 @@
 #include "editor/document/CCrtanjeDoc.h"
 #include "editor/document/EditSettings.h"
 #include "editor/document/EditingView.h"
+#include "editor/document/WxMessageBoxes.h"
 #include "editor/grid/GridWndProc.h"
 #include "editor/model/CStructure.h"
 #include "editor/model/LengthUnits.h"
@@ -327,6 +329,19 @@ TEST_F(DialogsWxTest, EveryDialogOpensWithTheKeyboardInItsFirstField) {
   importDialog.SetLayers(layers);
   importDialog.ShowModal();
   EXPECT_EQ(unitChosen, 1);
+}
+
+// Message boxes carry the program's name, whatever the process is called.
+TEST_F(DialogsWxTest, MessageBoxesAreTitledWithTheProgramsName) {
+  const wxString appName = wxTheApp->GetAppName();
+  wxTheApp->SetAppName("quor");
+  script.ThenAnswer(wxID_OK);
+  script.ThenAnswer(wxID_YES);
+  WxMessageBoxes boxes;
+  boxes.ShowMessage("Layer does not exist");
+  WxMessageBoxes(frame).AskYesNo("Do you realy want to delete selected layer?");
+  wxTheApp->SetAppName(appName);
+  EXPECT_EQ(script.titles, (std::vector<std::string>{"QUOR", "QUOR"}));
 }
 
 }  // namespace

@@ -10,12 +10,13 @@ namespace quor::test {
 
 int ModalScript::Enter(wxDialog* dialog) {
   titles.emplace_back(dialog->GetTitle().utf8_str());
-  Step step;
+  Entry entry{nullptr, wxID_NONE};
   if (!m_steps.empty()) {
-    step = std::move(m_steps.front());
+    entry = std::move(m_steps.front());
     m_steps.pop_front();
   }
-  dialog->CallAfter([dialog, step] {
+  if (entry.answer != wxID_NONE) return entry.answer;
+  dialog->CallAfter([dialog, step = std::move(entry.step)] {
     if (step) {
       step(*dialog);
       return;

@@ -23,7 +23,10 @@ class ModalScript : public wxModalDialogHook {
   ModalScript() { Register(); }
   ~ModalScript() override { Unregister(); }
 
-  void Then(Step step) { m_steps.push_back(std::move(step)); }
+  void Then(Step step) { m_steps.push_back({std::move(step), wxID_NONE}); }
+  // The next dialog is not shown at all and ends with this code, as a
+  // message box does that the user answers at once.
+  void ThenAnswer(int code) { m_steps.push_back({nullptr, code}); }
 
   // The titles of the dialogs opened, in order.
   std::vector<std::string> titles;
@@ -33,7 +36,11 @@ class ModalScript : public wxModalDialogHook {
   void Exit(wxDialog*) override {}
 
  private:
-  std::deque<Step> m_steps;
+  struct Entry {
+    Step step;
+    int answer;
+  };
+  std::deque<Entry> m_steps;
 };
 
 // An edit of the dialog by its id; null, and a test failure, when there is none.
