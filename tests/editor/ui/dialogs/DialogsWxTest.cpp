@@ -6,6 +6,7 @@
 #include <wx/app.h>
 #include <wx/bookctrl.h>
 #include <wx/choice.h>
+#include <wx/filedlg.h>
 #include <wx/propdlg.h>
 #include <wx/radiobut.h>
 #include <wx/stattext.h>
@@ -14,6 +15,8 @@
 #include <wx/tglbtn.h>
 #include <wx/uiaction.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <functional>
 
 #include "../ShellFixture.h"
@@ -39,6 +42,7 @@
 #include "editor/ui/dxfimport/CDlgImportDxf.h"
 #include "editor/ui/polygondialog/CDlgPolygon.h"
 #include "platform/win/WindowSystem.h"
+#include "support/ScreenSettle.h"
 #include "support/WxTestPump.h"
 
 namespace quor::test {
@@ -342,6 +346,44 @@ TEST_F(DialogsWxTest, MessageBoxesAreTitledWithTheProgramsName) {
   WxMessageBoxes(frame).AskYesNo("Do you realy want to delete selected layer?");
   wxTheApp->SetAppName(appName);
   EXPECT_EQ(script.titles, (std::vector<std::string>{"QUOR", "QUOR"}));
+}
+
+// A full name typed over the proposed one (whose extension the file chooser
+// leaves out of the selection) and a bare name both give one ".qlx"; the
+// file dialogs name their filter once.
+TEST_F(DialogsWxTest, SaveAsSavesTheTypedNameWithOneExtension) {
+  const std::filesystem::path copy = directory / "ms.qlx";
+  std::filesystem::copy_file(std::string(QUOR_SOURCE_DIR) + "/examples/microstrip.qlx", copy);
+  ASSERT_NE(manager->CreateDocument(copy.string(), wxDOC_SILENT), nullptr);
+  std::vector<std::string> filters;
+  struct Typing {
+    bool selectAll;
+    const char* name;
+  };
+  // Names that begin like no file there, which the dialog would complete.
+  for (const Typing& typing : {Typing{false, "new_ms.qlx"}, Typing{true, "bare"}}) {
+    script.Then([&filters, typing](wxDialog& dialog) {
+      filters.emplace_back(dynamic_cast<wxFileDialog&>(dialog).GetWildcard().utf8_str());
+      dialog.Raise();
+      PumpUntil([&dialog] { return dialog.IsActive(); });
+      PumpUntilScreenSettles(dialog.GetScreenRect());
+      wxUIActionSimulator input;
+      if (typing.selectAll) input.Char('A', wxMOD_CONTROL);
+      input.Text(typing.name);
+      input.Char(WXK_RETURN);
+    });
+    // The toolkit's file dialog passes through the modal hook twice.
+    script.Then([](wxDialog&) {});
+    wxCommandEvent saveAs(wxEVT_MENU, wxID_SAVEAS);
+    frame->ProcessWindowEvent(saveAs);
+  }
+  std::vector<std::string> files;
+  for (const auto& entry : std::filesystem::directory_iterator(directory)) {
+    if (entry.path().extension() != ".conf") files.push_back(entry.path().filename().string());
+  }
+  std::sort(files.begin(), files.end());
+  EXPECT_EQ(files, (std::vector<std::string>{"bare.qlx", "ms.qlx", "new_ms.qlx"}));
+  EXPECT_EQ(filters, (std::vector<std::string>(2, "QUOR Files (*.qlx)|*.qlx")));
 }
 
 }  // namespace
