@@ -54,6 +54,8 @@ void CChildFrame::OnMDIActivate(wxActivateEvent& event) {
   wxView* view = GetView();
   if (view != nullptr) view->Activate(event.GetActive());
   event.Skip();
+  // What the pointer showed over the previous project is no longer there.
+  m_mainFrame.DoGiveHelp(wxString(), false);
   if (event.GetActive()) {
     m_mainFrame.BroadcastHint(ActivatedViewHint(view));
     m_mainFrame.UpdateFrameTitle(GetDocument());

@@ -5,6 +5,7 @@
 #include <wx/aui/auibar.h>
 #include <wx/button.h>
 #include <wx/listctrl.h>
+#include <wx/mdi.h>
 #include <wx/menu.h>
 #include <wx/statusbr.h>
 #include <wx/textctrl.h>
@@ -423,6 +424,49 @@ TEST_F(ViewCommandsWxTest, DeleteInTheProjectTreeActsOnTheTreesChoice) {
   PumpEvents();
   EXPECT_EQ(ObjectCount(), before - 1);
   EXPECT_EQ(Bottom().GetShapes().back().get(), &square);
+}
+
+// The project tree's object menus leave Paste to the view: disabled there,
+// and the command, as that menu would send it, pastes nothing.
+TEST_F(ViewCommandsWxTest, TheProjectTreesMenusDoNotPaste) {
+  CConductorPolygon& square = AddSquare(100, 100, 400);
+  core->AddToSelection(square);
+  Press('C', wxMOD_CONTROL);
+  ASSERT_TRUE(IsCommandEnabled(cmd::kEditPaste));
+  CDlgProjectTree& tree = frame->GetProjectBar()->GetTree();
+  const int before = ObjectCount();
+  for (const int id : {cmd::kEditPaste, cmd::kEditPasteOriginal}) {
+    wxUpdateUIEvent update(id);
+    update.SetEventObject(&tree);
+    tree.ProcessWindowEvent(update);
+    EXPECT_FALSE(update.GetEnabled()) << id;
+    wxCommandEvent chosen(wxEVT_MENU, id);
+    chosen.SetEventObject(&tree);
+    tree.ProcessWindowEvent(chosen);
+    PumpEvents();
+    EXPECT_EQ(ObjectCount(), before) << id;
+  }
+}
+
+// Switching to another project's tab takes away what the pointer showed
+// over the first one.
+TEST_F(ViewCommandsWxTest, AnotherProjectsTabStartsWithReady) {
+  AddSquare(100, 100, 400);
+  CCrtanjeView* other = OpenCopy(QUOR_SOURCE_DIR "/examples/plate.qlx");
+  ASSERT_NE(other, nullptr);
+  dynamic_cast<wxMDIChildFrame*>(view->GetFrame())->Activate();
+  ASSERT_TRUE(WaitUntilActive(document));
+  WaitUntilLaidOut(*view);
+  wxStatusBar& status = *frame->GetStatusBar();
+  frame->Raise();
+  wxUIActionSimulator input;
+  input.MouseMove(ScreenPoint(300, 300));
+  ASSERT_TRUE(PumpUntil([&] { return status.GetStatusText(0) != "Ready"; }));
+  input.MouseMove(status.ClientToScreen(wxPoint(5, 5)));
+  PumpEvents();
+  dynamic_cast<wxMDIChildFrame*>(other->GetFrame())->Activate();
+  ASSERT_TRUE(WaitUntilActive(&Document(*other)));
+  EXPECT_TRUE(PumpUntil([&] { return status.GetStatusText(0) == "Ready"; })) << status.GetStatusText(0);
 }
 
 // The bars list the open project: the Layers window and the project tree
