@@ -356,6 +356,24 @@ TEST_F(ViewCommandsWxTest, AltEnterOpensTheDialogOfTheObjectsKind) {
   EXPECT_FALSE(IsCommandEnabled(cmd::kViewProperties)) << "two objects";
 }
 
+// The Polygon dialog's layer list shows each layer's colour, as the Via
+// dialog's lists do.
+TEST_F(ViewCommandsWxTest, ThePolygonDialogsLayerListShowsTheLayersColour) {
+  CConductorPolygon& square = AddSquare(100, 100, 400);
+  core->AddToSelection(square);
+  int swatchPixels = 0;
+  WhenDialogShows<CDlgPolygon> answer([&](CDlgPolygon& dialog) {
+    wxWindow& list = *dialog.FindWindow(CDlgPolygon::kLayerCombo);
+    const wxRect area(list.ClientToScreen(wxPoint(0, 0)), list.GetClientSize());
+    PumpUntilScreenSettles(area);
+    swatchPixels = CountColour(CaptureScreenArea(area), Bottom().colour);
+    dialog.EndModal(wxID_CANCEL);
+  });
+  Press(WXK_RETURN, wxMOD_ALT);
+  ASSERT_TRUE(PumpUntil([&] { return answer.Answered(); }));
+  EXPECT_GE(swatchPixels, 25);
+}
+
 TEST_F(ViewCommandsWxTest, CtrlIWithTextWithoutDigitsSetsIndexZero) {
   CConductorPolygon& square = AddSquare(100, 100, 400);
   square.conductorIndex = 5;
