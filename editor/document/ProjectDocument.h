@@ -202,7 +202,8 @@ class ProjectDocument {
   std::optional<std::string> CompleteChosenPath(std::string chosen, const std::string& extension) const;
 
  private:
-  enum class Commit { None, Undo, UndoFromRedo, Redo };
+  // UndoFirst files the step before the hint goes out; Undo after it.
+  enum class Commit { None, Undo, UndoFirst, UndoFromRedo, Redo };
 
   void BeginChange();
   void CommitChange(bool fromRedo);
