@@ -7,6 +7,7 @@
 namespace quor::test {
 
 int ModalScript::Enter(wxDialog* dialog) {
+  if (!m_open.insert(dialog).second) return wxID_NONE;
   titles.emplace_back(dialog->GetTitle().utf8_str());
   Step step;
   if (!m_steps.empty()) {

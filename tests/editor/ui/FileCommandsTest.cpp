@@ -1,0 +1,100 @@
+// The File commands as the menus give them to the main frame: whatever a
+// failed Open, a cancelled New, Save As or Close do, the title, the bars and
+// the recent files tell the truth about the projects that are open.
+#include <gtest/gtest.h>
+#include <wx/filedlg.h>
+#include <wx/filehistory.h>
+#include <wx/listctrl.h>
+#include <wx/textctrl.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "ShellFixture.h"
+#include "dialogs/ModalScript.h"
+#include "editor/document/CCrtanjeDoc.h"
+#include "editor/ui/CMainFrame.h"
+#include "editor/ui/CommandIds.h"
+#include "editor/ui/bars/CDlgLayers.h"
+#include "editor/ui/bars/CDlgProjectTree.h"
+#include "editor/ui/bars/CInfoBar.h"
+#include "editor/ui/bars/CProjectBar.h"
+#include "editor/ui/bars/LayerComboBox.h"
+#include "support/WxTestPump.h"
+
+namespace quor::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A wx assertion fails the test instead of waiting in a dialog.
+class AssertionsFail {
+ public:
+  AssertionsFail()
+      : m_previous(wxSetAssertHandler(
+            [](const wxString& file, int line, const wxString&, const wxString&, const wxString& message) {
+              ADD_FAILURE_AT(file.utf8_str(), line) << message.utf8_str();
+            })) {}
+  ~AssertionsFail() { wxSetAssertHandler(m_previous); }
+  AssertionsFail(const AssertionsFail&) = delete;
+  AssertionsFail& operator=(const AssertionsFail&) = delete;
+
+ private:
+  wxAssertHandler_t m_previous;
+};
+
+class FileCommandsTest : public ShellFixture {
+ protected:
+  void Command(int id) {
+    wxCommandEvent command(wxEVT_MENU, id);
+    command.SetEventObject(frame);
+    frame->ProcessWindowEvent(command);
+  }
+  // The file dialog's answer, as the user would choose it.
+  static ModalScript::Step Choose(const fs::path& path) {
+    return [path](wxDialog& dialog) {
+      auto& files = dynamic_cast<wxFileDialog&>(dialog);
+      files.SetPath(path.string());
+      PumpUntil([&] { return files.GetPath() == path.string(); });
+      dialog.EndModal(wxID_OK);
+    };
+  }
+  // Pumps until the tabs of the main frame are `count`.
+  bool WaitForTabs(std::size_t count) {
+    return PumpUntil([&] { return frame->GetClientWindow()->GetChildren().size() == count; });
+  }
+  std::string ShownLayer() const {
+    return std::string(frame->GetInfoBar()->GetLayerList().GetValue().utf8_str());
+  }
+
+  ModalScript script;
+  AssertionsFail assertions;
+};
+
+TEST_F(FileCommandsTest, AFailedOpenOrACancelledNewLeavesTheOpenProjectOnEveryBar) {
+  CreateMainFrame();
+  CCrtanjeDoc* project = Open("microstrip.qlx");
+  ASSERT_TRUE(WaitUntilActive(project));
+  const fs::path garbage = directory / "garbage.qlx";
+  std::ofstream(garbage) << "not a project";
+  script.Then(Choose(garbage));
+  script.Then([](wxDialog& footprint) { footprint.EndModal(wxID_CANCEL); });
+  for (const int command : {cmd::kFileOpen, cmd::kFileNew}) {
+    Command(command);
+    ASSERT_TRUE(WaitForTabs(1)) << command;
+    PumpEvents(std::chrono::milliseconds(50));
+    EXPECT_EQ(frame->GetTitle(), "QUOR - microstrip.qlx") << command;
+    EXPECT_GT(frame->GetProjectBar()->GetTree().GetTree().GetCount(), 0u) << command;
+    EXPECT_GT(frame->GetLayersWindow()->GetList().GetItemCount(), 0) << command;
+    EXPECT_NE(ShownLayer(), "") << command;
+    EXPECT_TRUE(IsCommandEnabled(cmd::kToolSelect)) << command;
+    EXPECT_TRUE(IsCommandEnabled(cmd::kViewZoomIn)) << command;
+  }
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].rfind("Invalid file format", 0), 0u);
+  ASSERT_EQ(manager->GetDocumentsVector().size(), 1u);
+  EXPECT_EQ(manager->GetDocumentsVector()[0], project);
+}
+
+}  // namespace
+}  // namespace quor::test
