@@ -96,5 +96,40 @@ TEST_F(FileCommandsTest, AFailedOpenOrACancelledNewLeavesTheOpenProjectOnEveryBa
   EXPECT_EQ(manager->GetDocumentsVector()[0], project);
 }
 
+TEST_F(FileCommandsTest, SaveAsRetitlesCloseEmptiesTheInfoBarAndRecentFilesAreAbsolute) {
+  profile->WriteProfileInt("Settings", "FootprintPromptOnStartup", 0);
+  CreateMainFrame();
+  Command(cmd::kFileNew);
+  ASSERT_EQ(manager->GetDocumentsVector().size(), 1u);
+  ASSERT_TRUE(WaitUntilActive(manager->GetDocumentsVector()[0]));
+  const fs::path saved = directory / "saved.qlx";
+  script.Then(Choose(saved));
+  Command(cmd::kFileSaveAs);
+  ASSERT_TRUE(fs::exists(saved));
+  EXPECT_EQ(frame->GetTitle(), "QUOR - saved.qlx");
+
+  // Opened by a path relative to the working directory, as from the command line.
+  const fs::path sample = fs::path(QUOR_SOURCE_DIR) / "examples" / "microstrip.qlx";
+  ASSERT_NE(manager->CreateDocument(fs::relative(sample).string(), wxDOC_SILENT), nullptr);
+  const wxFileHistory& history = *manager->GetFileHistory();
+  ASSERT_EQ(history.GetCount(), 2u);
+  EXPECT_EQ(history.GetHistoryFile(0), sample.lexically_normal().string());
+  EXPECT_EQ(history.GetHistoryFile(1), saved.string());
+
+  frame->GetInfoBar()->SetCoordinates(12.5, -3.0);
+  for (std::size_t open = 2; open > 0; --open) {
+    Command(cmd::kFileClose);
+    ASSERT_TRUE(WaitForTabs(open - 1));
+  }
+  EXPECT_EQ(frame->GetTitle(), "QUOR");
+  EXPECT_EQ(ShownLayer(), "");
+  EXPECT_EQ(frame->GetInfoBar()->GetLogic().GetView(), nullptr);
+  wxTextCtrl* x = dynamic_cast<wxTextCtrl*>(frame->GetInfoBar()->FindWindow(1004));
+  wxTextCtrl* y = dynamic_cast<wxTextCtrl*>(frame->GetInfoBar()->FindWindow(1005));
+  ASSERT_TRUE(x != nullptr && y != nullptr);
+  EXPECT_EQ(x->GetValue(), "0.00");
+  EXPECT_EQ(y->GetValue(), "0.00");
+}
+
 }  // namespace
 }  // namespace quor::test
