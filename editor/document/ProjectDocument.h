@@ -195,7 +195,8 @@ class ProjectDocument {
   void ShowMessage(const std::string& text) const;
 
  private:
-  enum class Commit { None, Undo, UndoFromRedo, Redo };
+  // UndoFirst files the step before the hint goes out; Undo after it.
+  enum class Commit { None, Undo, UndoFirst, UndoFromRedo, Redo };
 
   void BeginChange();
   void CommitChange(bool fromRedo);

@@ -46,8 +46,8 @@ class CDlgLayers : public wxDialog, public LayersWindowControls, public BarHintR
   void CreateColumns();
   void FitColumns();
   void UpdateSwatch(int row);
-  // The row and column under a point of the list, or kNoRow.
-  int HitRow(const wxPoint& point, int* column) const;
+  // The row and column under a point of the screen, or kNoRow.
+  int HitRow(const wxPoint& screen, int* column) const;
 
   void OnLeftDown(wxMouseEvent& event);
   void OnLeftDoubleClick(wxMouseEvent& event);

@@ -22,6 +22,8 @@
 #include "ViewFixture.h"
 #include "editor/document/CCrtanjeDoc.h"
 #include "editor/grid/GridWndProc.h"
+#include "editor/model/CDielectric.h"
+#include "editor/model/CLayer.h"
 #include "editor/model/CStructure.h"
 #include "editor/ui/CCrtanjeView.h"
 #include "editor/ui/CMainFrame.h"
@@ -290,6 +292,47 @@ TEST_F(ViewCommandsWxTest, CtrlFAndCtrlBChangeTheDrawOrderAndSubtractNeedsTwoPol
   EXPECT_EQ(Bottom().GetShapeCount(), before - 1);
 }
 
+// Each command's enabled state, as the menus show it after the update-UI
+// events, for nothing, one polygon, one via, two polygons and three polygons
+// selected ('+' enabled, '-' disabled).
+TEST_F(ViewCommandsWxTest, EveryCommandIsEnabledByItsRuleForEachSelection) {
+  CConductorPolygon& a = AddSquare(100, 100, 200);
+  CConductorPolygon& b = AddSquare(400, 100, 200);
+  CConductorPolygon& c = AddSquare(700, 100, 200);
+  CVia& via = document->AddObjectCopy(
+      CVia(20.0, 500, 500, Model().GetLayers().back().get(), Model().GetLayers().front().get(), true));
+  const std::vector<std::vector<CShape*>> selections{{}, {&a}, {&via}, {&a, &b}, {&a, &b, &c}};
+  // clang-format off
+  const std::pair<int, const char*> rules[] = {
+      {cmd::kEditSelectAll, "+++++"},        {cmd::kEditCopy, "-++++"},
+      {cmd::kEditCut, "-++++"},              {cmd::kEditDelete, "-++++"},
+      {cmd::kEditPaste, "-----"},            {cmd::kEditPasteOriginal, "-----"},
+      {cmd::kViewProperties, "-++--"},       {cmd::kPolygonProperties, "-++--"},
+      {cmd::kViaProperties, "-++--"},        {cmd::kObjectIndex, "+++++"},
+      {cmd::kArrangeBringToFront, "-+---"},  {cmd::kArrangeSendToBack, "-+---"},
+      {cmd::kArrangeSubtract, "---+-"},      {cmd::kViewZoomIn, "+++++"},
+      {cmd::kViewZoomOut, "+++++"},          {cmd::kViewZoomAll, "+++++"},
+      {cmd::kViewShowGrid, "+++++"},         {cmd::kViewSnapToGrid, "+++++"},
+      {cmd::kViewRenderNormal, "+++++"},     {cmd::kViewRenderWireFrame, "+++++"},
+      {cmd::kProjectNewPolygon, "+++++"},    {cmd::kProjectNewLayer, "+++++"},
+      {cmd::kProjectNewVia, "+++++"},        {cmd::kProjectFootprint, "+++++"},
+      {cmd::kToolSelect, "+++++"},           {cmd::kToolPolyline, "+++++"},
+  };
+  // clang-format on
+  wxMenuBar* bar = VisibleMenuBar();
+  for (std::size_t s = 0; s < selections.size(); ++s) {
+    core->GetSelection().Clear();
+    for (CShape* object : selections[s]) core->AddToSelection(*object);
+    bar->UpdateMenus();
+    for (const auto& [id, states] : rules) {
+      // Commands of the context menus only are asked of the frame directly.
+      const wxMenuItem* item = bar->FindItem(id);
+      const bool enabled = item != nullptr ? item->IsEnabled() : IsCommandEnabled(id);
+      EXPECT_EQ(enabled, states[s] == '+') << "command " << id << ", selection " << s;
+    }
+  }
+}
+
 TEST_F(ViewCommandsWxTest, AltEnterOpensTheDialogOfTheObjectsKind) {
   CConductorPolygon& square = AddSquare(100, 100, 400);
   core->AddToSelection(square);
@@ -378,6 +421,59 @@ TEST_F(ViewCommandsWxTest, DeleteInTheProjectTreeActsOnTheTreesChoice) {
   PumpEvents();
   EXPECT_EQ(ObjectCount(), before - 1);
   EXPECT_EQ(Bottom().GetShapes().back().get(), &square);
+}
+
+// A click on any row of the Layers window, the last one too, makes its
+// layer the view's active layer, where new objects go; with three layers
+// and with four. A click on a row's first cell hides its layer. A long name
+// leaves the Er and Z columns in view.
+TEST_F(ViewCommandsWxTest, AClickOnEveryRowOfTheLayersWindowMakesItsLayerActive) {
+  CDlgLayers* layersWindow = frame->GetLayersWindow();
+  ASSERT_NE(layersWindow, nullptr);
+  wxListCtrl& list = layersWindow->GetList();
+  // As New Layer adds one: the new layer becomes the active one.
+  const auto addLayer = [this](const std::string& name) {
+    const double z = Model().GetLayers().back()->GetZ() + 100.0;
+    document->NotifyViews(Hint::NewLayer(Model().AddLayer(CDielectric(3.0, z), name, true, false)));
+    core->SetActiveLayer(z);
+  };
+  const auto click = [&](long row, int x) {
+    wxRect rect;
+    if (!list.GetItemRect(row, rect)) return false;
+    layersWindow->Raise();
+    wxUIActionSimulator input;
+    input.MouseMove(list.ClientToScreen(wxPoint(x, rect.y + rect.height / 2)));
+    input.MouseClick();
+    return true;
+  };
+  for (const int layers : {3, 4}) {
+    while (Model().GetLayerCount() < layers) addLayer("Layer " + std::to_string(Model().GetLayerCount()));
+    ASSERT_EQ(list.GetItemCount(), layers);
+    for (long row = layers - 1; row >= 0; --row) {
+      SCOPED_TRACE(testing::Message() << layers << " layers, row " << row);
+      // Another layer active before, so that the click has something to change.
+      core->SetActiveLayer(row == 0 ? Model().GetLayers().back()->GetZ() : 0.0);
+      // In the name column, clear of the cells that toggle.
+      ASSERT_TRUE(click(row, 3 * list.GetColumnWidth(0) + list.GetColumnWidth(3) / 2));
+      const double z = reinterpret_cast<CLayer*>(list.GetItemData(row))->GetZ();
+      EXPECT_TRUE(PumpUntil([&] { return core->GetActiveZ() == z; }));
+      EXPECT_EQ(layersWindow->FirstSelectedRow(), row);
+    }
+  }
+  const CLayer& last = *reinterpret_cast<CLayer*>(list.GetItemData(list.GetItemCount() - 1));
+  ASSERT_TRUE(click(list.GetItemCount() - 1, list.GetColumnWidth(0) / 2));
+  EXPECT_TRUE(PumpUntil([&] { return !last.visible; }));
+
+  addLayer(std::string(60, 'W'));
+  PumpEvents();
+  int total = 0;
+  for (int column = 0; column < list.GetColumnCount(); ++column) total += list.GetColumnWidth(column);
+  EXPECT_LE(total, list.GetClientSize().x);
+  for (const int column : {4, 5}) {
+    for (long row = 0; row < list.GetItemCount(); ++row) {
+      EXPECT_GT(list.GetColumnWidth(column), list.GetTextExtent(list.GetItemText(row, column)).x);
+    }
+  }
 }
 
 // The bars list the open project: the Layers window and the project tree

@@ -10,6 +10,9 @@
 #include <wx/statusbr.h>
 #include <wx/textctrl.h>
 #include <wx/tglbtn.h>
+#include <wx/uiaction.h>
+
+#include <functional>
 
 #include "../ShellFixture.h"
 #include "ModalScript.h"
@@ -25,6 +28,7 @@
 #include "editor/ui/dialogs/CDlgConductorIndex.h"
 #include "editor/ui/dialogs/ConductorIndexValue.h"
 #include "editor/ui/dialogs/EditorPageValues.h"
+#include "editor/ui/dialogs/FrequenciesPageValues.h"
 #include "editor/ui/dialogs/LayerPropertiesValues.h"
 #include "editor/ui/dialogs/ProjectValues.h"
 #include "editor/ui/dialogs/SegmentationPageValues.h"
@@ -149,6 +153,44 @@ TEST_F(DialogsWxTest, APageWithABadValueCannotBeLeft) {
   EXPECT_EQ(messages.shown, (std::vector<std::string>{"Please enter a number between 0 and 100",
                                                       "Please enter a number between 0 and 100"}));
   EXPECT_EQ(profile->GetProfileInt("Settings", "Units", -1), -1);  // nothing written
+}
+
+// The Start frequency emptied from the keyboard is no number: neither
+// another page nor OK is taken, and the old value is not stored again.
+TEST_F(DialogsWxTest, AnEmptiedStartFrequencyAsksForANumber) {
+  CCrtanjeDoc* document = OpenSample();
+  ASSERT_NE(document, nullptr);
+  script.Then([&](wxDialog& dialog) {
+    wxBookCtrlBase* book = dynamic_cast<wxPropertySheetDialog&>(dialog).GetBookCtrl();
+    wxTextCtrl* start = EditOf(dialog, frequencies_page::kStartEdit);
+    wxWindow* ok = dialog.FindWindow(wxID_OK);
+    wxUIActionSimulator input;
+    // Clicks there and waits until it has done what it should.
+    const auto click = [&input](wxWindow& window, wxPoint at, const std::function<bool()>& done) {
+      input.MouseMove(window.ClientToScreen(at));
+      input.MouseClick();
+      return PumpUntil(done);
+    };
+    const auto tab = [book](int page) {
+      wxPoint at{0, 10};
+      while (at.x < book->GetSize().x && book->HitTest(at) != page) ++at.x;
+      return at;
+    };
+    EXPECT_TRUE(click(*book, tab(1), [book] { return book->GetSelection() == 1; }));
+    EXPECT_TRUE(click(*start, {5, 5}, [start] { return wxWindow::FindFocus() == start; }));
+    input.Char('A', wxMOD_CONTROL);
+    input.Char(WXK_BACK);
+    EXPECT_TRUE(PumpUntil([start] { return start->IsEmpty(); }));
+    EXPECT_TRUE(click(*book, tab(2), [this] { return messages.shown.size() == 1; }));
+    EXPECT_EQ(book->GetSelection(), 1);
+    EXPECT_TRUE(click(*ok, ok->GetClientRect().GetPosition() + ok->GetClientSize() / 2,
+                      [this] { return messages.shown.size() == 2; }));
+    EXPECT_TRUE(dialog.IsModal());
+    dialog.EndModal(wxID_CANCEL);
+  });
+  Command(*document, cmd::kProjectSettings);
+  EXPECT_EQ(messages.shown, (std::vector<std::string>{"Please enter a number.", "Please enter a number."}));
+  EXPECT_FALSE(document->IsModified());
 }
 
 TEST_F(DialogsWxTest, NewLayerThroughItsDialogAddsALayer) {
