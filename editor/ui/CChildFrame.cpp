@@ -22,6 +22,7 @@ CChildFrame::~CChildFrame() {
   if (wxDocManager* manager = wxDocManager::GetDocumentManager()) {
     if (wxFileHistory* history = manager->GetFileHistory()) history->RemoveMenu(m_recentFiles);
   }
+  if (!m_projectShown) m_mainFrame.ForgetUnshownTab();
   ForgetView();
 }
 
@@ -32,8 +33,10 @@ void CChildFrame::ShowProject() {
 
 void CChildFrame::ForgetView() {
   // Tabs report no deactivation when the active one closes: the bars must
-  // still forget its view, before another tab reports its activation.
-  if (m_viewForgotten || m_mainFrame.GetActiveChild() != this) return;
+  // still forget its view, before another tab reports its activation. A
+  // frame never shown (its project failed to open) never had the bars, even
+  // when it is the active tab for the moment.
+  if (!m_projectShown || m_viewForgotten || m_mainFrame.GetActiveChild() != this) return;
   m_viewForgotten = true;
   m_mainFrame.BroadcastHint(UpdateHint::HintViewDeactivated);
   m_mainFrame.UpdateFrameTitle(nullptr);

@@ -9,6 +9,7 @@
 #include "editor/document/ProgramName.h"
 #include "editor/model/CShape.h"
 #include "editor/ui/Accelerators.h"
+#include "editor/ui/CChildFrame.h"
 #include "editor/ui/CommandIds.h"
 #include "editor/ui/DisplayFit.h"
 #include "editor/ui/MainToolbars.h"
@@ -217,6 +218,27 @@ void CMainFrame::OnIdle(wxIdleEvent& event) {
     event.RequestMore();
   }
   event.Skip();
+}
+
+void CMainFrame::OnInternalIdle() {
+  // At the first idle after a tab is added, wx brings the last tab to the
+  // top and attaches the menu bar of the tab then on top. A tab is hidden
+  // until its project is there and cannot come to the top, so a dialog that
+  // runs while the project is read or made (the footprint of File > New, a
+  // message) would have the bar of another tab attached a second time, and
+  // the bars lose the project on top. That step waits until the tab shows.
+  const wxWindowList& tabs = GetClientWindow()->GetChildren();
+  const bool hiddenTab = std::any_of(tabs.begin(), tabs.end(), [](const wxWindow* tab) {
+    const auto* project = dynamic_cast<const CChildFrame*>(tab);
+    return project != nullptr && !project->IsProjectShown();
+  });
+  if (!m_justInserted || !hiddenTab) {
+    wxDocMDIParentFrame::OnInternalIdle();
+    return;
+  }
+  m_justInserted = false;
+  wxDocMDIParentFrame::OnInternalIdle();
+  m_justInserted = true;
 }
 
 void CMainFrame::BroadcastHint(const Hint& hint) {

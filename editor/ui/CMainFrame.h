@@ -59,6 +59,12 @@ class CMainFrame : public wxDocMDIParentFrame, public MainFrameLink {
   // "QUOR - <document>" while a project window is active, else "QUOR".
   void UpdateFrameTitle(const wxDocument* activeDocument);
 
+  // A tab added for a project is shown only once the project is there; until
+  // then it must not be brought to the top (see OnInternalIdle).
+  void OnInternalIdle() override;
+  // The tab went without ever being shown: its project could not be opened.
+  void ForgetUnshownTab() { m_justInserted = false; }
+
   bool IsShowProjectBar() const { return m_bShowProjectBar; }
   bool IsShowLayers() const { return m_bShowLayers; }
   CInfoBar* GetInfoBar() const { return m_infoBar; }

@@ -13,6 +13,9 @@ class ProjectDocManager : public wxDocManager {
   ProjectDocManager() : wxDocManager(0, false) { Initialize(); }
 
   wxFileHistory* OnCreateFileHistory() override;
+  // Entries are absolute paths: a relative one would name another file, or
+  // none, once the working directory is another.
+  void AddFileToHistory(const wxString& file) override;
 };
 
 }  // namespace quor

@@ -9,6 +9,7 @@
 namespace quor::test {
 
 int ModalScript::Enter(wxDialog* dialog) {
+  if (!m_open.insert(dialog).second) return wxID_NONE;
   titles.emplace_back(dialog->GetTitle().utf8_str());
   Entry entry{nullptr, wxID_NONE};
   if (!m_steps.empty()) {

@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -33,7 +34,7 @@ class ModalScript : public wxModalDialogHook {
 
  protected:
   int Enter(wxDialog* dialog) override;
-  void Exit(wxDialog*) override {}
+  void Exit(wxDialog* dialog) override { m_open.erase(dialog); }
 
  private:
   struct Entry {
@@ -41,6 +42,8 @@ class ModalScript : public wxModalDialogHook {
     int answer;
   };
   std::deque<Entry> m_steps;
+  // A file dialog reports its start twice, once for itself and once as a dialog.
+  std::set<wxDialog*> m_open;
 };
 
 // An edit of the dialog by its id; null, and a test failure, when there is none.
