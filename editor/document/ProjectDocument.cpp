@@ -79,14 +79,10 @@ void ProjectDocument::AfterOpen(const std::string& path) {
 
 void ProjectDocument::AfterSave(const std::string& path, const std::string& previousPath,
                                 bool hadUnsavedChanges) {
-  // The flags tell about the files beside the project's own path: after a
-  // save under another name they must be read there.
-  if (path != previousPath) {
-    m_segmented = false;
-    m_computed = false;
-    UpdateResultFlags(path);
-  }
-  if (!hadUnsavedChanges) return;
+  // Results belong to the geometry they came from. Under another name the
+  // ones found there are another project's; after a change this project's
+  // are stale, also those a failed run left in place with the flags cleared.
+  if (!hadUnsavedChanges && IsSameFile(path, previousPath)) return;
   DeleteResultFiles(path);
   m_segmented = false;
   m_computed = false;
@@ -100,7 +96,7 @@ void ProjectDocument::UpdateResultFlags(const std::string& path) {
 }
 
 void ProjectDocument::DeleteResultFiles(const std::string& path) {
-  DeleteResultFilesAt(BasePathOf(path), m_segmented, m_computed);
+  DeleteResultFilesAt(BasePathOf(path));
 }
 
 void ProjectDocument::Serialize(Archive& ar) {

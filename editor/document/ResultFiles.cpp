@@ -33,6 +33,12 @@ bool FileExists(const std::string& path) {
   return std::filesystem::exists(path, ignored);
 }
 
+bool IsSameFile(const std::string& first, const std::string& second) {
+  if (first == second) return true;
+  std::error_code error;
+  return std::filesystem::equivalent(first, second, error) && !error;
+}
+
 void DeleteFileQuietly(const std::string& path) {
   std::error_code ignored;
   std::filesystem::remove(path, ignored);
@@ -43,9 +49,8 @@ std::string TouchstoneExtension(int ports) {
   return ports < 10 ? "y" + std::to_string(ports) + "p" : "y" + std::to_string(ports);
 }
 
-void DeleteResultFilesAt(const std::string& basePath, bool segmented, bool computed) {
-  if (segmented) DeleteFileQuietly(basePath + ".lst");
-  if (!computed) return;
+void DeleteResultFilesAt(const std::string& basePath) {
+  DeleteFileQuietly(basePath + ".lst");
   DeleteFileQuietly(basePath + ".dat");
   DeleteFileQuietly(basePath + ".ckt");
   for (int ports = 0; ports <= kMaxPorts; ++ports)

@@ -12,6 +12,8 @@ std::string BasePathOf(const std::string& path);
 bool HasExtension(const std::string& path);
 
 bool FileExists(const std::string& path);
+// Both paths name one file, also through a link or another spelling.
+bool IsSameFile(const std::string& first, const std::string& second);
 // Removes the file; a missing file or a failure is no error.
 void DeleteFileQuietly(const std::string& path);
 
@@ -19,8 +21,8 @@ void DeleteFileQuietly(const std::string& path);
 // 10 on; a negative count is taken as 0.
 std::string TouchstoneExtension(int ports);
 
-// Deletes the listing when `segmented`, and the capacitance, circuit and every
-// Touchstone file (0 to 20 ports) when `computed`; missing files are no error.
-void DeleteResultFilesAt(const std::string& basePath, bool segmented, bool computed);
+// Deletes the listing, the capacitance and circuit files and every Touchstone
+// file (0 to 20 ports) that exist; missing files are no error.
+void DeleteResultFilesAt(const std::string& basePath);
 
 }  // namespace quor

@@ -22,6 +22,7 @@ CChildFrame::~CChildFrame() {
   if (wxDocManager* manager = wxDocManager::GetDocumentManager()) {
     if (wxFileHistory* history = manager->GetFileHistory()) history->RemoveMenu(m_recentFiles);
   }
+  if (!m_projectShown) m_mainFrame.ForgetUnshownTab();
   ForgetView();
 }
 
@@ -32,11 +33,17 @@ void CChildFrame::ShowProject() {
 
 void CChildFrame::ForgetView() {
   // Tabs report no deactivation when the active one closes: the bars must
-  // still forget its view, before another tab reports its activation.
-  if (m_viewForgotten || m_mainFrame.GetActiveChild() != this) return;
+  // still forget its view, before another tab reports its activation. A
+  // frame never shown (its project failed to open) never had the bars, even
+  // when it is the active tab for the moment.
+  if (!m_projectShown || m_viewForgotten || m_mainFrame.GetActiveChild() != this) return;
   m_viewForgotten = true;
   m_mainFrame.BroadcastHint(UpdateHint::HintViewDeactivated);
   m_mainFrame.UpdateFrameTitle(nullptr);
+}
+
+void CChildFrame::DoGiveHelp(const wxString& text, bool show) {
+  m_mainFrame.DoGiveHelp(text, show);
 }
 
 void CChildFrame::OnMDIActivate(wxActivateEvent& event) {
@@ -50,6 +57,8 @@ void CChildFrame::OnMDIActivate(wxActivateEvent& event) {
   wxView* view = GetView();
   if (view != nullptr) view->Activate(event.GetActive());
   event.Skip();
+  // What the pointer showed over the previous project is no longer there.
+  m_mainFrame.DoGiveHelp(wxString(), false);
   if (event.GetActive()) {
     m_mainFrame.BroadcastHint(ActivatedViewHint(view));
     m_mainFrame.UpdateFrameTitle(GetDocument());

@@ -102,6 +102,15 @@ bool CCrtanjeView::OnClose(bool deleteWindow) {
   return true;
 }
 
+void CCrtanjeView::OnChangeFilename() {
+  wxView::OnChangeFilename();
+  // The main frame's title names the project of the active tab.
+  auto* frame = static_cast<CChildFrame*>(GetFrame());
+  if (frame != nullptr && frame->IsProjectShown() && m_mainFrame->GetActiveChild() == frame) {
+    m_mainFrame->UpdateFrameTitle(GetDocument());
+  }
+}
+
 void CCrtanjeView::ShowCoordinates(DevicePoint point) {
   CInfoBar* bar = m_mainFrame->GetInfoBar();
   if (bar == nullptr) return;

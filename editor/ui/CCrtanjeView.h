@@ -37,6 +37,8 @@ class CCrtanjeView : public wxView, public BarView, public ViewHost, public Tool
   void OnDraw(wxDC* dc) override;
   void OnUpdate(wxView* sender, wxObject* hint) override;
   bool OnClose(bool deleteWindow) override;
+  // The project has a new name (Save As): the titles show it.
+  void OnChangeFilename() override;
   void OnActivateView(bool activate, wxView* activeView, wxView* deactiveView) override;
 
   // Null before OnCreate.

@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <iterator>
 
+#include "editor/document/ProgramName.h"
 #include "editor/model/CShape.h"
 #include "editor/ui/Accelerators.h"
+#include "editor/ui/CChildFrame.h"
 #include "editor/ui/CommandIds.h"
 #include "editor/ui/DisplayFit.h"
 #include "editor/ui/MainToolbars.h"
@@ -27,7 +29,8 @@ namespace quor {
 namespace {
 
 constexpr const char* kSection = "Settings";
-constexpr const char* kTitle = "QUOR";
+constexpr const char* kTitle = kProgramName;
+constexpr const char* kReady = "Ready";
 constexpr int kFootprintPaneWidth = 80;
 // Room a status pane needs beside its text, on each side.
 constexpr int kStatusPaneMargin = 12;
@@ -90,6 +93,7 @@ bool CMainFrame::OnCreate() {
   }
   const int widths[] = {-1, kFootprintPaneWidth};
   SetStatusWidths(static_cast<int>(std::size(widths)), widths);
+  SetStatusText(kReady, 0);
   SetAcceleratorTable(CreateAcceleratorTable());
   SetDropTarget(new ProjectDropTarget(*GetDocumentManager()));
   ApplyPlacement();
@@ -216,6 +220,27 @@ void CMainFrame::OnIdle(wxIdleEvent& event) {
   event.Skip();
 }
 
+void CMainFrame::OnInternalIdle() {
+  // At the first idle after a tab is added, wx brings the last tab to the
+  // top and attaches the menu bar of the tab then on top. A tab is hidden
+  // until its project is there and cannot come to the top, so a dialog that
+  // runs while the project is read or made (the footprint of File > New, a
+  // message) would have the bar of another tab attached a second time, and
+  // the bars lose the project on top. That step waits until the tab shows.
+  const wxWindowList& tabs = GetClientWindow()->GetChildren();
+  const bool hiddenTab = std::any_of(tabs.begin(), tabs.end(), [](const wxWindow* tab) {
+    const auto* project = dynamic_cast<const CChildFrame*>(tab);
+    return project != nullptr && !project->IsProjectShown();
+  });
+  if (!m_justInserted || !hiddenTab) {
+    wxDocMDIParentFrame::OnInternalIdle();
+    return;
+  }
+  m_justInserted = false;
+  wxDocMDIParentFrame::OnInternalIdle();
+  m_justInserted = true;
+}
+
 void CMainFrame::BroadcastHint(const Hint& hint) {
   for (std::size_t slot = 0; slot < m_hintReceivers.size(); ++slot) {
     BarHintReceiver* receiver = m_hintReceivers[slot];
@@ -240,6 +265,12 @@ void CMainFrame::SetStatusText(const std::string& text) {
   }
   SetStatusText(shown, 1);
   if (wxStatusBar* bar = GetStatusBar()) bar->Update();
+}
+
+void CMainFrame::DoGiveHelp(const wxString& text, bool show) {
+  wxStatusBar* bar = GetStatusBar();
+  const wxString shown = show && !text.empty() ? text : wxString(kReady);
+  if (bar != nullptr && bar->GetStatusText(0) != shown) bar->SetStatusText(shown, 0);
 }
 
 void CMainFrame::SetClipboard(std::vector<ClipboardObject> objects) {

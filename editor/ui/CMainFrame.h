@@ -41,6 +41,8 @@ class CMainFrame : public wxDocMDIParentFrame, public MainFrameLink {
   // Pane 1: the active document's footprint size.
   void SetStatusText(const std::string& text) override;
   using wxDocMDIParentFrame::SetStatusText;
+  // Pane 0: the prompt of the highlighted menu item or toolbar button, else "Ready".
+  void DoGiveHelp(const wxString& text, bool show) override;
 
   // A bar registers itself here when it is created and null when it goes.
   void SetHintReceiver(HintSlot slot, BarHintReceiver* receiver);
@@ -56,6 +58,12 @@ class CMainFrame : public wxDocMDIParentFrame, public MainFrameLink {
 
   // "QUOR - <document>" while a project window is active, else "QUOR".
   void UpdateFrameTitle(const wxDocument* activeDocument);
+
+  // A tab added for a project is shown only once the project is there; until
+  // then it must not be brought to the top (see OnInternalIdle).
+  void OnInternalIdle() override;
+  // The tab went without ever being shown: its project could not be opened.
+  void ForgetUnshownTab() { m_justInserted = false; }
 
   bool IsShowProjectBar() const { return m_bShowProjectBar; }
   bool IsShowLayers() const { return m_bShowLayers; }

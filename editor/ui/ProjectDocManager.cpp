@@ -1,6 +1,7 @@
 #include "editor/ui/ProjectDocManager.h"
 
 #include <wx/filehistory.h>
+#include <wx/filename.h>
 
 #include "editor/ui/CommandIds.h"
 
@@ -8,6 +9,12 @@ namespace quor {
 
 wxFileHistory* ProjectDocManager::OnCreateFileHistory() {
   return new wxFileHistory(cmd::kRecentFileCount, cmd::kFileMruFile1);
+}
+
+void ProjectDocManager::AddFileToHistory(const wxString& file) {
+  wxFileName absolute(file);
+  absolute.MakeAbsolute();
+  wxDocManager::AddFileToHistory(absolute.GetFullPath());
 }
 
 }  // namespace quor

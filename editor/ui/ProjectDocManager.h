@@ -8,9 +8,14 @@ namespace quor {
 
 class ProjectDocManager : public wxDocManager {
  public:
-  ProjectDocManager() : wxDocManager(0, true) {}
+  // The base initialises only after construction, so that its file history
+  // comes from the override below.
+  ProjectDocManager() : wxDocManager(0, false) { Initialize(); }
 
   wxFileHistory* OnCreateFileHistory() override;
+  // Entries are absolute paths: a relative one would name another file, or
+  // none, once the working directory is another.
+  void AddFileToHistory(const wxString& file) override;
 };
 
 }  // namespace quor

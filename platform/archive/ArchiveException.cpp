@@ -4,7 +4,7 @@ namespace quor {
 
 namespace {
 
-std::string Describe(ArchiveException::Cause cause, const std::string& fileName) {
+std::string Describe(ArchiveException::Cause cause, const std::string& fileName, const std::string& reason) {
   std::string text;
   switch (cause) {
     case ArchiveException::Cause::Generic:
@@ -17,13 +17,15 @@ std::string Describe(ArchiveException::Cause cause, const std::string& fileName)
       text = "Invalid file format";
       break;
   }
-  return fileName.empty() ? text : text + ": " + fileName;
+  if (!fileName.empty()) text += ": " + fileName;
+  if (!reason.empty()) text += ": " + reason;
+  return text;
 }
 
 }  // namespace
 
-ArchiveException::ArchiveException(Cause cause, const std::string& fileName)
-    : std::runtime_error(Describe(cause, fileName)), m_cause(cause), m_fileName(fileName) {}
+ArchiveException::ArchiveException(Cause cause, const std::string& fileName, const std::string& reason)
+    : std::runtime_error(Describe(cause, fileName, reason)), m_cause(cause), m_fileName(fileName) {}
 
 ArchiveException::~ArchiveException() = default;
 

@@ -15,7 +15,8 @@ class ArchiveException : public std::runtime_error {
     BadIndex = 5,   // the data is not in a format this program reads
   };
 
-  explicit ArchiveException(Cause cause, const std::string& fileName = {});
+  // The text names the file and then the reason, when they are given.
+  explicit ArchiveException(Cause cause, const std::string& fileName = {}, const std::string& reason = {});
   ~ArchiveException() override;
 
   Cause GetCause() const { return m_cause; }

@@ -17,7 +17,8 @@ std::vector<std::uint8_t> ReadArchiveFile(const std::filesystem::path& path) {
 }
 
 void WriteArchiveFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
-  if (ReplaceFile(path, bytes)) throw ArchiveException(ArchiveException::Cause::Generic, path.string());
+  if (const std::error_code error = ReplaceFile(path, bytes))
+    throw ArchiveException(ArchiveException::Cause::Generic, path.string(), error.message());
 }
 
 }  // namespace quor

@@ -4,9 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <random>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace quor {
@@ -16,6 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::size_t kStemLength = 200;
+constexpr std::string_view kStagedSuffix = ".tmp";
 
 std::error_code LastError() {
   return {errno, std::generic_category()};
@@ -33,15 +36,40 @@ fs::path FolderOf(const fs::path& target) {
   return target.has_parent_path() ? target.parent_path() : fs::path(".");
 }
 
+// Staged files are hidden, named after the target and numbered:
+// ".<name>.<number>.tmp". The name is cut so that one near the file system's
+// limit leaves room for the rest.
+std::string StagedStem(const fs::path& target) {
+  return "." + target.filename().string().substr(0, kStemLength) + ".";
+}
+
+bool IsStagedNameOf(const std::string& name, const std::string& stem) {
+  if (name.size() <= stem.size() + kStagedSuffix.size()) return false;
+  if (!name.starts_with(stem) || !name.ends_with(kStagedSuffix)) return false;
+  const auto number =
+      std::string_view(name).substr(stem.size(), name.size() - stem.size() - kStagedSuffix.size());
+  return std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A save killed midway leaves its staged file behind; the next save of the
+// same target removes it, and nobody else's.
+void RemoveLeftoversOf(const fs::path& target) {
+  const std::string stem = StagedStem(target);
+  std::error_code error;
+  for (fs::directory_iterator it(FolderOf(target), error), end; !error && it != end; it.increment(error)) {
+    std::error_code ignored;
+    if (IsStagedNameOf(it->path().filename().string(), stem)) fs::remove(it->path(), ignored);
+  }
+}
+
 // A new file beside the target, removed again unless it was committed.
 class StagedFile {
  public:
   explicit StagedFile(const fs::path& target) {
     std::random_device random;
-    // Cut so that a name near the file system's limit leaves room for the suffix.
-    const std::string stem = "." + target.filename().string().substr(0, kStemLength) + ".";
+    const std::string stem = StagedStem(target);
     for (int attempt = 0; attempt < 100; ++attempt) {
-      m_path = FolderOf(target) / (stem + std::to_string(random()) + ".tmp");
+      m_path = FolderOf(target) / (stem + std::to_string(random()) + std::string(kStagedSuffix));
       // 0666 lets the user's umask decide, as for any new file.
       m_fd = open(m_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
       if (m_fd >= 0 || errno != EEXIST) break;
@@ -104,6 +132,7 @@ void SyncFolder(const fs::path& target) {
 
 std::error_code ReplaceFile(const fs::path& path, std::span<const std::uint8_t> bytes) {
   const fs::path target = ResolvedTarget(path);
+  RemoveLeftoversOf(target);
   StagedFile staged(target);
   staged.KeepModeOf(target);
   staged.Write(bytes);

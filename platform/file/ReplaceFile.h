@@ -13,7 +13,8 @@ namespace quor {
 // it over the target; a symbolic link is followed, so the file it names is
 // replaced and the link stays. A replaced file keeps its permission bits. On
 // failure the new file is removed, the target is untouched and the reason is
-// returned; an empty code means success.
+// returned; an empty code means success. New files that an earlier call for
+// the same target left when its process was killed midway are removed first.
 std::error_code ReplaceFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 
 }  // namespace quor

@@ -9,12 +9,15 @@
 
 namespace quor::test {
 
-int RunWithFileSizeLimit(std::size_t limitBytes, const std::function<int()>& body) {
+int RunWithFileSizeLimit(std::size_t limitBytes, const std::function<int()>& body, AtFileSizeLimit atLimit) {
   const pid_t pid = fork();
   if (pid < 0) return -1;
   if (pid == 0) {
     // Ignored, the signal turns into a write that fails with EFBIG.
-    std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGXFSZ, atLimit == AtFileSizeLimit::Killed ? SIG_DFL : SIG_IGN);
+    // A killed child leaves no core file behind.
+    const rlimit noCore{0, 0};
+    if (setrlimit(RLIMIT_CORE, &noCore) != 0) _exit(125);
     const rlimit limit{limitBytes, limitBytes};
     if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(125);
     _exit(body());

@@ -59,7 +59,7 @@ class CDlgLayers : public wxDialog, public LayersWindowControls, public BarHintR
 
   ProfileStore& m_profile;
   int m_closeCommand;
-  WxMessageBoxes m_prompts{this, "QUOR"};
+  WxMessageBoxes m_prompts{this};
   LayersWindowLogic m_logic{*this, m_prompts};
   wxImageList m_images;
   wxListCtrl* m_list = nullptr;

@@ -65,6 +65,8 @@ void CInfoBar::SetCoordinateTexts(const std::string& x, const std::string& y) {
 
 void CInfoBar::ResetContent() {
   m_layerList->Clear();
+  // The box would go on showing the text of the entry it had selected.
+  m_layerList->SetValue(wxEmptyString);
 }
 
 void CInfoBar::RedrawList() {

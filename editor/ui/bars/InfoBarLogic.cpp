@@ -41,6 +41,8 @@ void InfoBarLogic::OnAttached(double z) {
 
 void InfoBarLogic::ClearList() {
   m_controls.ResetContent();
+  // No view, no mouse position: the bar reads as it did at start.
+  SetCoordinates(0.0, 0.0);
 }
 
 void InfoBarLogic::OnOwnHint(const Hint& hint) {

@@ -9,11 +9,11 @@
 #include "editor/ui/polygondialog/PolygonDialogCore.h"
 
 class wxCheckBox;
-class wxChoice;
 class wxTextCtrl;
 
 namespace quor {
 
+class LayerComboBox;
 class MessageBoxes;
 
 namespace grid {
@@ -48,10 +48,9 @@ class CDlgPolygon : public wxDialog {
   MessageBoxes& m_messages;
   ProjectDocument& m_Document;
   std::unique_ptr<PolygonDialogCore> m_core;
-  std::vector<double> m_layerHeights;  // of the combo's items
   // Owned by wx as children.
   wxTextCtrl* m_indexEdit = nullptr;
-  wxChoice* m_LayerCombo = nullptr;
+  LayerComboBox* m_LayerCombo = nullptr;
   grid::GridHost* m_Grid = nullptr;
   wxCheckBox* m_ClosedCheck = nullptr;
   wxWindow* m_OkButton = nullptr;

@@ -129,11 +129,20 @@ TEST_F(CCrtanjeDocTest, ResultFlagsFollowTheFilesOnOpenAndOnSave) {
   EXPECT_TRUE(document->IsSegmented());
   EXPECT_TRUE(FileExists(Path("board.dat")));
 
-  // Save As of the unchanged project: the flags are those of the new path,
-  // and the old project keeps its results.
+  // Save As of the unchanged project: what another project left under the
+  // new name goes, and the old project keeps its results.
+  Touch(Path("copy.lst"));
+  Touch(Path("copy.dat"));
   ASSERT_TRUE(document->OnSaveDocument(Path("copy.qlx")));
   EXPECT_FALSE(document->IsSegmented());
-  ASSERT_TRUE(document->OnSaveDocument(Path("board.qlx")));
+  EXPECT_FALSE(document->IsComputed());
+  EXPECT_FALSE(FileExists(Path("copy.lst")));
+  EXPECT_FALSE(FileExists(Path("copy.dat")));
+  EXPECT_TRUE(FileExists(Path("board.lst")));
+  EXPECT_TRUE(FileExists(Path("board.dat")));
+  ASSERT_TRUE(manager->CloseDocument(document));
+  document = Open(Path("board.qlx"));
+  ASSERT_NE(document, nullptr);
   EXPECT_TRUE(document->IsSegmented());
 
   document->AddObjectCopyAt(0.0, Square(0, 0, 10, 0.0));

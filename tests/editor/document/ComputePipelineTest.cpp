@@ -55,6 +55,23 @@ TEST_F(ComputePipelineTest, ARunThatCannotWriteItsResultsNamesTheFile) {
   EXPECT_FALSE(document->IsComputed());
 }
 
+// A run that fails to replace one output leaves the earlier set and clears
+// the flag; the next change of the geometry still takes that set away.
+TEST_F(ComputePipelineTest, ResultsOfAnEarlierGeometryGoWithTheNextChangeWhateverTheFlags) {
+  document->AutoRun(fixture.view);
+  ASSERT_TRUE(document->IsComputed());
+  std::filesystem::remove(base + ".ckt");
+  std::filesystem::create_directories(base + ".ckt/in use");
+  EXPECT_FALSE(document->Run(fixture.view, true));
+  EXPECT_FALSE(document->IsComputed());
+  ASSERT_TRUE(Exists(".dat"));
+  document->AddObjectCopyAt(0.0, Square(10, 10, 20, 0.0));
+  ASSERT_TRUE(document->SaveProject());
+  for (const char* extension : {".lst", ".dat", ".y1p"}) EXPECT_FALSE(Exists(extension)) << extension;
+  document->AfterOpen(document->path);
+  EXPECT_FALSE(document->IsSegmented() || document->IsComputed());
+}
+
 // A resolution that leaves a conductor without patches ends AutoRun at the
 // segmentation with the message that names it: zeros are never results.
 TEST_F(ComputePipelineTest, AConductorWithoutPatchesIsReportedAndNothingIsComputed) {

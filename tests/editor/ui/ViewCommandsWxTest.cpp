@@ -2,8 +2,10 @@
 // the view's window, mouse clicks, menu commands routed from the frame, and
 // the dialogs they open, answered from inside their modal loops.
 #include <gtest/gtest.h>
+#include <wx/aui/auibar.h>
 #include <wx/button.h>
 #include <wx/listctrl.h>
+#include <wx/mdi.h>
 #include <wx/menu.h>
 #include <wx/statusbr.h>
 #include <wx/textctrl.h>
@@ -260,6 +262,50 @@ TEST_F(ViewCommandsWxTest, ZoomStopsAtItsLimitsAndTheGridCheckMarkFollowsTheView
   }
 }
 
+// The keypad keys zoom whatever the NumLock state.
+TEST_F(ViewCommandsWxTest, NumpadPlusAndMinusZoomInAndOut) {
+  for (int numLock = 0; numLock < 2; ++numLock) {
+    const float start = core->GetZoom();
+    Press(WXK_NUMPAD_ADD);
+    EXPECT_GT(core->GetZoom(), start);
+    Press(WXK_NUMPAD_SUBTRACT);
+    Press(WXK_NUMPAD_SUBTRACT);
+    EXPECT_LT(core->GetZoom(), start);
+    Press(WXK_NUMLOCK);
+  }
+}
+
+// The status bar's message pane shows the prompt of what the pointer or the
+// keyboard highlights, and "Ready" once nothing is.
+TEST_F(ViewCommandsWxTest, HighlightedMenuItemsAndToolbarButtonsShowTheirPrompts) {
+  wxStatusBar& status = *frame->GetStatusBar();
+  const auto shows = [&status](const char* text) {
+    return PumpUntil([&] { return status.GetStatusText(0) == text; });
+  };
+  EXPECT_TRUE(shows("Ready"));
+  wxAuiToolBar* standard = nullptr;
+  for (wxWindow* child : frame->GetChildren()) {
+    auto* bar = dynamic_cast<wxAuiToolBar*>(child);
+    if (bar != nullptr && bar->FindTool(cmd::kViewZoomIn) != nullptr) standard = bar;
+  }
+  ASSERT_NE(standard, nullptr);
+  frame->Raise();
+  wxUIActionSimulator input;
+  const wxRect button = standard->GetToolRect(cmd::kViewZoomIn);
+  input.MouseMove(standard->ClientToScreen(button.GetPosition() + button.GetSize() / 2));
+  EXPECT_TRUE(shows("Zoom In, Shortcut: Numpad +")) << status.GetStatusText(0);
+  input.MouseMove(status.ClientToScreen(wxPoint(5, 5)));
+  EXPECT_TRUE(shows("Ready")) << status.GetStatusText(0);
+
+  Press('D', wxMOD_ALT);
+  EXPECT_TRUE(shows("Polyline, Shortcut: F4")) << status.GetStatusText(0);
+  input.Char(WXK_DOWN);
+  EXPECT_TRUE(shows("Rectange, Shortcut: F5")) << status.GetStatusText(0);
+  input.Char(WXK_ESCAPE);
+  input.Char(WXK_ESCAPE);
+  EXPECT_TRUE(shows("Ready")) << status.GetStatusText(0);
+}
+
 TEST_F(ViewCommandsWxTest, CtrlFAndCtrlBChangeTheDrawOrderAndSubtractNeedsTwoPolygons) {
   CConductorPolygon& large = AddSquare(100, 100, 1000);
   CConductorPolygon& small = AddSquare(300, 300, 200);
@@ -342,6 +388,24 @@ TEST_F(ViewCommandsWxTest, AltEnterOpensTheDialogOfTheObjectsKind) {
   EXPECT_FALSE(IsCommandEnabled(cmd::kViewProperties)) << "two objects";
 }
 
+// The Polygon dialog's layer list shows each layer's colour, as the Via
+// dialog's lists do.
+TEST_F(ViewCommandsWxTest, ThePolygonDialogsLayerListShowsTheLayersColour) {
+  CConductorPolygon& square = AddSquare(100, 100, 400);
+  core->AddToSelection(square);
+  int swatchPixels = 0;
+  WhenDialogShows<CDlgPolygon> answer([&](CDlgPolygon& dialog) {
+    wxWindow& list = *dialog.FindWindow(CDlgPolygon::kLayerCombo);
+    const wxRect area(list.ClientToScreen(wxPoint(0, 0)), list.GetClientSize());
+    PumpUntilScreenSettles(area);
+    swatchPixels = CountColour(CaptureScreenArea(area), Bottom().colour);
+    dialog.EndModal(wxID_CANCEL);
+  });
+  Press(WXK_RETURN, wxMOD_ALT);
+  ASSERT_TRUE(PumpUntil([&] { return answer.Answered(); }));
+  EXPECT_GE(swatchPixels, 25);
+}
+
 TEST_F(ViewCommandsWxTest, CtrlIWithTextWithoutDigitsSetsIndexZero) {
   CConductorPolygon& square = AddSquare(100, 100, 400);
   square.conductorIndex = 5;
@@ -410,6 +474,49 @@ TEST_F(ViewCommandsWxTest, DeleteInTheProjectTreeActsOnTheTreesChoice) {
   PumpEvents();
   EXPECT_EQ(ObjectCount(), before - 1);
   EXPECT_EQ(Bottom().GetShapes().back().get(), &square);
+}
+
+// The project tree's object menus leave Paste to the view: disabled there,
+// and the command, as that menu would send it, pastes nothing.
+TEST_F(ViewCommandsWxTest, TheProjectTreesMenusDoNotPaste) {
+  CConductorPolygon& square = AddSquare(100, 100, 400);
+  core->AddToSelection(square);
+  Press('C', wxMOD_CONTROL);
+  ASSERT_TRUE(IsCommandEnabled(cmd::kEditPaste));
+  CDlgProjectTree& tree = frame->GetProjectBar()->GetTree();
+  const int before = ObjectCount();
+  for (const int id : {cmd::kEditPaste, cmd::kEditPasteOriginal}) {
+    wxUpdateUIEvent update(id);
+    update.SetEventObject(&tree);
+    tree.ProcessWindowEvent(update);
+    EXPECT_FALSE(update.GetEnabled()) << id;
+    wxCommandEvent chosen(wxEVT_MENU, id);
+    chosen.SetEventObject(&tree);
+    tree.ProcessWindowEvent(chosen);
+    PumpEvents();
+    EXPECT_EQ(ObjectCount(), before) << id;
+  }
+}
+
+// Switching to another project's tab takes away what the pointer showed
+// over the first one.
+TEST_F(ViewCommandsWxTest, AnotherProjectsTabStartsWithReady) {
+  AddSquare(100, 100, 400);
+  CCrtanjeView* other = OpenCopy(QUOR_SOURCE_DIR "/examples/plate.qlx");
+  ASSERT_NE(other, nullptr);
+  dynamic_cast<wxMDIChildFrame*>(view->GetFrame())->Activate();
+  ASSERT_TRUE(WaitUntilActive(document));
+  WaitUntilLaidOut(*view);
+  wxStatusBar& status = *frame->GetStatusBar();
+  frame->Raise();
+  wxUIActionSimulator input;
+  input.MouseMove(ScreenPoint(300, 300));
+  ASSERT_TRUE(PumpUntil([&] { return status.GetStatusText(0) != "Ready"; }));
+  input.MouseMove(status.ClientToScreen(wxPoint(5, 5)));
+  PumpEvents();
+  dynamic_cast<wxMDIChildFrame*>(other->GetFrame())->Activate();
+  ASSERT_TRUE(WaitUntilActive(&Document(*other)));
+  EXPECT_TRUE(PumpUntil([&] { return status.GetStatusText(0) == "Ready"; })) << status.GetStatusText(0);
 }
 
 // A click on any row of the Layers window, the last one too, makes its

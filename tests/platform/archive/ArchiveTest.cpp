@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <string>
 #include <vector>
 
 #include "platform/archive/ArchiveException.h"
@@ -133,6 +136,44 @@ TEST(ArchiveTest, ASaveThatFailsMidwayLeavesTheOldFileAsItWas) {
   EXPECT_EQ(ReadArchiveFile(path), old);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.Path()), {}), 1)
       << "a staged file stayed";
+}
+
+// A failed save says why; a save killed midway leaves its staged file, which
+// the next save of that file removes, and only that file's.
+TEST(ArchiveTest, AFailedSaveGivesTheReasonAndTheNextSaveClearsAKilledOnesLeftover) {
+  namespace fs = std::filesystem;
+  const test::TempDir scratch("quor-archive-test-");
+  const auto path = scratch.Path() / "project.qlx";
+  const auto failure = [](const fs::path& target) -> std::string {
+    try {
+      WriteArchiveFile(target, Bytes(64 * 1024, 0x5A));
+    } catch (const ArchiveException& e) {
+      return e.what();
+    }
+    return "saved";
+  };
+  const auto missing = scratch.Path() / "gone" / "project.qlx";
+  EXPECT_EQ(failure(missing), "File error: " + missing.string() + ": No such file or directory");
+  EXPECT_EQ(
+      test::RunWithFileSizeLimit(
+          4096, [&] { return failure(path) == "File error: " + path.string() + ": File too large" ? 0 : 1; }),
+      0);
+
+  EXPECT_EQ(test::RunWithFileSizeLimit(
+                4096, [&] { return failure(path) == "saved" ? 0 : 1; }, test::AtFileSizeLimit::Killed),
+            -1);
+  const auto listing = [&] {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(scratch.Path())) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+  };
+  ASSERT_EQ(listing().size(), 1u) << "the killed save left no staged file";
+  const std::vector<std::string> others{".other.qlx.1.tmp", ".project.qlx..tmp", ".project.qlx.x1.tmp",
+                                        "project.qlx", "project.qlx.1.tmp"};
+  for (const std::string& name : others) std::ofstream(scratch.Path() / name) << "x";
+  WriteArchiveFile(path, Bytes{1});
+  EXPECT_EQ(listing(), others);
 }
 
 TEST(ArchiveTest, SavingThroughALinkOrALongNameReplacesTheFileWithItsMode) {
