@@ -123,6 +123,8 @@ bool CCrtanjeDoc::SaveAs() {
       CompleteChosenPath(ToUtf8(dialog.GetPath()), "." + ToUtf8(docTemplate->GetDefaultExtension()));
   if (!path || !OnSaveDocument(wxString::FromUTF8(*path))) return false;
   SetTitle(wxFileName(wxString::FromUTF8(*path)).GetFullName());
+  // The views (and through them the main frame's title) learn the new name.
+  SetFilename(wxString::FromUTF8(*path), true);
   if (docTemplate->FileMatchesTemplate(wxString::FromUTF8(*path))) {
     GetDocumentManager()->AddFileToHistory(wxString::FromUTF8(*path));
   }
