@@ -1,5 +1,7 @@
 #include "editor/ui/dialogs/LayerPropertiesValues.h"
 
+#include "editor/model/LengthUnits.h"
+#include "editor/model/StorableValues.h"
 #include "editor/ui/dialogs/DialogNumbers.h"
 
 namespace quor {
@@ -17,6 +19,10 @@ bool IsBottomLayer(const LayerDialogValues& values) {
 std::optional<CheckFailure> AcceptLayerValues(LayerDialogValues& values, const LayerDialogTexts& texts) {
   if (auto failure = ExchangeDouble(texts.height, kHeightEdit, values.height)) return failure;
   if (auto failure = ExchangeDouble(texts.er, kErEdit, values.er)) return failure;
+  if (IsValidLengthUnit(values.unitIndex) &&
+      !IsStorableNumber(ToInternalUnits(values.height, values.unitIndex))) {
+    return CheckFailure{kHeightEdit, kEnterNumberText};
+  }
   if (values.height < 0.0) return CheckFailure{kHeightEdit, kGreaterThanZeroText};
   if (values.er <= 0.0) return CheckFailure{kErEdit, kGreaterThanZeroText};
   return std::nullopt;

@@ -10,6 +10,10 @@
 #include <wx/statusbr.h>
 #include <wx/textctrl.h>
 #include <wx/tglbtn.h>
+#include <wx/uiaction.h>
+
+#include <filesystem>
+#include <limits>
 
 #include "../ShellFixture.h"
 #include "ModalScript.h"
@@ -29,6 +33,7 @@
 #include "editor/ui/dialogs/ProjectValues.h"
 #include "editor/ui/dialogs/SegmentationPageValues.h"
 #include "editor/ui/dialogs/ViaValues.h"
+#include "support/TestFiles.h"
 #include "support/WxTestPump.h"
 
 namespace quor::test {
@@ -149,6 +154,54 @@ TEST_F(DialogsWxTest, APageWithABadValueCannotBeLeft) {
   EXPECT_EQ(messages.shown, (std::vector<std::string>{"Please enter a number between 0 and 100",
                                                       "Please enter a number between 0 and 100"}));
   EXPECT_EQ(profile->GetProfileInt("Settings", "Units", -1), -1);  // nothing written
+}
+
+TEST_F(DialogsWxTest, AFootprintTypedAsInfIsRefusedAndKeptInItsEdit) {
+  CCrtanjeDoc* document = OpenSample();
+  ASSERT_NE(document, nullptr);
+  double length = 0.0;
+  double width = 0.0;
+  document->GetModel().GetFootprint(length, width);
+  wxString kept;
+  script.Then([&](wxDialog& dialog) {
+    wxTextCtrl* edit = EditOf(dialog, project_dialog::kLengthEdit);
+    dialog.Raise();
+    edit->SetFocus();
+    edit->SelectAll();
+    wxUIActionSimulator().Text("inf");
+    EXPECT_TRUE(PumpUntil([edit] { return edit->GetValue() == "inf"; }));
+    PressOkRefused(dialog);
+    kept = edit->GetValue();
+    if (dialog.IsModal()) dialog.EndModal(wxID_CANCEL);
+  });
+  ASSERT_TRUE(WaitUntilActive(document));
+  Command(*frame, cmd::kProjectFootprint);
+  EXPECT_EQ(script.titles, std::vector<std::string>{"Project Properties"});
+  EXPECT_EQ(messages.shown, std::vector<std::string>{"Please enter number greater than zero"});
+  EXPECT_EQ(kept, "inf");
+  double newLength = 0.0;
+  document->GetModel().GetFootprint(newLength, width);
+  EXPECT_EQ(newLength, length);
+  EXPECT_FALSE(document->IsModified());
+}
+
+TEST_F(DialogsWxTest, AProjectHoldingAnInfinityIsNotSavedAndItsFileStays) {
+  const std::filesystem::path path = directory / "infinite.qlx";
+  std::filesystem::copy_file(std::filesystem::path(QUOR_SOURCE_DIR) / "examples/microstrip.qlx", path,
+                             std::filesystem::copy_options::overwrite_existing);
+  const std::string before = ReadFile(path);
+  auto* document = dynamic_cast<CCrtanjeDoc*>(manager->CreateDocument(path.string(), wxDOC_SILENT));
+  ASSERT_NE(document, nullptr);
+  ASSERT_TRUE(WaitUntilActive(document));
+  double length = 0.0;
+  double width = 0.0;
+  document->GetModel().GetFootprint(length, width);
+  document->GetModel().SetFootprint(std::numeric_limits<double>::infinity(), width);
+  document->Modify(true);
+  Command(*frame, cmd::kFileSave);
+  EXPECT_EQ(messages.shown, std::vector<std::string>{"Project not saved: invalid value in the footprint"});
+  EXPECT_EQ(ReadFile(path), before);
+  EXPECT_TRUE(document->IsModified());
 }
 
 TEST_F(DialogsWxTest, NewLayerThroughItsDialogAddsALayer) {

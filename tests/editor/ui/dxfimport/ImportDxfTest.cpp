@@ -199,8 +199,9 @@ TEST_F(ImportDxfTest, SizesNoProjectCanHoldAreRefusedAndKeepTheFileOfThatName) {
   EXPECT_EQ(FileBytes(m_dir / "huge.qlx"), std::vector<std::uint8_t>(kept.begin(), kept.end()));
 }
 
-std::optional<std::string> Check(const std::vector<ImportDxfRow>& rows, ImportDxfLayerValues& values) {
-  return CheckImportDxfRows(rows, values);
+std::optional<std::string> Check(const std::vector<ImportDxfRow>& rows, ImportDxfLayerValues& values,
+                                 int unit = 0) {
+  return CheckImportDxfRows(rows, unit, values);
 }
 
 TEST(ImportDxfRows, ChecksEachRowThenTheHeights) {
