@@ -1,5 +1,6 @@
 #include "editor/ui/dialogs/LayerPropertiesValues.h"
 
+#include "editor/model/CLayer.h"
 #include "editor/model/LengthUnits.h"
 #include "editor/model/StorableValues.h"
 #include "editor/ui/dialogs/DialogNumbers.h"
@@ -25,6 +26,9 @@ std::optional<CheckFailure> AcceptLayerValues(LayerDialogValues& values, const L
   }
   if (values.height < 0.0) return CheckFailure{kHeightEdit, kGreaterThanZeroText};
   if (values.er <= 0.0) return CheckFailure{kErEdit, kGreaterThanZeroText};
+  if (!CLayer::IsTypableName(values.name)) {
+    return CheckFailure{kNameEdit, CLayer::kControlCharacterInNameText};
+  }
   return std::nullopt;
 }
 

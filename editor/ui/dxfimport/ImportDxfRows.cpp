@@ -18,6 +18,7 @@ constexpr const char* kErNotAboveZero = "Substrate relative permittivity is less
 std::optional<std::string> CheckRow(const ImportDxfRow& row, std::size_t index, double unitFactor,
                                     ImportDxfLayerValues& values) {
   if (row.name.empty()) return kFillAll;
+  if (!CLayer::IsTypableName(row.name)) return CLayer::kControlCharacterInNameText;
   values.names[index] = row.name.substr(0, CLayer::kMaxNameLength);
   if (row.z.empty()) return kFillAll;
   const std::optional<double> z = ReadLeadingNumber(row.z);

@@ -216,6 +216,10 @@ TEST_F(DialogsWxTest, NewLayerThroughItsDialogAddsALayer) {
     PressOkRefused(dialog);
     Type(dialog, layer_dialog::kHeightEdit, "1000");
     Type(dialog, layer_dialog::kErEdit, "4.5");
+    // A pasted line break would break the model text file's lines.
+    Type(dialog, layer_dialog::kNameEdit, "two\nlines");
+    PressOkRefused(dialog);
+    Type(dialog, layer_dialog::kNameEdit, proposed.c_str());
     PressOk(dialog);
   });
   StubEditingView view;
@@ -223,7 +227,8 @@ TEST_F(DialogsWxTest, NewLayerThroughItsDialogAddsALayer) {
 
   ASSERT_EQ(script.titles, std::vector<std::string>{"New Layer"});
   EXPECT_EQ(shownName, proposed);
-  EXPECT_EQ(messages.shown, std::vector<std::string>{"Please enter number greater than zero"});
+  EXPECT_EQ(messages.shown, (std::vector<std::string>{"Please enter number greater than zero",
+                                                      "Layer name cannot contain control characters"}));
   ASSERT_EQ(document->GetModel().GetLayerCount(), layers + 1);
   const double z = ToInternalUnits(1000.0, document->GetSettings().Units);
   ASSERT_TRUE(document->GetModel().HasLayerAtZ(z));
