@@ -53,6 +53,9 @@ void RunTessmor(ComputeJob& job, const std::filesystem::path& programDirectory) 
   if (job.Error == kOutputFileNotWritten) {
     throw std::runtime_error(OutputFileErrorText(job.BasePath, job.ErrorFileExtension));
   }
+  if (job.Error == kConductorWithoutPatch) {
+    throw std::runtime_error(ConductorErrorText(job.ErrorConductorIndex));
+  }
   if (job.Error != 0) throw std::runtime_error(GetComputeErrorText(job.Error));
 }
 

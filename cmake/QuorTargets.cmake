@@ -17,6 +17,17 @@ function(quor_warnings target)
   endif()
 endfunction()
 
+# quor_instruction_set(TARGET FILE ISA): FILE of TARGET holds code for a wider
+# instruction set (avx2, avx512f) in a region of solver/numeric/
+# InstructionSetRegion.h. GCC takes the set from the region's pragma; clang
+# compiles the whole file for it. Such files share no inline functions with
+# the rest, so none compiled for the wider set can stand in for a plain one.
+function(quor_instruction_set target file isa)
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    set_property(SOURCE ${file} TARGET_DIRECTORY ${target} APPEND PROPERTY COMPILE_OPTIONS -m${isa})
+  endif()
+endfunction()
+
 # quor_add_test(NAME SOURCES a.cpp ... [LIBS lib ...] [GUI] [MAIN])
 # A test program made of GoogleTest cases.
 #  GUI:  needs a display; runs as one ctest under the "gui" label, one at a time

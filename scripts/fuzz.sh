@@ -5,10 +5,12 @@
 #
 # READER: project_editor project_checker plate_segment listing_tessmor listing_viewer
 #         model_text_converter dxf_import settings_profile viewer_ini
-# The first run configures build-fuzz/ with clang and QUOR_FUZZ=ON. Inputs the
-# fuzzer finds are kept in build-fuzz/corpus/READER (the checked-in seeds in
-# fuzz/corpus are read, never written); an input that breaks the reader is
-# left in build-fuzz/findings/READER/. Prints the executions and coverage.
+# The first run installs what is missing (the build's packages, clang and
+# its sanitizer and fuzzer runtimes) and configures build-fuzz/ with clang
+# and QUOR_FUZZ=ON. Inputs the fuzzer finds are kept in
+# build-fuzz/corpus/READER (the checked-in seeds in fuzz/corpus are read,
+# never written); an input that breaks the reader is left in
+# build-fuzz/findings/READER/. Prints the executions and coverage.
 set -eu
 
 usage() {
@@ -36,7 +38,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUOR_FUZZ_BUILD:-$root/build-fuzz}
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
-  command -v clang++ >/dev/null || { echo "$0: clang++ is needed (apt-get install clang)" >&2; exit 1; }
+  "$root/scripts/install-deps.sh" clang libclang-rt-dev
   CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DQUOR_FUZZ=ON -DQUOR_WITH_GUI=OFF -DQUOR_WERROR=OFF >/dev/null
 fi

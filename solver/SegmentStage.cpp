@@ -5,6 +5,7 @@
 #include <new>
 #include <string>
 
+#include "solver/ConductorPatches.h"
 #include "solver/QuorError.h"
 #include "solver/segment/SegmentListingFile.h"
 #include "solver/segment/SegmentPatchStore.h"
@@ -37,6 +38,7 @@ std::int32_t Segmentation(ComputeJob& job) {
   SegmentPatchStore patches(input.conductorCount);
   SegmentPlateMesher mesher(job, input.plates, input.conductorCount, tol, step, patches);
   if (!mesher.MeshPlates() || job.RunFlag.load() == 0) return 0;
+  RequireConductorPatches(job, patches.ConductorPatchCounts());
   listing.Complete(patches, input.plates);
   return patches.Total();
 }

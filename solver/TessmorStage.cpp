@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "solver/ConductorPatches.h"
 #include "solver/QuorError.h"
 #include "solver/numeric/BlockedLU.h"
 #include "solver/numeric/ErrorLogFile.h"
@@ -75,19 +76,39 @@ std::vector<float> SolveCharges(ComputeJob& job, MomentSystem& system) {
   return x;
 }
 
+// The Y-parameter file's points, as many as the sweep has, written one by
+// one. The bar of the solve starts again and follows the points, and a
+// cancel or a full disk ends the sweep at once.
+void WriteSweep(ComputeJob& job, std::ostream& out, const std::string& path, const SquareMatrix& maxwell) {
+  const FrequencySweep sweep(job.FrequencyStart, job.FrequencyStop, job.FrequencySteps);
+  std::int32_t shown = 0;
+  job.SolveProgress.store(shown);
+  const auto pointWritten = [&](std::int64_t written) {
+    const auto percent = static_cast<std::int32_t>(written * 100 / sweep.Count());
+    if (percent != shown) job.SolveProgress.store(shown = percent);
+    return job.RunFlag.load() != 0;
+  };
+  WriteTouchstoneYFile(out, maxwell, sweep, job.FrequencyUnit, job.LengthUnitMetres, pointWritten);
+  RequireRunning(job);
+  if (out.fail()) QUOR_error::FailOutputFile(path);
+}
+
 void Solve(ComputeJob& job) {
   job.Progress.store(0);
+  job.SolveProgress.store(0);
   if (job.BasePath == nullptr) throw QUOR_error::error::ProjectFileNotOpened;
   const std::string basePath = job.BasePath;
-  StagedResultSet results;
+  StagedResultSet results(basePath);
   std::ostream& dat = results.Add(basePath + ".dat");
   std::ostream& ckt = results.Add(basePath + ".ckt");
   std::ifstream listingFile(basePath + ".lst");
   const std::time_t start = std::time(nullptr);
   const TessmorListing listing = ReadTessmorListing(listingFile, job.RunFlag);
   listingFile.close();
-  std::ostream& touchstone = results.Add(TouchstoneYFileName(basePath, listing.conductorCount));
+  const std::string touchstonePath = TouchstoneYFileName(basePath, listing.conductorCount);
+  std::ostream& touchstone = results.Add(touchstonePath);
   RequireRunning(job);
+  RequireConductorPatches(job, listing.patchCounts);
 
   MomentSystem system(listing, KernelScale(job, listing));
   if (!system.Fill(job.Progress, job.RunFlag)) throw QUOR_error::error::SolveFailed;
@@ -103,9 +124,7 @@ void Solve(ComputeJob& job) {
 
   WriteDatFile(dat, DateLine(), times, system.Unknowns(), maxwell, CapacitanceMatrix(maxwell),
                job.LengthUnitMetres);
-  WriteTouchstoneYFile(touchstone, maxwell,
-                       FrequencyPoints(job.FrequencyStart, job.FrequencyStop, job.FrequencySteps),
-                       job.FrequencyUnit, job.LengthUnitMetres);
+  WriteSweep(job, touchstone, touchstonePath, maxwell);
   WriteCktFile(ckt, maxwell, job.LengthUnitMetres);
   results.Close();
   RequireRunning(job);

@@ -115,6 +115,9 @@ wxBEGIN_EVENT_TABLE(ViewerFrame, wxFrame)
   EVT_MENU_RANGE(kFirstId, kLastId, ViewerFrame::OnCommand)
   EVT_UPDATE_UI_RANGE(kFirstId, kLastId, ViewerFrame::OnUpdateCheck)
   EVT_CLOSE(ViewerFrame::OnClose)
+  EVT_MENU_OPEN(ViewerFrame::OnMenuOpen)
+  EVT_MENU_CLOSE(ViewerFrame::OnMenuClose)
+  EVT_CHAR_HOOK(ViewerFrame::OnCharHook)
 wxEND_EVENT_TABLE()
     // clang-format on
 
@@ -251,6 +254,23 @@ void ViewerFrame::CopyToClipboard() {
 void ViewerFrame::SaveWindowRect() const {
   const wxRect rect = GetRect();
   WriteWindowRect(m_iniPath.string(), rect.x, rect.y, rect.width, rect.height);
+}
+
+void ViewerFrame::OnMenuOpen(wxMenuEvent& event) {
+  ++m_openMenus;
+  event.Skip();
+}
+
+void ViewerFrame::OnMenuClose(wxMenuEvent& event) {
+  if (m_openMenus > 0) --m_openMenus;
+  event.Skip();
+}
+
+void ViewerFrame::OnCharHook(wxKeyEvent& event) {
+  // A menu opened with the mouse may leave the keys to the window: Esc is
+  // then meant for the menu, not the Exit accelerator.
+  if (event.GetKeyCode() == WXK_ESCAPE && m_openMenus > 0) return;
+  event.Skip();
 }
 
 void ViewerFrame::OnClose(wxCloseEvent&) {

@@ -28,12 +28,16 @@ class ViewerFrame : public wxFrame {
   void OnCommand(wxCommandEvent& event);
   void OnUpdateCheck(wxUpdateUIEvent& event);
   void OnClose(wxCloseEvent& event);
+  void OnMenuOpen(wxMenuEvent& event);
+  void OnMenuClose(wxMenuEvent& event);
+  void OnCharHook(wxKeyEvent& event);
   void Execute(int id, ViewerScene& scene);
   void CopyToClipboard();
   void SaveWindowRect() const;
 
   ViewerCanvas* m_canvas;  // owned by wx as a child window
   std::filesystem::path m_iniPath;
+  int m_openMenus = 0;
 
   wxDECLARE_EVENT_TABLE();
 };

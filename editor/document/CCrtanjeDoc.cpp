@@ -1,9 +1,12 @@
 #include "editor/document/CCrtanjeDoc.h"
 
 #include <wx/app.h>
+#include <wx/filedlg.h>
+#include <wx/filename.h>
 #include <wx/frame.h>
 
 #include <cassert>
+#include <optional>
 #include <stdexcept>
 
 #include "editor/document/CCrtanjeDocTemplate.h"
@@ -102,6 +105,27 @@ bool CCrtanjeDoc::OnSaveDocument(const wxString& path) {
   const std::string previousPath = GetProjectPath();
   if (!wxDocument::OnSaveDocument(path)) return false;
   AfterSave(ToUtf8(path), previousPath, hadUnsavedChanges);
+  return true;
+}
+
+bool CCrtanjeDoc::SaveAs() {
+  wxDocTemplate* docTemplate = GetDocumentTemplate();
+  if (docTemplate == nullptr) return false;
+  const wxFileName current(GetFilename());
+  const wxString directory =
+      current.GetPath().empty() ? GetDocumentManager()->GetLastDirectory() : current.GetPath();
+  const wxString filter = docTemplate->GetDescription() + " (" + docTemplate->GetFileFilter() + ")|" +
+                          docTemplate->GetFileFilter();
+  wxFileDialog dialog(GetDocumentWindow(), _("Save As"), directory, current.GetFullName(), filter,
+                      wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+  if (dialog.ShowModal() != wxID_OK) return false;
+  const std::optional<std::string> path =
+      CompleteChosenPath(ToUtf8(dialog.GetPath()), "." + ToUtf8(docTemplate->GetDefaultExtension()));
+  if (!path || !OnSaveDocument(wxString::FromUTF8(*path))) return false;
+  SetTitle(wxFileName(wxString::FromUTF8(*path)).GetFullName());
+  if (docTemplate->FileMatchesTemplate(wxString::FromUTF8(*path))) {
+    GetDocumentManager()->AddFileToHistory(wxString::FromUTF8(*path));
+  }
   return true;
 }
 

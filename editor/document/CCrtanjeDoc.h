@@ -18,6 +18,9 @@ class CCrtanjeDoc : public wxDocument, public ProjectDocument {
   bool OnNewDocument() override;
   bool OnOpenDocument(const wxString& path) override;
   bool OnSaveDocument(const wxString& path) override;
+  // The chosen name gets one ".qlx": a bare name gets it, a doubled one
+  // loses one.
+  bool SaveAs() override;
   bool OnCloseDocument() override;
 
   using ProjectDocument::SetModifiedAndUpdate;

@@ -6,7 +6,8 @@ namespace quor {
 
 CCrtanjeDocTemplate::CCrtanjeDocTemplate(wxDocManager* manager, wxClassInfo* viewClass,
                                          DocumentServices& services)
-    : wxDocTemplate(manager, "QUOR Files (*.qlx)", "*.qlx", wxString(), "qlx", "QUOR.Document", "QUOR View",
+    // The file dialogs add the pattern to the description: "QUOR Files (*.qlx)".
+    : wxDocTemplate(manager, "QUOR Files", "*.qlx", wxString(), "qlx", "QUOR.Document", "QUOR View",
                     wxCLASSINFO(CCrtanjeDoc), viewClass),
       m_services(services) {}
 

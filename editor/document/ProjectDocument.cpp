@@ -187,6 +187,7 @@ void ProjectDocument::ChangeModel(Snapshot snapshot, Delivery delivery, const st
 void ProjectDocument::RunChange(Commit commit, Delivery delivery, const std::function<Hint()>& change) {
   if (commit != Commit::None) BeginChange();
   const Hint hint = change();
+  if (commit == Commit::UndoFirst) CommitChange(false);
   SetProjectModified(true);
   if (delivery == Delivery::ViewsAndFrame) {
     NotifyViews(hint);
@@ -195,6 +196,7 @@ void ProjectDocument::RunChange(Commit commit, Delivery delivery, const std::fun
   }
   switch (commit) {
     case Commit::None:
+    case Commit::UndoFirst:
       return;
     case Commit::Undo:
       CommitChange(false);

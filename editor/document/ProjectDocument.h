@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -193,9 +194,16 @@ class ProjectDocument {
   virtual bool SaveProject() = 0;
 
   void ShowMessage(const std::string& text) const;
+  // A path chosen in a save dialog with one `extension` (".qlx"): the file
+  // chooser leaves a proposed extension out of the selected name, so a full
+  // name typed over it carries the extension twice, and a bare name gets it.
+  // Empty when the completed file exists and the user keeps it, since the
+  // dialog asked only about the name as typed.
+  std::optional<std::string> CompleteChosenPath(std::string chosen, const std::string& extension) const;
 
  private:
-  enum class Commit { None, Undo, UndoFromRedo, Redo };
+  // UndoFirst files the step before the hint goes out; Undo after it.
+  enum class Commit { None, Undo, UndoFirst, UndoFromRedo, Redo };
 
   void BeginChange();
   void CommitChange(bool fromRedo);

@@ -180,7 +180,7 @@ void ProjectDocument::ScaleObject(const std::vector<CShape*>& objects, const Poi
   // Only polylines and polygons have corner handles to scale by.
   auto* polyline = dynamic_cast<CPolyline*>(objects.front());
   if (polyline == nullptr) return;
-  ChangeModel(Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> Hint {
+  RunChange(Commit::UndoFirst, Delivery::ViewsAndFrame, [&]() -> Hint {
     polyline->Scale(anchor, newCorner, oldCorner);
     return UpdateHint::HintObjectScaled;
   });

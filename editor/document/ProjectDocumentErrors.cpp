@@ -73,6 +73,9 @@ void ProjectDocument::ShowComputeError(EditingView& view, Stage stage) {
   if (m_job.Error == kOutputFileNotWritten) {
     return ShowMessage(OutputFileErrorText(GetBasePath(), m_job.ErrorFileExtension));
   }
+  if (m_job.Error == kConductorWithoutPatch) {
+    return ShowMessage(ConductorErrorText(m_job.ErrorConductorIndex));
+  }
   // Only the check fills the details; after the other stages they mean nothing.
   if (stage != Stage::Checker) {
     const char* read = stage == Stage::Segment ? ".sg1" : ".lst";

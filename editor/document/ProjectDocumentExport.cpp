@@ -15,18 +15,22 @@ void ProjectDocument::OnExport() {
   const std::string proposed = BasePathOf(path.substr(path.rfind('/') + 1));
   const std::optional<std::string> chosen = Compute().windows.AskExportPath(proposed);
   if (!chosen) return;
-  std::string target = *chosen;
-  // A bare name gets the drawing's extension; the dialog asked about
-  // overwriting only the name as typed.
-  if (!HasExtension(target)) {
-    target += ".dxf";
-    const std::string name = target.substr(target.rfind('/') + 1);
-    if (FileExists(target) &&
-        !Services().messages.AskOkCancel(name + " already exists.\nDo you want to replace it?")) {
-      return;
-    }
+  const std::optional<std::string> target = CompleteChosenPath(*chosen, ".dxf");
+  if (!target) return;
+  ShowMessage(DxfExport(Compute().programDirectory).Run(*m_model, m_settings, *target));
+}
+
+std::optional<std::string> ProjectDocument::CompleteChosenPath(std::string chosen,
+                                                               const std::string& extension) const {
+  if (chosen.ends_with(extension + extension)) chosen.resize(chosen.size() - extension.size());
+  if (HasExtension(chosen)) return chosen;
+  chosen += extension;
+  const std::string name = chosen.substr(chosen.rfind('/') + 1);
+  if (FileExists(chosen) &&
+      !Services().messages.AskOkCancel(name + " already exists.\nDo you want to replace it?")) {
+    return std::nullopt;
   }
-  ShowMessage(DxfExport(Compute().programDirectory).Run(*m_model, m_settings, target));
+  return chosen;
 }
 
 }  // namespace quor

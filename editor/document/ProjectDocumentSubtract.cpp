@@ -79,7 +79,7 @@ void ProjectDocument::SubtractPolygons(const std::vector<CShape*>& objects) {
     m_model->FindLayerByZ(payload.z);
     std::unique_ptr<CConductorPolygon> removedOuter;
     std::unique_ptr<CConductorPolygon> removedInner;
-    ChangeModel(Snapshot::Take, Delivery::ViewsAndFrame, [&]() -> Hint {
+    RunChange(Commit::UndoFirst, Delivery::ViewsAndFrame, [&]() -> Hint {
       removedOuter = m_model->RemoveShapeAtZ(outer->GetZ(), outer);
       removedInner = m_model->RemoveShapeAtZ(inner->GetZ(), inner);
       payload.object = &m_model->AddNewShapeAtZ(payload.z, std::move(subtracted));

@@ -1,18 +1,13 @@
 #include "editor/document/WxMessageBoxes.h"
 
-#include <wx/app.h>
 #include <wx/msgdlg.h>
+
+#include "editor/document/ProgramName.h"
 
 namespace quor {
 
 int WxMessageBoxes::Show(const std::string& text, long style) const {
-  wxString caption;
-  if (m_caption) {
-    caption = wxString::FromUTF8(*m_caption);
-  } else if (wxTheApp != nullptr) {
-    caption = wxTheApp->GetAppDisplayName();
-  }
-  return wxMessageBox(wxString::FromUTF8(text), caption, style, m_parent);
+  return wxMessageBox(wxString::FromUTF8(text), kProgramName, style, m_parent);
 }
 
 void WxMessageBoxes::ShowMessage(const std::string& text) {

@@ -1,9 +1,7 @@
 // The editor's message boxes: wxMessageBox.
 #pragma once
 
-#include <optional>
 #include <string>
-#include <utility>
 
 #include "editor/document/MessageBoxes.h"
 
@@ -13,10 +11,9 @@ namespace quor {
 
 class WxMessageBoxes : public MessageBoxes {
  public:
-  // Boxes over no window in particular, captioned with the program's name.
-  WxMessageBoxes() = default;
-  // Boxes over `parent`, which must outlive this object, with this caption.
-  WxMessageBoxes(wxWindow* parent, std::string caption) : m_parent(parent), m_caption(std::move(caption)) {}
+  // Boxes captioned with the program's name, over `parent` (which must
+  // outlive this object) or over no window in particular.
+  explicit WxMessageBoxes(wxWindow* parent = nullptr) : m_parent(parent) {}
 
   void ShowMessage(const std::string& text) override;
   void ShowInformation(const std::string& text) override;
@@ -27,7 +24,6 @@ class WxMessageBoxes : public MessageBoxes {
   int Show(const std::string& text, long style) const;
 
   wxWindow* m_parent = nullptr;
-  std::optional<std::string> m_caption;
 };
 
 }  // namespace quor

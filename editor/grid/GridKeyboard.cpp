@@ -75,9 +75,9 @@ void GridControl::OnKeyDown(UINT key) {
 void GridControl::OnFunctionKey(UINT key) {
   NotifyCursor(static_cast<WORD>(GRN_FKEY1 + (key - VK_F1)));
   if (key != VK_F2 || m_slot.Editing) return;
-  // F2 continues from the stored text, but only where typing could edit.
+  // F2 continues from the stored text on any cell, editable or not.
   RefreshProtection();
-  if (!m_slot.Editable || m_slot.CursorCellProtected || m_slot.Rows < 1) return;
+  if (m_slot.Rows < 1) return;
   StartEdit();
   DrawEditText(m_slot.CellList->Text({m_slot.CursorRow, m_slot.CursorColumn}));
 }

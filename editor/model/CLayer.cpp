@@ -114,7 +114,7 @@ void CLayer::Draw(const ViewMapping& view, DrawContext& dc, bool fill) const {
 
 CConductorPolygon* CLayer::HitTest(const Point3& point, double tolerance) const {
   if (!visible) return nullptr;
-  const Point3 onLayer(point.x, point.y, GetZ());
+  const Point3 onLayer{point.x, point.y, GetZ()};
   for (auto it = shapes.rbegin(); it != shapes.rend(); ++it) {
     if ((*it)->HitTest(onLayer, tolerance)) return it->get();
   }
@@ -130,7 +130,8 @@ void CLayer::CollectShapes(const DoubleRect* rect, std::vector<CShape*>& list) c
 TreeControl::Item CLayer::InsertTreeItems(TreeControl& tree, TreeControl::Item parent,
                                           TreeControl::Item insertAfter) {
   const TreeControl::Item item = tree.InsertItem(name, kLayerImage, kLayerImage, this, parent, insertAfter);
-  for (const auto& polygon : shapes) polygon->InsertTreeItem(tree, item, insertAfter);
+  // `insertAfter` places the layer among its siblings; its polygons follow in drawing order.
+  for (const auto& polygon : shapes) polygon->InsertTreeItem(tree, item, TreeControl::kLast);
   return item;
 }
 

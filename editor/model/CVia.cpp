@@ -76,7 +76,7 @@ void CVia::WriteText(std::ostream& out, const DocumentSettings& document) const 
 }
 
 bool CVia::HitTest(const Point3& point, double tolerance) const {
-  return Distance(Point3(x, y, point.z), point) <= tolerance + radius;
+  return Distance(Point3{x, y, point.z}, point) <= tolerance + radius;
 }
 
 double CVia::GetZ() const {

@@ -21,6 +21,8 @@ constexpr CommandKey kKeys[] = {
     {cmd::kToolSelect, key::kSelect},
     {cmd::kToolPolylineNode, key::kPolylineNode},
     {cmd::kListResults, key::kListResults},
+    {cmd::kViewZoomIn, key::kZoomIn},
+    {cmd::kViewZoomOut, key::kZoomOut},
 };
 
 }  // namespace

@@ -1,6 +1,6 @@
-// The keyboard accelerators that no menu label carries (the labels give the
-// rest): second keys for Copy, Cut, Paste and Undo, and the commands that are
-// only on toolbars or context menus.
+// The keyboard accelerators that no menu label gives the toolkit (the labels
+// give the rest): second keys for Copy, Cut, Paste and Undo, the keypad keys,
+// and the commands that are only on toolbars or context menus.
 #pragma once
 
 #include <wx/accel.h>

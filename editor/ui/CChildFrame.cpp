@@ -39,6 +39,10 @@ void CChildFrame::ForgetView() {
   m_mainFrame.UpdateFrameTitle(nullptr);
 }
 
+void CChildFrame::DoGiveHelp(const wxString& text, bool show) {
+  m_mainFrame.DoGiveHelp(text, show);
+}
+
 void CChildFrame::OnMDIActivate(wxActivateEvent& event) {
   // Before the project is there (a dialog of File New closing activates the
   // hidden frame) the bars must not see it. Not skipped: the framework would
@@ -50,6 +54,8 @@ void CChildFrame::OnMDIActivate(wxActivateEvent& event) {
   wxView* view = GetView();
   if (view != nullptr) view->Activate(event.GetActive());
   event.Skip();
+  // What the pointer showed over the previous project is no longer there.
+  m_mainFrame.DoGiveHelp(wxString(), false);
   if (event.GetActive()) {
     m_mainFrame.BroadcastHint(ActivatedViewHint(view));
     m_mainFrame.UpdateFrameTitle(GetDocument());

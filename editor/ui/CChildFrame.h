@@ -25,6 +25,9 @@ class CChildFrame : public wxDocMDIChildFrame {
   // view now: its project is deleted before wx deletes this frame.
   void ForgetView();
 
+  // Menu prompts go to the main frame's status bar: a tab has none.
+  void DoGiveHelp(const wxString& text, bool show) override;
+
  private:
   void OnMDIActivate(wxActivateEvent& event);
 

@@ -9,6 +9,7 @@
 #include "editor/document/ComputeServices.h"
 #include "editor/document/DocumentServices.h"
 #include "editor/document/EditSettings.h"
+#include "editor/document/ProgramName.h"
 #include "editor/grid/GridWndProc.h"
 #include "editor/ui/CAboutDlg.h"
 #include "editor/ui/CCrtanjeView.h"
@@ -29,7 +30,7 @@ namespace quor {
 
 namespace {
 
-constexpr const char* kTitle = "QUOR";
+constexpr const char* kTitle = kProgramName;
 
 void ShowStartupMessage(const char* text) {
   wxMessageBox(text, kTitle, wxOK | wxICON_ERROR);
@@ -61,6 +62,8 @@ bool CCrtanjeApp::OnCmdLineParsed(wxCmdLineParser& parser) {
 
 bool CCrtanjeApp::OnInit() {
   SetAppName("quor");
+  // The toolkit's own message boxes carry the same title as the editor's.
+  SetAppDisplayName(kProgramName);
   if (!wxApp::OnInit()) return false;  // parses the command line
 
   m_instance = std::make_unique<SingleInstance>(DefaultInstancePaths());

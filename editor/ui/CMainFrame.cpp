@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "editor/document/ProgramName.h"
 #include "editor/model/CShape.h"
 #include "editor/ui/Accelerators.h"
 #include "editor/ui/CommandIds.h"
@@ -27,7 +28,8 @@ namespace quor {
 namespace {
 
 constexpr const char* kSection = "Settings";
-constexpr const char* kTitle = "QUOR";
+constexpr const char* kTitle = kProgramName;
+constexpr const char* kReady = "Ready";
 constexpr int kFootprintPaneWidth = 80;
 // Room a status pane needs beside its text, on each side.
 constexpr int kStatusPaneMargin = 12;
@@ -90,6 +92,7 @@ bool CMainFrame::OnCreate() {
   }
   const int widths[] = {-1, kFootprintPaneWidth};
   SetStatusWidths(static_cast<int>(std::size(widths)), widths);
+  SetStatusText(kReady, 0);
   SetAcceleratorTable(CreateAcceleratorTable());
   SetDropTarget(new ProjectDropTarget(*GetDocumentManager()));
   ApplyPlacement();
@@ -240,6 +243,12 @@ void CMainFrame::SetStatusText(const std::string& text) {
   }
   SetStatusText(shown, 1);
   if (wxStatusBar* bar = GetStatusBar()) bar->Update();
+}
+
+void CMainFrame::DoGiveHelp(const wxString& text, bool show) {
+  wxStatusBar* bar = GetStatusBar();
+  const wxString shown = show && !text.empty() ? text : wxString(kReady);
+  if (bar != nullptr && bar->GetStatusText(0) != shown) bar->SetStatusText(shown, 0);
 }
 
 void CMainFrame::SetClipboard(std::vector<ClipboardObject> objects) {

@@ -41,6 +41,8 @@ class CMainFrame : public wxDocMDIParentFrame, public MainFrameLink {
   // Pane 1: the active document's footprint size.
   void SetStatusText(const std::string& text) override;
   using wxDocMDIParentFrame::SetStatusText;
+  // Pane 0: the prompt of the highlighted menu item or toolbar button, else "Ready".
+  void DoGiveHelp(const wxString& text, bool show) override;
 
   // A bar registers itself here when it is created and null when it goes.
   void SetHintReceiver(HintSlot slot, BarHintReceiver* receiver);

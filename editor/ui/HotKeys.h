@@ -34,7 +34,8 @@ inline constexpr HotKey kDelete = Same("Del");
 inline constexpr HotKey kSelectAll = Same("Ctrl+A");
 inline constexpr HotKey kPan = Same("F7");
 inline constexpr HotKey kZoom = Same("F8");
-// wx cannot parse the keypad names that prompts use.
+// wx cannot parse the keypad names that prompts use; its menus show these
+// keys but do not deliver them, so the accelerator table carries them too.
 inline constexpr HotKey kZoomIn = {"KP_Add", "Numpad +"};
 inline constexpr HotKey kZoomOut = {"KP_Subtract", "Numpad -"};
 inline constexpr HotKey kZoomAll = Same("Ctrl+F8");

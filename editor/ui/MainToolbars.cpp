@@ -1,6 +1,7 @@
 #include "editor/ui/MainToolbars.h"
 
 #include <wx/aui/auibar.h>
+#include <wx/frame.h>
 
 #include <span>
 
@@ -37,6 +38,23 @@ std::span<const int> Buttons(ToolbarResource resource) {
   return {};
 }
 
+// The button under the pointer gives its prompt to the frame's status bar.
+void ShowPromptsOnHover(wxAuiToolBar& bar) {
+  const auto giveHelp = [&bar](const wxAuiToolBarItem* item) {
+    if (auto* frame = dynamic_cast<wxFrame*>(wxGetTopLevelParent(&bar))) {
+      frame->DoGiveHelp(item != nullptr ? item->GetLongHelp() : wxString(), item != nullptr);
+    }
+  };
+  bar.Bind(wxEVT_MOTION, [&bar, giveHelp](wxMouseEvent& event) {
+    giveHelp(bar.FindToolByPosition(event.GetX(), event.GetY()));
+    event.Skip();
+  });
+  bar.Bind(wxEVT_LEAVE_WINDOW, [giveHelp](wxMouseEvent& event) {
+    giveHelp(nullptr);
+    event.Skip();
+  });
+}
+
 }  // namespace
 
 wxAuiToolBar* CreateToolbar(wxWindow* parent, ToolbarResource resource) {
@@ -62,6 +80,7 @@ wxAuiToolBar* CreateToolbar(wxWindow* parent, ToolbarResource resource) {
     bar->Destroy();
     return nullptr;
   }
+  ShowPromptsOnHover(*bar);
   return bar;
 }
 

@@ -8,7 +8,9 @@ namespace quor {
 
 class ProjectDocManager : public wxDocManager {
  public:
-  ProjectDocManager() : wxDocManager(0, true) {}
+  // The base initialises only after construction, so that its file history
+  // comes from the override below.
+  ProjectDocManager() : wxDocManager(0, false) { Initialize(); }
 
   wxFileHistory* OnCreateFileHistory() override;
 };

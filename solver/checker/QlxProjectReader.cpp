@@ -117,12 +117,17 @@ void ProjectReader::ReadHeader() {
   m_job.LengthUnitMetres = unitLength * kMetresPerMillimetre;
   if (!Positive(length)) Fail(ComputeError::FootprintLengthNotPositive);
   if (!Positive(width)) Fail(ComputeError::FootprintWidthNotPositive);
+  // A side within the tolerance is no side: the footprint's outline would
+  // have an edge of no length, which no polygon of the file could answer for.
+  const double tolerance = kRelativeTolerance * std::hypot(length, width);
+  if (!(length > tolerance)) Fail(ComputeError::FootprintLengthNotPositive);
+  if (!(width > tolerance)) Fail(ComputeError::FootprintWidthNotPositive);
   // A negative count is as far out of range as one above the limit.
   if (layerCount < 0 || layerCount > kMaxLayers) Fail(ComputeError::TooManyLayers);
 
   m_project.length = length;
   m_project.width = width;
-  m_project.tolerance = kRelativeTolerance * std::hypot(length, width);
+  m_project.tolerance = tolerance;
   m_layerCount = layerCount;
 }
 

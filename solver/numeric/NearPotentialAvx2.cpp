@@ -2,9 +2,10 @@
 // arc tangent of the C library's vector math library.
 #include <immintrin.h>
 
+#include "solver/numeric/InstructionSetRegion.h"
 #include "solver/numeric/NearPotentialVector.h"
 
-#pragma GCC target("avx2")
+QUOR_BEGIN_INSTRUCTION_SET("avx2")
 
 extern "C" __m256d _ZGVdN4v_log(__m256d);
 extern "C" __m256d _ZGVdN4vv_atan2(__m256d, __m256d);
@@ -46,3 +47,5 @@ LanesEntries Avx2Entries() {
 }
 
 }  // namespace quor::numeric
+
+QUOR_END_INSTRUCTION_SET

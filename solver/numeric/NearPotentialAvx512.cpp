@@ -2,9 +2,10 @@
 // with the logarithm and arc tangent of the C library's vector math library.
 #include <immintrin.h>
 
+#include "solver/numeric/InstructionSetRegion.h"
 #include "solver/numeric/NearPotentialVector.h"
 
-#pragma GCC target("avx512f")
+QUOR_BEGIN_INSTRUCTION_SET("avx512f")
 
 extern "C" __m512d _ZGVeN8v_log(__m512d);
 extern "C" __m512d _ZGVeN8vv_atan2(__m512d, __m512d);
@@ -47,3 +48,5 @@ LanesEntries Avx512Entries() {
 }
 
 }  // namespace quor::numeric
+
+QUOR_END_INSTRUCTION_SET

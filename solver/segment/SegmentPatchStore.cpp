@@ -30,4 +30,12 @@ std::int32_t SegmentPatchStore::Total() const {
   return static_cast<std::int32_t>(total);
 }
 
+std::vector<std::int32_t> SegmentPatchStore::ConductorPatchCounts() const {
+  std::vector<std::int32_t> counts;
+  for (auto group = m_groups.begin(); group + 1 != m_groups.end(); ++group) {
+    counts.push_back(static_cast<std::int32_t>(group->size()));
+  }
+  return counts;
+}
+
 }  // namespace quor::solver

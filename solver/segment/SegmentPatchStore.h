@@ -29,6 +29,8 @@ class SegmentPatchStore {
   std::int32_t GroupCount() const { return static_cast<std::int32_t>(m_groups.size()); }
   const std::vector<Patch>& Group(std::int32_t group) const;
   std::int32_t Total() const;
+  // The patches of conductor 0, 1, ...: every group but the dielectric one.
+  std::vector<std::int32_t> ConductorPatchCounts() const;
 
  private:
   std::vector<std::vector<Patch>> m_groups;

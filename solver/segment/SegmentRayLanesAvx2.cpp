@@ -1,11 +1,12 @@
 // The AVX2 version of LowerRayMinima: four centres per instruction.
 #include <immintrin.h>
 
+#include "solver/numeric/InstructionSetRegion.h"
 #include "solver/segment/SegmentRayLanes.h"
 
-namespace quor::solver {
+QUOR_BEGIN_INSTRUCTION_SET("avx2")
 
-#pragma GCC target("avx2")
+namespace quor::solver {
 
 namespace {
 
@@ -52,3 +53,5 @@ void LowerRayMinimaAvx2(const RaySegment& segment, const double* x, const double
 }
 
 }  // namespace quor::solver
+
+QUOR_END_INSTRUCTION_SET

@@ -51,9 +51,8 @@ TessmorListing ReadTessmorListing(std::istream& in, const std::atomic<std::int32
   Require(listing.conductorCount >= 1 && listing.conductorCount <= kMaxConductors,
           ComputeError::ConductorIndexOutOfRange);
   const std::vector<std::int32_t> counts = ReadGroupCounts(in, listing.conductorCount);
-  for (std::int32_t group = 0; group < listing.conductorCount; ++group) {
-    listing.conductorPatchCount += counts[static_cast<std::size_t>(group)];
-  }
+  listing.patchCounts.assign(counts.begin(), counts.end() - 1);
+  for (const std::int32_t count : listing.patchCounts) listing.conductorPatchCount += count;
 
   const std::int32_t unknowns = listing.conductorPatchCount + counts.back();
   listing.patches.reserve(static_cast<std::size_t>(unknowns));

@@ -21,7 +21,8 @@ struct ListingPatch {
 
 struct TessmorListing {
   std::int32_t conductorCount = 0;
-  std::int32_t conductorPatchCount = 0;  // the patches before the dielectric ones
+  std::int32_t conductorPatchCount = 0;   // the patches before the dielectric ones
+  std::vector<std::int32_t> patchCounts;  // of conductor 0, 1, ...
   std::vector<ListingPatch> patches;
 };
 

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "solver/TextNumbers.h"
+#include "solver/tessmor/FrequencySweep.h"
 #include "solver/tessmor/SquareMatrix.h"
 
 namespace quor::solver {
@@ -71,14 +72,20 @@ std::string TouchstoneYFileName(const std::string& basePath, std::int32_t conduc
   return basePath + ".y" + std::to_string(ports) + (ports < 10 ? "p" : "");
 }
 
-void WriteTouchstoneYFile(std::ostream& out, const SquareMatrix& maxwell, std::span<const double> frequencies,
-                          std::int32_t frequencyUnit, double lengthUnitMetres) {
+std::int64_t WriteTouchstoneYFile(std::ostream& out, const SquareMatrix& maxwell, const FrequencySweep& sweep,
+                                  std::int32_t frequencyUnit, double lengthUnitMetres,
+                                  const SweepPointWritten& pointWritten) {
   if (const char* option = OptionLine(frequencyUnit)) out << option << '\n';
-  for (const double f : frequencies) {
+  std::int64_t written = 0;
+  while (written < sweep.Count() && !out.fail()) {
+    const double f = sweep.Point(written);
     out << FormatScientific(f, kFrequencyDigits, kFrequencyWidth);
     const double omega = 2.0 * std::numbers::pi * f * static_cast<double>(frequencyUnit);
     WritePoint(out, maxwell, omega * lengthUnitMetres);
+    ++written;
+    if (pointWritten && !pointWritten(written)) break;
   }
+  return written;
 }
 
 }  // namespace quor::solver

@@ -92,6 +92,14 @@ TEST_F(BatchRunTessmor, ReportsTheSolveFailureOfASingularListing) {
   }
 }
 
+// A conductor without a patch would come out as a capacitance of zero.
+TEST_F(BatchRunTessmor, NamesAConductorWithoutPatches) {
+  const fs::path listing = m_sandbox.WriteFile(m_sandbox.DataDirectory() / "board.lst",
+                                               "2\n1\n0\n0\n4\n0 0 0\n100 0 0\n100 100 0\n0 100 0\n1 1\n");
+  EXPECT_EQ(RunWith(listing), "Conductor 1 has no unknowns: increase resolution or check its polygons");
+  EXPECT_FALSE(fs::exists(m_sandbox.DataDirectory() / "board.ckt"));
+}
+
 // A folder the user may read but not write: the log names the result file
 // that could not be made, and an earlier run's results stay as they were.
 TEST_F(BatchRunTessmor, NamesTheResultFileThatCannotBeWritten) {

@@ -154,6 +154,17 @@ TEST_F(ViewerProgramTest, CommandsSecondStartCopyAndExit) {
   EXPECT_EQ(image.GetWidth(), 640);
   EXPECT_TRUE(Near(image, image.GetWidth() / 2, image.GetHeight() / 2, kMagenta));
 
+  // Esc while a menu opened by the mouse is open leaves the viewer running;
+  // a click on the drawing closes the menu.
+  wxUIActionSimulator mouse;
+  mouse.MouseMove(rect.x + 23, rect.y + 12);  // the View menu's title
+  mouse.MouseClick();
+  quor::test::PumpEvents(300ms);
+  wxUIActionSimulator().Char(WXK_ESCAPE);
+  EXPECT_FALSE(WaitPumping(*viewer, 1s).has_value());
+  mouse.MouseMove(rect.x + rect.width / 2, rect.y + rect.height - 20);
+  mouse.MouseClick();
+  quor::test::PumpEvents(300ms);
   Key(WXK_ESCAPE);
   EXPECT_EQ(WaitPumping(*viewer, 20s), 0);
   EXPECT_FALSE(std::filesystem::exists(kBin / "QUORView.lck"));

@@ -9,7 +9,7 @@ namespace {
 
 // Indexed by code. The texts are what users and their scripts have always
 // seen, so their spelling and spacing stay as they are. Code 37 has no text.
-constexpr std::array<const char*, 41> kComputeErrorTable = {
+constexpr std::array<const char*, 42> kComputeErrorTable = {
     /* 0 */ "No Error",
     /* 1 */ "Cannot open input data file",
     /* 2 */ "QLX file is illegal",
@@ -52,6 +52,7 @@ constexpr std::array<const char*, 41> kComputeErrorTable = {
     /* 38 */ "Solving system of equations failed",
     /* 39 */ "Reentrant polyline has inproper orientation",
     /* 40 */ "Cannot write output file",
+    /* 41 */ "Conductor %d has no unknowns: increase resolution or check its polygons",
 };
 
 constexpr const char* kUnknownError = "Unknown error";
@@ -70,6 +71,13 @@ std::string OutputFileErrorText(std::string_view basePath, const char (&extensio
   if (length == 0) return text;
   text.append(": ").append(basePath).append(".").append(extension, length);
   return text;
+}
+
+std::string ConductorErrorText(std::int32_t conductor) {
+  const std::string_view text = GetComputeErrorText(kConductorWithoutPatch);
+  const std::size_t placeholder = text.find("%d");
+  return std::string(text.substr(0, placeholder)) + std::to_string(conductor) +
+         std::string(text.substr(placeholder + 2));
 }
 
 }  // namespace quor

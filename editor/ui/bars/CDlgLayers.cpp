@@ -124,7 +124,8 @@ void CDlgLayers::OnHint(const Hint& hint) {
 
 void CDlgLayers::FitColumns() {
   // Er and Z as wide as their widest text; the name takes what is left of
-  // the list's width, so that every column shows at the window's size.
+  // the list's width, however long, so that every column shows at the
+  // window's size.
   const int first = static_cast<int>(std::size(kColumns)) - 3;
   int widths[3] = {};
   for (int column = first; column < first + 3; ++column) {
@@ -135,7 +136,7 @@ void CDlgLayers::FitColumns() {
     widths[column - first] = widest + kCellMargins + kCellMargins / 2;
   }
   const int room = m_list->GetClientSize().x - first * kImageColumnWidth - widths[1] - widths[2];
-  widths[0] = std::max(widths[0], room);
+  widths[0] = std::max(m_list->GetTextExtent(kColumns[first].title).x + kCellMargins, room);
   for (int column = first; column < first + 3; ++column)
     m_list->SetColumnWidth(column, widths[column - first]);
 }
@@ -212,35 +213,39 @@ std::optional<COLORREF> CDlgLayers::PickColour(COLORREF colour) {
   return Rgb(chosen.Red(), chosen.Green(), chosen.Blue());
 }
 
-int CDlgLayers::HitRow(const wxPoint& point, int* column) const {
-  int flags = 0;
-  const long row = m_list->HitTest(point, flags);
-  if (row < 0 || (flags & wxLIST_HITTEST_ONITEM) == 0) return kNoRow;
-  if (column != nullptr) {
-    // The column from the widths, left to right.
-    int x = point.x;
-    *column = m_list->GetColumnCount() - 1;
-    for (int index = 0; index < m_list->GetColumnCount(); ++index) {
-      x -= m_list->GetColumnWidth(index);
-      if (x < 0) {
-        *column = index;
-        break;
+int CDlgLayers::HitRow(const wxPoint& screen, int* column) const {
+  // By the rows' own rectangles: the list's hit test and the positions of
+  // its mouse events count from below the column headers, its client area
+  // from above them.
+  const wxPoint point = m_list->ScreenToClient(screen);
+  for (int row = 0; row < m_list->GetItemCount(); ++row) {
+    wxRect rect;
+    if (!m_list->GetItemRect(row, rect) || !rect.Contains(point)) continue;
+    if (column != nullptr) {
+      *column = m_list->GetColumnCount() - 1;
+      for (int index = 0; index < m_list->GetColumnCount(); ++index) {
+        wxRect cell;
+        if (m_list->GetSubItemRect(row, index, cell) && point.x < cell.GetRight() + 1) {
+          *column = index;
+          break;
+        }
       }
     }
+    return row;
   }
-  return static_cast<int>(row);
+  return kNoRow;
 }
 
 void CDlgLayers::OnLeftDown(wxMouseEvent& event) {
   int column = 0;
-  const int row = HitRow(event.GetPosition(), &column);
+  const int row = HitRow(wxGetMousePosition(), &column);
   if (row != kNoRow) m_logic.OnCellClick(row, column);
   event.Skip();
 }
 
-void CDlgLayers::OnLeftDoubleClick(wxMouseEvent& event) {
+void CDlgLayers::OnLeftDoubleClick(wxMouseEvent&) {
   int column = 0;
-  const int row = HitRow(event.GetPosition(), &column);
+  const int row = HitRow(wxGetMousePosition(), &column);
   if (row != kNoRow) m_logic.OnDoubleClick(row, column);
 }
 
@@ -259,10 +264,10 @@ void CDlgLayers::OnKeyDown(wxKeyEvent& event) {
 }
 
 void CDlgLayers::OnContextMenu(wxContextMenuEvent& event) {
-  const wxPoint point = m_list->ScreenToClient(
-      event.GetPosition() == wxDefaultPosition ? wxGetMousePosition() : event.GetPosition());
+  const wxPoint screen =
+      event.GetPosition() == wxDefaultPosition ? wxGetMousePosition() : event.GetPosition();
   wxMenu menu;
-  switch (m_logic.MenuAt(HitRow(point, nullptr))) {
+  switch (m_logic.MenuAt(HitRow(screen, nullptr))) {
     case LayersWindowLogic::ContextMenu::None:
       return;
     case LayersWindowLogic::ContextMenu::Layer:
@@ -273,11 +278,11 @@ void CDlgLayers::OnContextMenu(wxContextMenuEvent& event) {
       menu.Append(cmd::kProjectNewLayer, "New &Layer...");
       break;
   }
-  PopupMenu(&menu, ScreenToClient(m_list->ClientToScreen(point)));
+  PopupMenu(&menu, ScreenToClient(screen));
 }
 
 void CDlgLayers::OnSelected(wxListEvent& event) {
-  const bool mouseOverRow = HitRow(m_list->ScreenToClient(wxGetMousePosition()), nullptr) != kNoRow;
+  const bool mouseOverRow = HitRow(wxGetMousePosition(), nullptr) != kNoRow;
   if (m_logic.AllowSelect(mouseOverRow)) m_logic.OnRowSelected(static_cast<int>(event.GetIndex()));
 }
 

@@ -46,8 +46,8 @@ class CDlgLayers : public wxDialog, public LayersWindowControls, public BarHintR
   void CreateColumns();
   void FitColumns();
   void UpdateSwatch(int row);
-  // The row and column under a point of the list, or kNoRow.
-  int HitRow(const wxPoint& point, int* column) const;
+  // The row and column under a point of the screen, or kNoRow.
+  int HitRow(const wxPoint& screen, int* column) const;
 
   void OnLeftDown(wxMouseEvent& event);
   void OnLeftDoubleClick(wxMouseEvent& event);
@@ -59,7 +59,7 @@ class CDlgLayers : public wxDialog, public LayersWindowControls, public BarHintR
 
   ProfileStore& m_profile;
   int m_closeCommand;
-  WxMessageBoxes m_prompts{this, "QUOR"};
+  WxMessageBoxes m_prompts{this};
   LayersWindowLogic m_logic{*this, m_prompts};
   wxImageList m_images;
   wxListCtrl* m_list = nullptr;

@@ -28,6 +28,8 @@ constexpr int kForwarded[] = {cmd::kArrangeSendToBack, cmd::kArrangeBringToFront
                               cmd::kEditDelete,        cmd::kEditCut,
                               cmd::kViaProperties,     cmd::kEditCopy};
 
+constexpr int kUnhandled[] = {cmd::kEditPaste, cmd::kEditPasteOriginal};
+
 }  // namespace
 
 CDlgProjectTree::CDlgProjectTree(wxWindow* parent, MainFrameLink& frame, int closeCommand)
@@ -53,6 +55,14 @@ CDlgProjectTree::CDlgProjectTree(wxWindow* parent, MainFrameLink& frame, int clo
   for (const int id : {cmd::kLayerDelete, cmd::kLayerProperties})
     Bind(wxEVT_MENU, &CDlgProjectTree::OnCommand, this, id);
   for (const int id : kForwarded) Bind(wxEVT_MENU, &CDlgProjectTree::OnCommand, this, id);
+  // The object menus' Paste items are the view's, not the tree's: here they
+  // are disabled and, should one still be chosen, go no further.
+  for (const int id : kUnhandled) {
+    Bind(
+        wxEVT_UPDATE_UI, [](wxUpdateUIEvent& event) { event.Enable(false); }, id);
+    Bind(
+        wxEVT_MENU, [](wxCommandEvent&) {}, id);
+  }
   m_close->Bind(wxEVT_BUTTON, [this, closeCommand](wxCommandEvent&) {
     wxGetTopLevelParent(this)->GetEventHandler()->QueueEvent(new wxCommandEvent(wxEVT_MENU, closeCommand));
   });

@@ -69,7 +69,7 @@ class CDlgProjectTree : public wxPanel, public ProjectTreeControls, public BarHi
   void OnCommand(wxCommandEvent& event);
   void EndDrag();
 
-  WxMessageBoxes m_prompts{this, "QUOR"};
+  WxMessageBoxes m_prompts{this};
   ProjectTreeLogic m_logic;
   wxImageList m_images;
   wxStaticText* m_label = nullptr;

@@ -4,13 +4,28 @@
 #include <wx/settings.h>
 
 #include "editor/model/CLayer.h"
+#include "editor/model/CStructure.h"
+#include "editor/model/LayerComboControl.h"
 #include "editor/ui/bars/BarArt.h"
 
 namespace quor {
 
 namespace {
+
 constexpr int kSwatchWidth = 16;
-}
+
+// Fills a layer list from the structure.
+class LayerComboFill : public LayerComboControl {
+ public:
+  explicit LayerComboFill(LayerComboBox& combo) : m_combo(combo) {}
+  int AddEntry(const std::string& text, CLayer* layer) override { return m_combo.AddLayer(text, layer); }
+  void SetSelection(int index) override { m_combo.SetSelection(index); }
+
+ private:
+  LayerComboBox& m_combo;
+};
+
+}  // namespace
 
 LayerComboBox::LayerComboBox(wxWindow* parent, wxWindowID id, ItemText itemText, int itemHeight)
     : wxOwnerDrawnComboBox(parent, id, wxEmptyString, wxDefaultPosition, wxDefaultSize, 0, nullptr,
@@ -25,6 +40,11 @@ int LayerComboBox::AddLayer(const std::string& text, CLayer* layer) {
 CLayer* LayerComboBox::LayerAt(int item) const {
   if (item < 0 || item >= static_cast<int>(GetCount())) return nullptr;
   return static_cast<CLayer*>(GetClientData(item));
+}
+
+void LayerComboBox::FillFrom(const CStructure& structure, double z) {
+  LayerComboFill fill(*this);
+  structure.FillLayerCombo(fill, z);
 }
 
 void LayerComboBox::OnDrawItem(wxDC& dc, const wxRect& rect, int item, int flags) const {

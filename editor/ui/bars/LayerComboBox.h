@@ -10,6 +10,7 @@
 namespace quor {
 
 class CLayer;
+class CStructure;
 
 class LayerComboBox : public wxOwnerDrawnComboBox {
  public:
@@ -20,6 +21,8 @@ class LayerComboBox : public wxOwnerDrawnComboBox {
 
   int AddLayer(const std::string& text, CLayer* layer);
   CLayer* LayerAt(int item) const;
+  // One entry per layer of the structure; the one at z selected, else the first.
+  void FillFrom(const CStructure& structure, double z);
 
  protected:
   void OnDrawItem(wxDC& dc, const wxRect& rect, int item, int flags) const override;

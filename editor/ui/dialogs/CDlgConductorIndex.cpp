@@ -18,6 +18,7 @@ CDlgConductorIndex::CDlgConductorIndex(wxWindow* parent, const std::string& text
   top->Add(grid, 0, wxEXPAND | wxALL, 10);
   top->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL), 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 10);
   SetSizerAndFit(top);
+  m_text->SetFocus();
 }
 
 bool CDlgConductorIndex::TransferDataFromWindow() {

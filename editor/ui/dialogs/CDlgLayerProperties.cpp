@@ -67,6 +67,7 @@ CDlgLayerProperties::CDlgLayerProperties(wxWindow* parent, const LayerDialogValu
     m_height->Disable();
     m_unit->Disable();
   }
+  (m_er->IsEnabled() ? m_er : m_name)->SetFocus();
 }
 
 bool CDlgLayerProperties::TransferDataFromWindow() {

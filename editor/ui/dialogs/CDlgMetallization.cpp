@@ -52,6 +52,7 @@ CDlgMetallization::CDlgMetallization(wxWindow* parent, const MetallizationDialog
   top->Add(sides, 0, wxALIGN_CENTER | wxALL, 10);
   top->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL), 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 10);
   SetSizerAndFit(top);
+  m_top->SetFocus();
 }
 
 MetallizationDialogValues CDlgMetallization::Values() const {

@@ -30,6 +30,7 @@ CDlgProject::CDlgProject(wxWindow* parent, const ProjectDialogValues& values, Me
   ShowEdit(*m_width, texts.width);
   SetSizerAndFit(top);
   CentreOnScreen();
+  m_length->SetFocus();
 }
 
 bool CDlgProject::TransferDataFromWindow() {

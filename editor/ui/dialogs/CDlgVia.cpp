@@ -5,7 +5,6 @@
 #include <wx/textctrl.h>
 
 #include "editor/model/CStructure.h"
-#include "editor/model/LayerComboControl.h"
 #include "editor/ui/bars/LayerComboBox.h"
 #include "editor/ui/dialogs/DialogLayout.h"
 #include "editor/ui/dialogs/EditExchange.h"
@@ -21,17 +20,6 @@ namespace {
 
 // Room for a layer's name, height and unit beside its swatch.
 constexpr int kLayerListWidth = 200;
-
-// Fills a layer list from the structure.
-class LayerComboFill : public LayerComboControl {
- public:
-  explicit LayerComboFill(LayerComboBox& combo) : m_combo(combo) {}
-  int AddEntry(const std::string& text, CLayer* layer) override { return m_combo.AddLayer(text, layer); }
-  void SetSelection(int index) override { m_combo.SetSelection(index); }
-
- private:
-  LayerComboBox& m_combo;
-};
 
 CLayer* SelectedLayer(const LayerComboBox& combo) {
   return combo.LayerAt(combo.GetSelection());
@@ -71,14 +59,14 @@ CDlgVia::CDlgVia(wxWindow* parent, const ViaDialogValues& values, MessageBoxes& 
   ShowEdit(*m_x, texts.x);
   ShowEdit(*m_y, texts.y);
   ShowEdit(*m_radius, texts.radius);
+  m_x->SetFocus();
 }
 
 LayerComboBox* CDlgVia::CreateLayerCombo(int id, const CLayer* layer, int itemHeight) {
   auto itemText = [unit = m_values.unitName](const CLayer& item) { return LayerComboText(item, unit); };
   auto* combo = new LayerComboBox(this, id, itemText, itemHeight);
   combo->SetMinSize(wxSize(FromDIP(kLayerListWidth), -1));
-  LayerComboFill fill(*combo);
-  if (m_values.structure != nullptr) m_values.structure->FillLayerCombo(fill, layer ? layer->GetZ() : 0.0);
+  if (m_values.structure != nullptr) combo->FillFrom(*m_values.structure, layer ? layer->GetZ() : 0.0);
   return combo;
 }
 

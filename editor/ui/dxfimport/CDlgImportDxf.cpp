@@ -86,6 +86,8 @@ bool CDlgImportDxf::TransferDataToWindow() {
   for (int i = 0; i < m_LayerCount; ++i) {
     SetGridCellText(Sender(), i + 1, kNameColumn, m_values->names[i]);
   }
+  // Here, as the dialog shows: the list takes the focus only once it is on screen.
+  m_unitCombo->SetFocus();
   return true;
 }
 

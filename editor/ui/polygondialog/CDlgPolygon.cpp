@@ -2,7 +2,6 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
-#include <wx/choice.h>
 #include <wx/menu.h>
 #include <wx/settings.h>
 #include <wx/sizer.h>
@@ -15,10 +14,12 @@
 #include "editor/document/ProjectDocument.h"
 #include "editor/grid/GridHost.h"
 #include "editor/grid/GridMessages.h"
+#include "editor/model/CLayer.h"
 #include "editor/model/CStructure.h"
-#include "editor/model/NumberFormat.h"
+#include "editor/ui/bars/LayerComboBox.h"
 #include "editor/ui/dialogs/ConductorIndexValue.h"
 #include "editor/ui/dialogs/DialogNumbers.h"
+#include "editor/ui/dialogs/LayerComboText.h"
 
 namespace quor {
 
@@ -43,7 +44,11 @@ wxEND_EVENT_TABLE()
   m_indexEdit = new wxTextCtrl(this, kIndexEdit);
   fields->Add(m_indexEdit, 0, wxEXPAND);
   fields->Add(new wxStaticText(this, wxID_ANY, "&Layer:"), 0, wxALIGN_CENTER_VERTICAL);
-  m_LayerCombo = new wxChoice(this, kLayerCombo);
+  // Drawn as the Via dialog's lists, as high as the index edit's text area.
+  m_LayerCombo = new LayerComboBox(
+      this, kLayerCombo,
+      [unit = document.GetUnitName()](const CLayer& layer) { return LayerComboText(layer, unit); },
+      m_indexEdit->GetClientSize().GetHeight());
   fields->Add(m_LayerCombo, 0, wxEXPAND);
   top->Add(fields, 0, wxEXPAND | wxALL, 8);
   top->Add(new wxStaticText(this, wxID_ANY, "&Nodes:"), 0, wxLEFT | wxRIGHT, 8);
@@ -66,14 +71,9 @@ wxEND_EVENT_TABLE()
   m_ClosedCheck->SetValue(m_core->IsClosedChecked());
   EnableByNodeCount();
 
-  for (const auto& layer : document.GetModel().GetLayers()) {
-    m_LayerCombo->Append(wxString::FromUTF8(layer->GetName() + " - " +
-                                            FormatDouble(document.ToDisplayUnits(layer->GetZ()), 3) + " " +
-                                            document.GetUnitName()));
-    if (layer->GetZ() == layerZ) m_LayerCombo->SetSelection(static_cast<int>(m_layerHeights.size()));
-    m_layerHeights.push_back(layer->GetZ());
-  }
+  m_LayerCombo->FillFrom(document.GetModel(), layerZ);
   m_indexEdit->ChangeValue(std::to_string(newPolygon ? 0 : m_core->GetConductorIndex()));
+  m_indexEdit->SetFocus();
 }
 
 CDlgPolygon::~CDlgPolygon() = default;
@@ -141,9 +141,8 @@ void CDlgPolygon::OnOK(wxCommandEvent&) {
     RefuseNodeCell(*cell);
     return;
   }
-  const int selected = m_LayerCombo->GetSelection();
-  const std::optional<double> layerZ =
-      selected == wxNOT_FOUND ? std::nullopt : std::optional<double>(m_layerHeights[selected]);
+  const CLayer* layer = m_LayerCombo->LayerAt(m_LayerCombo->GetSelection());
+  const std::optional<double> layerZ = layer == nullptr ? std::nullopt : std::optional<double>(layer->GetZ());
   if (const auto failure = m_core->Ok(index, layerZ)) {
     m_messages.ShowMessage(*failure);
     m_LayerCombo->SetFocus();

@@ -10,11 +10,11 @@
 #include "editor/ui/polygondialog/PolygonDialogCore.h"
 
 class wxCheckBox;
-class wxChoice;
 class wxTextCtrl;
 
 namespace quor {
 
+class LayerComboBox;
 class MessageBoxes;
 
 namespace grid {
@@ -51,11 +51,10 @@ class CDlgPolygon : public wxDialog {
   MessageBoxes& m_messages;
   ProjectDocument& m_Document;
   std::unique_ptr<PolygonDialogCore> m_core;
-  std::vector<double> m_layerHeights;                        // of the combo's items
   std::optional<PolygonDialogCore::NodeCell> m_refusedCell;  // not told yet
   // Owned by wx as children.
   wxTextCtrl* m_indexEdit = nullptr;
-  wxChoice* m_LayerCombo = nullptr;
+  LayerComboBox* m_LayerCombo = nullptr;
   grid::GridHost* m_Grid = nullptr;
   wxCheckBox* m_ClosedCheck = nullptr;
   wxWindow* m_OkButton = nullptr;

@@ -20,14 +20,16 @@ namespace {
 constexpr int kNodeMarkerPixels = 4;
 constexpr int kNodeMarkerPen = 2;
 
+bool HoldsNode(const CConductorPolygon& polygon, const Point3* node) {
+  const auto& nodes = polygon.GetNodes();
+  return std::any_of(nodes.begin(), nodes.end(), [node](const Point3& held) { return &held == node; });
+}
+
 // The selected polygon whose node list holds this node.
-const CShape* OwnerOf(const CSelection& selection, const Point3* node) {
+const CConductorPolygon* OwnerOf(const CSelection& selection, const Point3* node) {
   for (const CShape* object : selection.GetObjects()) {
     const auto* polygon = dynamic_cast<const CConductorPolygon*>(object);
-    if (polygon == nullptr) continue;
-    for (const Point3& held : polygon->GetNodes()) {
-      if (&held == node) return polygon;
-    }
+    if (polygon != nullptr && HoldsNode(*polygon, node)) return polygon;
   }
   return nullptr;
 }
@@ -65,8 +67,10 @@ bool CPolylineNodeTool::IsPicked(const Point3* node) const {
 bool CPolylineNodeTool::PicksAlive(ToolView& view) const {
   const ProjectDocument* document = view.Core().GetDocument();
   if (document == nullptr) return false;
+  // A polygon rebuilt from the Polygon dialog's rows holds new nodes.
   return std::all_of(pickedNodes.begin(), pickedNodes.end(), [&](const PickedNode& picked) {
-    return picked.polygon != nullptr && ModelHoldsShape(document->GetModel(), picked.polygon);
+    return picked.polygon != nullptr && ModelHoldsShape(document->GetModel(), picked.polygon) &&
+           HoldsNode(*picked.polygon, picked.node);
   });
 }
 
@@ -143,7 +147,7 @@ void CPolylineNodeTool::MoveNodes(ToolView& view, const Point2& p) {
   ViewCore& core = view.Core();
   const Point2 delta{p.x - anchor.x, p.y - anchor.y};
   const Point3 correction = core.SnapDelta(delta.x, delta.y, BoundsOf(savedPositions));
-  const Point3 offset(delta.x + correction.x, delta.y + correction.y, 0.0);
+  const Point3 offset{delta.x + correction.x, delta.y + correction.y, 0.0};
   for (std::size_t i = 0; i < pickedNodes.size(); ++i) *pickedNodes[i].node = savedPositions[i] + offset;
   core.GetSelection().RecalcBounds();
   core.Repaint();

@@ -12,7 +12,7 @@
 
 namespace quor {
 
-class CShape;
+class CConductorPolygon;
 
 class CPolylineNodeTool : public CTool {
  public:
@@ -40,16 +40,16 @@ class CPolylineNodeTool : public CTool {
 
  private:
   // A node belongs to a polygon of the model; writing to it is safe only
-  // while the model still holds that polygon.
+  // while the model still holds that polygon and the polygon that node.
   struct PickedNode {
     Point3* node;
-    const CShape* polygon;
+    const CConductorPolygon* polygon;
   };
 
   void Pick(ToolView& view, Point3* node);
   void ClearPicks();
   bool IsPicked(const Point3* node) const;
-  // The picked nodes whose polygons the model still holds.
+  // The picked nodes are still their polygons', and the polygons the model's.
   bool PicksAlive(ToolView& view) const;
   void MoveNodes(ToolView& view, const Point2& p);
   // The drag starts from the nodes' positions now, whatever moved them since they were picked.

@@ -48,6 +48,11 @@ enum class ComputeError : std::int32_t {
   // An output file could not be created, written or put in place; the job's
   // ErrorFileExtension says which.
   OutputFileNotWritten = 40,
+  // A conductor ends the segmentation without a patch: the grid is too
+  // coarse for it or no polygon of it has an area. It would take no charge,
+  // and zeros would pass for its capacitance. The job's ErrorConductorIndex
+  // says which.
+  ConductorWithoutPatch = 41,
   // Anything that is not one of the codes above, allocation failures included.
   Internal = 100,
 };

@@ -40,8 +40,11 @@ struct ComputeJob {
   std::int32_t ErrorLayerIndex2 = 0;
   // With ComputeError::OutputFileNotWritten: the extension, without its dot,
   // that BasePath takes to name the file ("dat", "y10", ...), NUL-terminated.
-  // Last in the record, so that every field before it keeps its place.
+  // The fields from here on come after all the others, so that every field
+  // before them keeps its place.
   char ErrorFileExtension[8] = {};
+  // With ComputeError::ConductorWithoutPatch: the conductor without a patch.
+  std::int32_t ErrorConductorIndex = 0;
 };
 
 static_assert(sizeof(std::atomic<std::int32_t>) == 4);
@@ -54,3 +57,4 @@ static_assert(offsetof(ComputeJob, RunFlag) - offsetof(ComputeJob, FrequencyStar
 static_assert(offsetof(ComputeJob, ErrorLayerIndex2) - offsetof(ComputeJob, RunFlag) == 48);
 static_assert(offsetof(ComputeJob, ErrorFileExtension) - offsetof(ComputeJob, ErrorLayerIndex2) == 4);
 static_assert(sizeof(ComputeJob::ErrorFileExtension) == 8);
+static_assert(offsetof(ComputeJob, ErrorConductorIndex) - offsetof(ComputeJob, ErrorFileExtension) == 8);

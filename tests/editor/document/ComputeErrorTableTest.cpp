@@ -53,12 +53,13 @@ TEST(ComputeErrorTable, EveryCodeHasItsExactText) {
       {38, "Solving system of equations failed"},
       {39, "Reentrant polyline has inproper orientation"},
       {40, "Cannot write output file"},
+      {41, "Conductor %d has no unknowns: increase resolution or check its polygons"},
   };
   for (const auto& [code, text] : expected) EXPECT_STREQ(GetComputeErrorText(code), text) << "code " << code;
 }
 
 TEST(ComputeErrorTable, CodesWithoutATextAnswerUnknownError) {
-  for (const int code : {37, 41, 99, 100, 101, -1, INT_MIN, INT_MAX}) {
+  for (const int code : {37, 42, 99, 100, 101, -1, INT_MIN, INT_MAX}) {
     EXPECT_STREQ(GetComputeErrorText(code), "Unknown error") << "code " << code;
   }
 }
@@ -70,6 +71,9 @@ TEST(ComputeErrorTable, MatchesTheLibraryCodes) {
                "Solving system of equations failed");
   EXPECT_STREQ(GetComputeErrorText(static_cast<int>(ComputeError::Internal)), "Unknown error");
   EXPECT_EQ(kOutputFileNotWritten, static_cast<int>(ComputeError::OutputFileNotWritten));
+  EXPECT_EQ(kConductorWithoutPatch, static_cast<int>(ComputeError::ConductorWithoutPatch));
+  EXPECT_EQ(ConductorErrorText(12),
+            "Conductor 12 has no unknowns: increase resolution or check its polygons");
 }
 
 // The stage leaves the extension in an 8-byte field that a foreign library

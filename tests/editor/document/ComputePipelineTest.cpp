@@ -55,6 +55,18 @@ TEST_F(ComputePipelineTest, ARunThatCannotWriteItsResultsNamesTheFile) {
   EXPECT_FALSE(document->IsComputed());
 }
 
+// A resolution that leaves a conductor without patches ends AutoRun at the
+// segmentation with the message that names it: zeros are never results.
+TEST_F(ComputePipelineTest, AConductorWithoutPatchesIsReportedAndNothingIsComputed) {
+  auto hostile = fixture.OpenSample("qlx_resolution_1e-300.qlx", "tests/data/hostile");
+  hostile->AutoRun(fixture.view);
+  EXPECT_EQ(shown, std::vector<std::string>{
+                       "Conductor 0 has no unknowns: increase resolution or check its polygons"});
+  EXPECT_FALSE(hostile->IsSegmented() || hostile->IsComputed());
+  EXPECT_EQ(fixture.windows.progressCaptions, std::vector<std::string>{"Segmentation"});
+  EXPECT_FALSE(FileExists(fixture.Scratch("qlx_resolution_1e-300.dat")));
+}
+
 TEST_F(ComputePipelineTest, AFailedCheckInsideSegmentSelectsThePolygonAndStartsNoStage) {
   double length = 0.0;
   double width = 0.0;

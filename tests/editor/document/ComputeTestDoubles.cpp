@@ -51,9 +51,10 @@ ComputeFixture::ComputeFixture(const std::string& libraryPath)
   services.services.compute = &compute;
 }
 
-std::unique_ptr<FakeProjectDocument> ComputeFixture::OpenSample(const std::string& name) {
+std::unique_ptr<FakeProjectDocument> ComputeFixture::OpenSample(const std::string& name,
+                                                                const std::string& folder) {
   const std::string path = Scratch(name);
-  std::filesystem::copy_file(std::string(QUOR_SOURCE_DIR "/examples/") + name, path);
+  std::filesystem::copy_file(std::string(QUOR_SOURCE_DIR "/") + folder + "/" + name, path);
   auto document = std::make_unique<FakeProjectDocument>(services);
   document->LoadProjectFile(path);
   document->AfterOpen(path);

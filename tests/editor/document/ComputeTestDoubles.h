@@ -45,8 +45,10 @@ class FakeComputeWindows : public ComputeWindows {
 struct ComputeFixture {
   explicit ComputeFixture(const std::string& libraryPath = QUOR_BIN_DIR "/libTessmor.so");
 
-  // A sample project of examples/, copied into the scratch directory and opened.
-  std::unique_ptr<FakeProjectDocument> OpenSample(const std::string& name);
+  // A project of the source tree's `folder` (the samples of examples/ unless
+  // said otherwise), copied into the scratch directory and opened.
+  std::unique_ptr<FakeProjectDocument> OpenSample(const std::string& name,
+                                                  const std::string& folder = "examples");
   std::string Scratch(const std::string& name) const { return (scratch.Path() / name).string(); }
 
   FakeServices services;

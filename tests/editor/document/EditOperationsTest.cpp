@@ -2,6 +2,8 @@
 // their refusals.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "DocumentBuilders.h"
 #include "editor/model/CStructure.h"
 #include "editor/model/ThrownText.h"
@@ -38,6 +40,8 @@ TEST_F(EditOperationsTest, EachOperationSendsItsHintsInOrder) {
     std::function<void()> run;
     std::vector<H> hints;
     bool undoStep;
+    // The step is filed before the first hint goes out, not after the last.
+    bool committedFirst = false;
   };
   const Case cases[] = {
       {"add via", [&] { document->AddObjectCopy(via); }, {H::HintAddObject}, true},
@@ -49,6 +53,7 @@ TEST_F(EditOperationsTest, EachOperationSendsItsHintsInOrder) {
          document->ScaleObject({&a}, {0, 0, 0}, {10, 10, 0}, {20, 20, 0});
        },
        {H::HintObjectScaled},
+       true,
        true},
       {"move",
        [&] { document->MoveObjectToLayer(a, 100.0); },
@@ -75,7 +80,12 @@ TEST_F(EditOperationsTest, EachOperationSendsItsHintsInOrder) {
     services.hints.clear();
     document->modified = false;
     const std::size_t steps = document->UndoCount();
+    std::optional<std::size_t> stepsAtFirstHint;
+    services.log.inspect = [&](const HintRecord&) {
+      if (!stepsAtFirstHint) stepsAtFirstHint = document->UndoCount();
+    };
     c.run();
+    services.log.inspect = nullptr;
     std::vector<std::pair<To, H>> expected;
     for (H hint : c.hints) {
       expected.emplace_back(To::Views, hint);
@@ -84,6 +94,7 @@ TEST_F(EditOperationsTest, EachOperationSendsItsHintsInOrder) {
     EXPECT_EQ(Deliveries(services.hints), expected);
     EXPECT_TRUE(document->modified);
     EXPECT_EQ(document->UndoCount(), c.undoStep ? std::min<std::size_t>(steps + 1, 20) : steps);
+    EXPECT_EQ(stepsAtFirstHint, c.committedFirst ? document->UndoCount() : steps);
   }
   services.hints.clear();
   document->SetModifiedAndUpdate(H::HintSelectionMoved);

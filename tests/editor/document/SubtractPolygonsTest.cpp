@@ -36,8 +36,12 @@ TEST_F(SubtractPolygonsTest, ASquareInsideASquareBecomesOnePolygonWithAHoleInOne
   const std::uint32_t innerId = inner.id;
   const std::size_t undoSteps = document->UndoCount();
   fixture.services.hints.clear();
+  // The step is filed before any of the hints goes out.
+  std::vector<std::size_t> stepsAtHints;
+  fixture.services.log.inspect = [&](const HintRecord&) { stepsAtHints.push_back(document->UndoCount()); };
 
   document->SubtractPolygons({&outer, &inner});
+  EXPECT_EQ(stepsAtHints, std::vector<std::size_t>(6, undoSteps + 1));
   EXPECT_EQ(shown, std::vector<std::string>{});
   ASSERT_EQ(Shapes().size(), 1u);
   const CConductorPolygon& result = *Shapes().front();

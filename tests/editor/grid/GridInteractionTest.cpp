@@ -165,7 +165,7 @@ TEST_F(GridInteractionTest, AnEditHoldsAtMost301Characters) {
   EXPECT_EQ(h.Text(1, 1), std::string(301, '9'));
 }
 
-TEST_F(GridInteractionTest, F2ContinuesOnlyAnEditableUnprotectedCellWithinTheLimit) {
+TEST_F(GridInteractionTest, F2ContinuesAnyCellWithinTheLimit) {
   h.SetCell(1, 1, std::string(400, 'a'));
   const int beeps = h.system.BeepCount();
   h.Key(VK_F2);
@@ -174,15 +174,19 @@ TEST_F(GridInteractionTest, F2ContinuesOnlyAnEditableUnprotectedCellWithinTheLim
   EXPECT_EQ(h.system.BeepCount(), beeps + 1);
   h.Key(VK_ESCAPE, 27);
   h.TakeCodes();
+  // A protected cell, then a cell of a grid that is not editable.
   h.CellMessage(GRM_SETCELLPROTECTION, 1, 1, 1);
   h.Key(VK_F2);
-  EXPECT_EQ(h.TakeCodes(), (Codes{GRN_FKEY1 + 1}));
+  EXPECT_EQ(h.TakeCodes(), (Codes{GRN_FKEY1 + 1, GRN_EDITSTARTED}));
+  h.Key(VK_ESCAPE, 27);
   h.Key(VK_DOWN);
   h.TakeCodes();
+  h.SetCell(2, 1, "b");
   h.Send(GRM_SETEDITABLE, 0);
   h.Key(VK_F2);
-  EXPECT_EQ(h.TakeCodes(), (Codes{GRN_FKEY1 + 1}));
-  EXPECT_FALSE(h.Slot().Editing);
+  EXPECT_EQ(h.TakeCodes(), (Codes{GRN_FKEY1 + 1, GRN_EDITSTARTED}));
+  EXPECT_EQ(h.Slot().EditText, "b");
+  EXPECT_TRUE(h.Slot().Editing);
 }
 
 TEST_F(GridInteractionTest, ProtectedAndReadOnlyCellsOnlyMoveOnEnter) {

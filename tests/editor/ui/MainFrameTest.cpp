@@ -65,6 +65,22 @@ TEST_F(MainFrameTest, OpeningASampleShowsItsWindowAndTheProjectMenu) {
   EXPECT_TRUE(SaveScreenArea(frame->GetScreenRect(), (shots / "editor.png").string()));
 }
 
+TEST_F(MainFrameTest, TheRecentFilesMenuKeepsTheLastFourNewestFirst) {
+  CreateMainFrame();
+  for (const char* name : {"a.qlx", "b.qlx", "c.qlx", "d.qlx", "e.qlx", "f.qlx"}) {
+    manager->AddFileToHistory((directory / name).string());
+  }
+  wxMenuItem* recent = nullptr;
+  for (wxMenuItem* item : VisibleMenuBar()->GetMenu(0)->GetMenuItems()) {
+    if (item->IsSubMenu()) recent = item;
+  }
+  ASSERT_NE(recent, nullptr);
+  std::vector<std::string> shown;
+  for (const wxMenuItem* item : recent->GetSubMenu()->GetMenuItems())
+    shown.push_back(item->GetItemLabelText().utf8_string());
+  EXPECT_EQ(shown, (std::vector<std::string>{"1 f.qlx", "2 e.qlx", "3 d.qlx", "4 c.qlx"}));
+}
+
 TEST_F(MainFrameTest, BarsHearHintsInTheirOrderAndTheLayersWindowOnlyWhileShown) {
   std::vector<RecordingBar::Entry> log;
   RecordingBar layers("layers", log);

@@ -121,6 +121,32 @@ TEST_F(ToolsGuiTest, ThreeClicksAndCCloseATriangleThatCtrlZRemovesWhole) {
   EXPECT_EQ(ActiveLayer().GetShapeCount(), shapes);
 }
 
+// Closing on the first node is offered from the third node on: with two, a
+// release there is one more node.
+TEST_F(ToolsGuiTest, ThePolylineClosesOnItsFirstNodeOnlyWithMoreThanTwoNodes) {
+  Command(cmd::kToolPolyline);
+  const int shapes = ActiveLayer().GetShapeCount();
+  Click(Free(0, 0));
+  Click(Free(3, 0));
+  ASSERT_EQ(ActiveLayer().GetShapeCount(), shapes + 1);
+  const CConductorPolygon& polygon = *ActiveLayer().GetShapes().back();
+  // Two nodes: no close cursor near the first, and the release adds a node.
+  ASSERT_TRUE(MoveTo({Free(0, 0).x + 2, Free(0, 0).y - 1}));
+  EXPECT_EQ(view->GetToolCursor(), cursor::kPolyline);
+  ASSERT_TRUE(MoveTo({Free(0, 0).x + 1, Free(0, 0).y}));
+  EXPECT_EQ(view->GetToolCursor(), cursor::kPolyline);
+  Click(Free(0, 0));
+  EXPECT_FALSE(polygon.IsClosed());
+  EXPECT_EQ(polygon.GetNodes().GetCount(), 3);
+
+  Click(Free(2, 3));
+  ASSERT_TRUE(MoveTo({Free(0, 0).x + 2, Free(0, 0).y - 1}));
+  EXPECT_EQ(view->GetToolCursor(), cursor::kPolylineClose);
+  Click({Free(0, 0).x + 1, Free(0, 0).y});
+  EXPECT_TRUE(polygon.IsClosed());
+  EXPECT_EQ(polygon.GetNodes().GetCount(), 4);
+}
+
 TEST_F(ToolsGuiTest, SwitchingToolsAfterOneNodeRemovesThePolygonAfterTwoLeavesItOpen) {
   Command(cmd::kToolPolyline);
   const int shapes = ActiveLayer().GetShapeCount();
@@ -216,6 +242,41 @@ TEST_F(ToolsGuiTest, DragOfTwoPixelsMovesNothingAndALongerOneMovesBySnappedDelta
   const CConductorPolygon& after = *ActiveLayer().GetShapes().back();
   EXPECT_NEAR(FirstNode(after).x, start.x + 2 * s, 1e-6);
   EXPECT_NEAR(FirstNode(after).y, start.y, 1e-6);
+}
+
+// A drag narrower and lower than 3 pixels moves nothing; 3 pixels across or
+// down moves, with the Select tool as with the Polyline Node tool.
+TEST_F(ToolsGuiTest, ADragOfTwoPixelsStaysInTheDeadZoneAndOfThreeMoves) {
+  const CConductorPolygon& square = DrawRectangle(Free(0, 0), Free(2, 2));
+  Core().SetSnapToGrid(false);
+  const DevicePoint inside{(Free(0, 0).x + Free(2, 2).x) / 2, (Free(0, 0).y + Free(2, 2).y) / 2};
+  struct Case {
+    int tool;
+    int dx;
+    int dy;
+    bool moves;
+  };
+  const Case cases[] = {
+      {cmd::kToolSelect, 2, 2, false},       {cmd::kToolSelect, 3, 0, true},
+      {cmd::kToolSelect, 0, -3, true},       {cmd::kToolSelect, -2, 1, false},
+      {cmd::kToolPolylineNode, 2, 2, false}, {cmd::kToolPolylineNode, -3, 0, true},
+      {cmd::kToolPolylineNode, 0, 3, true},  {cmd::kToolPolylineNode, 1, -2, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.tool << " by " << c.dx << ", " << c.dy);
+    Command(cmd::kToolSelect);
+    Click(inside);
+    Command(c.tool);
+    // The node tool takes the first node, the select tool the whole square.
+    const Point3 before = FirstNode(square);
+    const DevicePoint from = c.tool == cmd::kToolSelect ? inside : Pixel(before.x, before.y);
+    const std::size_t undo = Document().UndoCount();
+    Drag(from, {from.x + c.dx, from.y + c.dy});
+    EXPECT_EQ(Document().UndoCount(), c.moves ? undo + 1 : undo);
+    const Point3 after = FirstNode(square);
+    EXPECT_NEAR(after.x - before.x, c.moves ? Core().PixelsToUnits(c.dx) : 0.0, 1e-6);
+    EXPECT_NEAR(after.y - before.y, c.moves ? Core().PixelsToUnits(-c.dy) : 0.0, 1e-6);
+  }
 }
 
 TEST_F(ToolsGuiTest, CornerHandleDragScalesThePolygonAboutTheOppositeCorner) {

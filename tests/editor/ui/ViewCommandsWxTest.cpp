@@ -2,8 +2,10 @@
 // the view's window, mouse clicks, menu commands routed from the frame, and
 // the dialogs they open, answered from inside their modal loops.
 #include <gtest/gtest.h>
+#include <wx/aui/auibar.h>
 #include <wx/button.h>
 #include <wx/listctrl.h>
+#include <wx/mdi.h>
 #include <wx/menu.h>
 #include <wx/statusbr.h>
 #include <wx/textctrl.h>
@@ -22,6 +24,8 @@
 #include "ViewFixture.h"
 #include "editor/document/CCrtanjeDoc.h"
 #include "editor/grid/GridWndProc.h"
+#include "editor/model/CDielectric.h"
+#include "editor/model/CLayer.h"
 #include "editor/model/CStructure.h"
 #include "editor/ui/CCrtanjeView.h"
 #include "editor/ui/CMainFrame.h"
@@ -269,6 +273,50 @@ TEST_F(ViewCommandsWxTest, ZoomStopsAtItsLimitsAndTheGridCheckMarkFollowsTheView
   }
 }
 
+// The keypad keys zoom whatever the NumLock state.
+TEST_F(ViewCommandsWxTest, NumpadPlusAndMinusZoomInAndOut) {
+  for (int numLock = 0; numLock < 2; ++numLock) {
+    const float start = core->GetZoom();
+    Press(WXK_NUMPAD_ADD);
+    EXPECT_GT(core->GetZoom(), start);
+    Press(WXK_NUMPAD_SUBTRACT);
+    Press(WXK_NUMPAD_SUBTRACT);
+    EXPECT_LT(core->GetZoom(), start);
+    Press(WXK_NUMLOCK);
+  }
+}
+
+// The status bar's message pane shows the prompt of what the pointer or the
+// keyboard highlights, and "Ready" once nothing is.
+TEST_F(ViewCommandsWxTest, HighlightedMenuItemsAndToolbarButtonsShowTheirPrompts) {
+  wxStatusBar& status = *frame->GetStatusBar();
+  const auto shows = [&status](const char* text) {
+    return PumpUntil([&] { return status.GetStatusText(0) == text; });
+  };
+  EXPECT_TRUE(shows("Ready"));
+  wxAuiToolBar* standard = nullptr;
+  for (wxWindow* child : frame->GetChildren()) {
+    auto* bar = dynamic_cast<wxAuiToolBar*>(child);
+    if (bar != nullptr && bar->FindTool(cmd::kViewZoomIn) != nullptr) standard = bar;
+  }
+  ASSERT_NE(standard, nullptr);
+  frame->Raise();
+  wxUIActionSimulator input;
+  const wxRect button = standard->GetToolRect(cmd::kViewZoomIn);
+  input.MouseMove(standard->ClientToScreen(button.GetPosition() + button.GetSize() / 2));
+  EXPECT_TRUE(shows("Zoom In, Shortcut: Numpad +")) << status.GetStatusText(0);
+  input.MouseMove(status.ClientToScreen(wxPoint(5, 5)));
+  EXPECT_TRUE(shows("Ready")) << status.GetStatusText(0);
+
+  Press('D', wxMOD_ALT);
+  EXPECT_TRUE(shows("Polyline, Shortcut: F4")) << status.GetStatusText(0);
+  input.Char(WXK_DOWN);
+  EXPECT_TRUE(shows("Rectange, Shortcut: F5")) << status.GetStatusText(0);
+  input.Char(WXK_ESCAPE);
+  input.Char(WXK_ESCAPE);
+  EXPECT_TRUE(shows("Ready")) << status.GetStatusText(0);
+}
+
 TEST_F(ViewCommandsWxTest, CtrlFAndCtrlBChangeTheDrawOrderAndSubtractNeedsTwoPolygons) {
   CConductorPolygon& large = AddSquare(100, 100, 1000);
   CConductorPolygon& small = AddSquare(300, 300, 200);
@@ -290,6 +338,47 @@ TEST_F(ViewCommandsWxTest, CtrlFAndCtrlBChangeTheDrawOrderAndSubtractNeedsTwoPol
   EXPECT_EQ(Bottom().GetShapeCount(), before - 1);
 }
 
+// Each command's enabled state, as the menus show it after the update-UI
+// events, for nothing, one polygon, one via, two polygons and three polygons
+// selected ('+' enabled, '-' disabled).
+TEST_F(ViewCommandsWxTest, EveryCommandIsEnabledByItsRuleForEachSelection) {
+  CConductorPolygon& a = AddSquare(100, 100, 200);
+  CConductorPolygon& b = AddSquare(400, 100, 200);
+  CConductorPolygon& c = AddSquare(700, 100, 200);
+  CVia& via = document->AddObjectCopy(
+      CVia(20.0, 500, 500, Model().GetLayers().back().get(), Model().GetLayers().front().get(), true));
+  const std::vector<std::vector<CShape*>> selections{{}, {&a}, {&via}, {&a, &b}, {&a, &b, &c}};
+  // clang-format off
+  const std::pair<int, const char*> rules[] = {
+      {cmd::kEditSelectAll, "+++++"},        {cmd::kEditCopy, "-++++"},
+      {cmd::kEditCut, "-++++"},              {cmd::kEditDelete, "-++++"},
+      {cmd::kEditPaste, "-----"},            {cmd::kEditPasteOriginal, "-----"},
+      {cmd::kViewProperties, "-++--"},       {cmd::kPolygonProperties, "-++--"},
+      {cmd::kViaProperties, "-++--"},        {cmd::kObjectIndex, "+++++"},
+      {cmd::kArrangeBringToFront, "-+---"},  {cmd::kArrangeSendToBack, "-+---"},
+      {cmd::kArrangeSubtract, "---+-"},      {cmd::kViewZoomIn, "+++++"},
+      {cmd::kViewZoomOut, "+++++"},          {cmd::kViewZoomAll, "+++++"},
+      {cmd::kViewShowGrid, "+++++"},         {cmd::kViewSnapToGrid, "+++++"},
+      {cmd::kViewRenderNormal, "+++++"},     {cmd::kViewRenderWireFrame, "+++++"},
+      {cmd::kProjectNewPolygon, "+++++"},    {cmd::kProjectNewLayer, "+++++"},
+      {cmd::kProjectNewVia, "+++++"},        {cmd::kProjectFootprint, "+++++"},
+      {cmd::kToolSelect, "+++++"},           {cmd::kToolPolyline, "+++++"},
+  };
+  // clang-format on
+  wxMenuBar* bar = VisibleMenuBar();
+  for (std::size_t s = 0; s < selections.size(); ++s) {
+    core->GetSelection().Clear();
+    for (CShape* object : selections[s]) core->AddToSelection(*object);
+    bar->UpdateMenus();
+    for (const auto& [id, states] : rules) {
+      // Commands of the context menus only are asked of the frame directly.
+      const wxMenuItem* item = bar->FindItem(id);
+      const bool enabled = item != nullptr ? item->IsEnabled() : IsCommandEnabled(id);
+      EXPECT_EQ(enabled, states[s] == '+') << "command " << id << ", selection " << s;
+    }
+  }
+}
+
 TEST_F(ViewCommandsWxTest, AltEnterOpensTheDialogOfTheObjectsKind) {
   CConductorPolygon& square = AddSquare(100, 100, 400);
   core->AddToSelection(square);
@@ -308,6 +397,24 @@ TEST_F(ViewCommandsWxTest, AltEnterOpensTheDialogOfTheObjectsKind) {
 
   core->AddToSelection(square);
   EXPECT_FALSE(IsCommandEnabled(cmd::kViewProperties)) << "two objects";
+}
+
+// The Polygon dialog's layer list shows each layer's colour, as the Via
+// dialog's lists do.
+TEST_F(ViewCommandsWxTest, ThePolygonDialogsLayerListShowsTheLayersColour) {
+  CConductorPolygon& square = AddSquare(100, 100, 400);
+  core->AddToSelection(square);
+  int swatchPixels = 0;
+  WhenDialogShows<CDlgPolygon> answer([&](CDlgPolygon& dialog) {
+    wxWindow& list = *dialog.FindWindow(CDlgPolygon::kLayerCombo);
+    const wxRect area(list.ClientToScreen(wxPoint(0, 0)), list.GetClientSize());
+    PumpUntilScreenSettles(area);
+    swatchPixels = CountColour(CaptureScreenArea(area), Bottom().colour);
+    dialog.EndModal(wxID_CANCEL);
+  });
+  Press(WXK_RETURN, wxMOD_ALT);
+  ASSERT_TRUE(PumpUntil([&] { return answer.Answered(); }));
+  EXPECT_GE(swatchPixels, 25);
 }
 
 TEST_F(ViewCommandsWxTest, CtrlIWithTextWithoutDigitsSetsIndexZero) {
@@ -378,6 +485,102 @@ TEST_F(ViewCommandsWxTest, DeleteInTheProjectTreeActsOnTheTreesChoice) {
   PumpEvents();
   EXPECT_EQ(ObjectCount(), before - 1);
   EXPECT_EQ(Bottom().GetShapes().back().get(), &square);
+}
+
+// The project tree's object menus leave Paste to the view: disabled there,
+// and the command, as that menu would send it, pastes nothing.
+TEST_F(ViewCommandsWxTest, TheProjectTreesMenusDoNotPaste) {
+  CConductorPolygon& square = AddSquare(100, 100, 400);
+  core->AddToSelection(square);
+  Press('C', wxMOD_CONTROL);
+  ASSERT_TRUE(IsCommandEnabled(cmd::kEditPaste));
+  CDlgProjectTree& tree = frame->GetProjectBar()->GetTree();
+  const int before = ObjectCount();
+  for (const int id : {cmd::kEditPaste, cmd::kEditPasteOriginal}) {
+    wxUpdateUIEvent update(id);
+    update.SetEventObject(&tree);
+    tree.ProcessWindowEvent(update);
+    EXPECT_FALSE(update.GetEnabled()) << id;
+    wxCommandEvent chosen(wxEVT_MENU, id);
+    chosen.SetEventObject(&tree);
+    tree.ProcessWindowEvent(chosen);
+    PumpEvents();
+    EXPECT_EQ(ObjectCount(), before) << id;
+  }
+}
+
+// Switching to another project's tab takes away what the pointer showed
+// over the first one.
+TEST_F(ViewCommandsWxTest, AnotherProjectsTabStartsWithReady) {
+  AddSquare(100, 100, 400);
+  CCrtanjeView* other = OpenCopy(QUOR_SOURCE_DIR "/examples/plate.qlx");
+  ASSERT_NE(other, nullptr);
+  dynamic_cast<wxMDIChildFrame*>(view->GetFrame())->Activate();
+  ASSERT_TRUE(WaitUntilActive(document));
+  WaitUntilLaidOut(*view);
+  wxStatusBar& status = *frame->GetStatusBar();
+  frame->Raise();
+  wxUIActionSimulator input;
+  input.MouseMove(ScreenPoint(300, 300));
+  ASSERT_TRUE(PumpUntil([&] { return status.GetStatusText(0) != "Ready"; }));
+  input.MouseMove(status.ClientToScreen(wxPoint(5, 5)));
+  PumpEvents();
+  dynamic_cast<wxMDIChildFrame*>(other->GetFrame())->Activate();
+  ASSERT_TRUE(WaitUntilActive(&Document(*other)));
+  EXPECT_TRUE(PumpUntil([&] { return status.GetStatusText(0) == "Ready"; })) << status.GetStatusText(0);
+}
+
+// A click on any row of the Layers window, the last one too, makes its
+// layer the view's active layer, where new objects go; with three layers
+// and with four. A click on a row's first cell hides its layer. A long name
+// leaves the Er and Z columns in view.
+TEST_F(ViewCommandsWxTest, AClickOnEveryRowOfTheLayersWindowMakesItsLayerActive) {
+  CDlgLayers* layersWindow = frame->GetLayersWindow();
+  ASSERT_NE(layersWindow, nullptr);
+  wxListCtrl& list = layersWindow->GetList();
+  // As New Layer adds one: the new layer becomes the active one.
+  const auto addLayer = [this](const std::string& name) {
+    const double z = Model().GetLayers().back()->GetZ() + 100.0;
+    document->NotifyViews(Hint::NewLayer(Model().AddLayer(CDielectric(3.0, z), name, true, false)));
+    core->SetActiveLayer(z);
+  };
+  const auto click = [&](long row, int x) {
+    wxRect rect;
+    if (!list.GetItemRect(row, rect)) return false;
+    layersWindow->Raise();
+    wxUIActionSimulator input;
+    input.MouseMove(list.ClientToScreen(wxPoint(x, rect.y + rect.height / 2)));
+    input.MouseClick();
+    return true;
+  };
+  for (const int layers : {3, 4}) {
+    while (Model().GetLayerCount() < layers) addLayer("Layer " + std::to_string(Model().GetLayerCount()));
+    ASSERT_EQ(list.GetItemCount(), layers);
+    for (long row = layers - 1; row >= 0; --row) {
+      SCOPED_TRACE(testing::Message() << layers << " layers, row " << row);
+      // Another layer active before, so that the click has something to change.
+      core->SetActiveLayer(row == 0 ? Model().GetLayers().back()->GetZ() : 0.0);
+      // In the name column, clear of the cells that toggle.
+      ASSERT_TRUE(click(row, 3 * list.GetColumnWidth(0) + list.GetColumnWidth(3) / 2));
+      const double z = reinterpret_cast<CLayer*>(list.GetItemData(row))->GetZ();
+      EXPECT_TRUE(PumpUntil([&] { return core->GetActiveZ() == z; }));
+      EXPECT_EQ(layersWindow->FirstSelectedRow(), row);
+    }
+  }
+  const CLayer& last = *reinterpret_cast<CLayer*>(list.GetItemData(list.GetItemCount() - 1));
+  ASSERT_TRUE(click(list.GetItemCount() - 1, list.GetColumnWidth(0) / 2));
+  EXPECT_TRUE(PumpUntil([&] { return !last.visible; }));
+
+  addLayer(std::string(60, 'W'));
+  PumpEvents();
+  int total = 0;
+  for (int column = 0; column < list.GetColumnCount(); ++column) total += list.GetColumnWidth(column);
+  EXPECT_LE(total, list.GetClientSize().x);
+  for (const int column : {4, 5}) {
+    for (long row = 0; row < list.GetItemCount(); ++row) {
+      EXPECT_GT(list.GetColumnWidth(column), list.GetTextExtent(list.GetItemText(row, column)).x);
+    }
+  }
 }
 
 // The bars list the open project: the Layers window and the project tree

@@ -93,6 +93,7 @@ TEST_F(CheckerErrorCodesTest, HeaderValuesInTheOrderTheyAreChecked) {
                   {"unit length 0", [](TestProject& p) { p.unitLength = 0.0; }, 4, {}},
                   {"footprint length 0", [](TestProject& p) { p.length = 0.0; }, 5, {}},
                   {"negative footprint width", [](TestProject& p) { p.width = -1.0; }, 6, {}},
+                  {"footprint width within the tolerance", [](TestProject& p) { p.width = 1e-7 * p.length; }, 6, {}},
                   {"eleven layers", [](TestProject& p) { p.layerCount = 11; }, 7, {}},
                   {"negative layer count", [](TestProject& p) { p.layerCount = -2; }, 7, {}},
                   // Two faults at once: the one checked first is reported.

@@ -13,6 +13,7 @@ using quor::solver::Plate;
 namespace {
 
 constexpr std::int32_t kTooManyPatches = 23;
+constexpr std::int32_t kConductorWithoutPatch = 41;
 
 Plate Conductor(std::int32_t index, std::vector<Polygon> outline) {
   return Plate(outline, index, 1.0, 1.0);
@@ -80,8 +81,10 @@ TEST_F(SegmentStageTest, OtherConductorsEdgesBelowKeepTheCellsAboveSingle) {
   const double step = job.MinFeatureDistance / job.Resolution;
   const double groundEdge = -40.0 + 11.5 * step;
   const Plate square = Conductor(1, {Rectangle(0.0, 0.0, 1000.0, 1000.0, step)});
-  ASSERT_EQ(Segment(2, {square}), 0);
-  const std::size_t alone = ReadListing().groups[1].size();
+  Plate squareAlone = square;
+  squareAlone.conductorIndex = 0;
+  ASSERT_EQ(Segment(1, {squareAlone}), 0);
+  const std::size_t alone = ReadListing().groups[0].size();
   const std::vector<Plate> overGround{Conductor(0, {Rectangle(-500.0, -500.0, groundEdge, 1500.0)}), square};
   ASSERT_EQ(Segment(2, overGround), 0);
   const Listing listing = ReadListing();
@@ -137,6 +140,19 @@ TEST_F(SegmentStageTest, EqualPermittivitiesGiveNoPatchAndNoProgressStep) {
   EXPECT_EQ(job.Progress.load(), 100);
 }
 
+// A conductor without a patch would take no charge and come out as a
+// capacitance of zero: the run names it instead of writing a listing.
+TEST_F(SegmentStageTest, AConductorWithoutPatchesIsNamedAndGetsNoListing) {
+  const Plate ground = Conductor(0, {Rectangle(0.0, 0.0, 1000.0, 1000.0)});
+  const Plate top = Conductor(2, {Rectangle(0.0, 0.0, 1000.0, 1000.0, 100.0)});
+  EXPECT_EQ(Segment(3, {ground, top}), kConductorWithoutPatch) << "no plate of conductor 1";
+  EXPECT_EQ(job.ErrorConductorIndex, 1);
+  job.Resolution = 1e-300;
+  EXPECT_EQ(Segment(3, {ground, top}), kConductorWithoutPatch) << "a grid step far beyond the plates";
+  EXPECT_EQ(job.ErrorConductorIndex, 0);
+  EXPECT_FALSE(std::filesystem::exists(ListingPath()));
+}
+
 TEST_F(SegmentStageTest, AListingThatCannotBeCreatedIsNamed) {
   const std::vector<Plate> plates{Conductor(0, {Rectangle(0.0, 0.0, 1000.0, 1000.0)})};
   std::filesystem::create_directory(ListingPath());
@@ -163,7 +179,10 @@ TEST_F(SegmentStageTest, ParametersAndCountsAreCheckedAtTheirLimits) {
   job.MinFeatureDistance = 100.0;
   EXPECT_EQ(Segment(0, ground), 11);
   EXPECT_EQ(Segment(22, ground), 11);
-  EXPECT_EQ(Segment(21, {Conductor(20, {Rectangle(0.0, 0.0, 1000.0, 1000.0)})}), 0) << "conductors 0 to 20";
+  std::vector<Plate> everyConductor;
+  for (std::int32_t c = 0; c <= 20; ++c)
+    everyConductor.push_back(Conductor(c, {Rectangle(0.0, 0.0, 1000.0, 1000.0, 50.0 * c)}));
+  EXPECT_EQ(Segment(21, everyConductor), 0) << "conductors 0 to 20";
   EXPECT_EQ(Segment(1, {Conductor(2, {Rectangle(0.0, 0.0, 1000.0, 1000.0)})}), 11)
       << "index beyond the dielectric";
   EXPECT_EQ(job.NumberOfUnknowns, 0);

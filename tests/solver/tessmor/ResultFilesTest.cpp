@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -39,10 +40,13 @@ std::string Entry(const std::string& imaginary) {
   return "    0  " + Right(imaginary, 18);
 }
 
+// The points are evenly spaced.
 std::string Touchstone(const SquareMatrix& b, const std::vector<double>& frequencies,
                        std::int32_t unit = kGiga, double lengthUnitMetres = 1e-5) {
   std::ostringstream out;
-  WriteTouchstoneYFile(out, b, frequencies, unit, lengthUnitMetres);
+  const FrequencySweep sweep(frequencies.front(), frequencies.back(),
+                             static_cast<std::int32_t>(frequencies.size()) - 1);
+  WriteTouchstoneYFile(out, b, sweep, unit, lengthUnitMetres);
   return out.str();
 }
 
@@ -155,11 +159,36 @@ TEST(TouchstoneYFile, RowsOfWholeLinesEndWithoutAnEmptyContinuation) {
   }
 }
 
+std::vector<double> Points(const FrequencySweep& sweep) {
+  std::vector<double> points;
+  for (std::int64_t i = 0; i < sweep.Count(); ++i) points.push_back(sweep.Point(i));
+  return points;
+}
+
 TEST(FrequencySweep, GivesOnePointWithoutStepsOrWithoutSpan) {
-  EXPECT_EQ(FrequencyPoints(1.0, 5.0, 0), std::vector<double>{1.0});
-  EXPECT_EQ(FrequencyPoints(2.0, 2.0, 10), std::vector<double>{2.0});
-  EXPECT_EQ(FrequencyPoints(1.0, 2.0, 4), (std::vector<double>{1.0, 1.25, 1.5, 1.75, 2.0}));
-  EXPECT_EQ(FrequencyPoints(3.0, 1.0, 2), (std::vector<double>{3.0, 2.0, 1.0}));
+  EXPECT_EQ(Points({1.0, 5.0, 0}), std::vector<double>{1.0});
+  EXPECT_EQ(Points({2.0, 2.0, 10}), std::vector<double>{2.0});
+  EXPECT_EQ(Points({1.0, 2.0, 4}), (std::vector<double>{1.0, 1.25, 1.5, 1.75, 2.0}));
+  EXPECT_EQ(Points({3.0, 1.0, 2}), (std::vector<double>{3.0, 2.0, 1.0}));
+  const FrequencySweep widest(1.0, 10.0, std::numeric_limits<std::int32_t>::max());
+  EXPECT_EQ(widest.Count(), std::int64_t{1} << 31);
+  EXPECT_EQ(widest.Point(widest.Count() - 1), 10.0);
+}
+
+// Each point is computed as it is written: the longest sweep starts at once
+// and stops when it is told to.
+TEST(TouchstoneYFile, WritesAnySweepPointByPointUntilTold) {
+  const FrequencySweep widest(1.0, 10.0, std::numeric_limits<std::int32_t>::max());
+  std::ostringstream out;
+  std::vector<std::int64_t> told;
+  const auto stopAt1000 = [&](std::int64_t written) {
+    told.push_back(written);
+    return written < 1000;
+  };
+  EXPECT_EQ(WriteTouchstoneYFile(out, Maxwell(2), widest, kGiga, 1e-5, stopAt1000), 1000);
+  EXPECT_EQ(told.size(), 1000u);
+  EXPECT_EQ(told.back(), 1000);
+  EXPECT_EQ(out.str().size(), 15u + 1000u * (11u + 25u + 1u)) << "the option line and 1000 point lines";
 }
 
 TEST(CktFile, ListsEachConductorToGroundAndEachPairInPicofarads) {

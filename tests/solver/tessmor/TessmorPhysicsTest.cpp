@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <limits>
 #include <memory>
 #include <numbers>
 
@@ -17,6 +18,7 @@
 #include "solver/SegmentStage.h"
 #include "solver/StageFrame.h"
 #include "solver/tessmor/TessmorRun.h"
+#include "tessmor/ComputeError.h"
 
 using quor::solver::CheckerStage;
 using quor::solver::RunStage;
@@ -69,9 +71,14 @@ class TessmorPhysics : public TessmorRun {
     ASSERT_EQ(CheckAndSegment(coarse), 0);
   }
 
+  // The project of that name under the source tree's `folder` becomes this test's.
+  void CopyProject(const char* folder, const char* name) const {
+    std::filesystem::copy_file(std::filesystem::path(QUOR_SOURCE_DIR) / folder / name, Result("qlx"));
+  }
+
   // Checks, segments and solves the sample project of that name.
   Matrix SolveSample(const char* name) {
-    std::filesystem::copy_file(std::filesystem::path(QUOR_SOURCE_DIR) / "examples" / name, Result("qlx"));
+    CopyProject("examples", name);
     EXPECT_EQ(CheckAndSegment(), 0);
     EXPECT_EQ(Run(), 0);
     return ReadMaxwellMatrix();
@@ -142,6 +149,17 @@ TEST_F(TessmorPhysics, TheSampleProjectsGiveSymmetricMaxwellMatrices) {
   const Matrix coupled = SolveSample("coupled_lines.qlx");
   EXPECT_EQ(coupled.size(), 3u);
   ExpectMaxwellMatrix(coupled, 1e-2);
+}
+
+// A project whose sweep has 2^31 points passes the check and the
+// segmentation; its run writes the sweep point by point until cancelled.
+TEST_F(TessmorPhysics, TheLongestSweepRunsUntilCancelled) {
+  CopyProject("tests/data/hostile", "qlx_frequency_steps_intmax.qlx");
+  ASSERT_EQ(CheckAndSegment(), 0);
+  ASSERT_EQ(job.FrequencySteps, std::numeric_limits<std::int32_t>::max());
+  EXPECT_EQ(RunCancelledWhen([this] { return job.Progress.load() == 100; }),
+            static_cast<std::int32_t>(ComputeError::SolveFailed));
+  EXPECT_FALSE(std::filesystem::exists(Result("dat")));
 }
 
 }  // namespace

@@ -1,9 +1,16 @@
 #include "solver/tessmor/TessmorRun.h"
 
+#include <dlfcn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <csignal>
 #include <iterator>
 #include <sstream>
+#include <string_view>
 #include <thread>
 
 #include "solver/StageFrame.h"
@@ -13,6 +20,26 @@
 using quor::solver::RunStage;
 using quor::solver::StageKind;
 using quor::solver::TessmorStage;
+
+namespace {
+
+int killAfterRenames = 0;
+const char* failRenamesFrom = nullptr;
+
+}  // namespace
+
+// Every rename of the test program passes through here, the library's too.
+extern "C" int rename(const char* from, const char* to) noexcept {
+  using Rename = int (*)(const char*, const char*);
+  static const auto real = reinterpret_cast<Rename>(dlsym(RTLD_NEXT, "rename"));
+  if (failRenamesFrom != nullptr && std::string_view(from).ends_with(failRenamesFrom)) {
+    errno = EACCES;
+    return -1;
+  }
+  const int result = real(from, to);
+  if (killAfterRenames > 0 && --killAfterRenames == 0) raise(SIGKILL);
+  return result;
+}
 
 std::vector<TestPatch> TiledRectangle(std::int32_t group, double x0, double y0, double width, double height,
                                       double z, int columns, int rows) {
@@ -82,6 +109,21 @@ std::int32_t TessmorRun::RunCancelledWhen(const std::function<bool()>& cancelNow
   }
   worker.join();
   return job.Error;
+}
+
+int TessmorRun::RunKilledAfterRenames(int renames) {
+  const pid_t child = fork();
+  if (child == 0) {
+    killAfterRenames = renames;
+    _exit(Run() == 0 ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return status;
+}
+
+void TessmorRun::FailRenamesFrom(const char* suffix) {
+  failRenamesFrom = suffix;
 }
 
 std::filesystem::path TessmorRun::Result(const std::string& extension) const {

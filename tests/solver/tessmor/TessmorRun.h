@@ -43,6 +43,12 @@ class TessmorRun : public StageFixture {
   // Runs it on a worker thread, as the editor does, and clears the run flag
   // as soon as `cancelNow` holds; returns job.Error.
   std::int32_t RunCancelledWhen(const std::function<bool()>& cancelNow);
+  // Runs it in a child process that is killed once `renames` file renames
+  // are done; returns the child's wait status.
+  int RunKilledAfterRenames(int renames);
+  // Until the next call, renames of any path ending in `suffix` fail (none
+  // when it is null).
+  static void FailRenamesFrom(const char* suffix);
 
   std::filesystem::path Result(const std::string& extension) const;
   std::optional<std::string> ReadResult(const std::string& extension) const;

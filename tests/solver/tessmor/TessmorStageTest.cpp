@@ -2,15 +2,23 @@
 // leaves, and how it fails.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include <clocale>
 #include <cmath>
+#include <csignal>
 #include <initializer_list>
+#include <limits>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
 #include "solver/QuorError.h"
+#include "solver/tessmor/StagedResultSet.h"
 #include "solver/tessmor/TessmorRun.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestFiles.h"
 
 namespace {
@@ -150,6 +158,14 @@ TEST_F(TessmorStage, RefusesA6001PatchListingFromItsCounts) {
   ExpectNoResults();
 }
 
+// A conductor without a patch would take no charge: zeros are no result.
+TEST_F(TessmorStage, AConductorWithoutPatchesIsNamedAndGetsNoResults) {
+  WriteListing(ListingText(3, ParallelPlates(2)));
+  EXPECT_EQ(Run(), static_cast<std::int32_t>(ComputeError::ConductorWithoutPatch));
+  EXPECT_EQ(job.ErrorConductorIndex, 2);
+  ExpectNoResults();
+}
+
 // A cancelled run fails wherever it stops, and takes the results of an
 // earlier run with it: nothing left could pass for this run's results.
 TEST_F(TessmorStage, ACancelledRunEndsWith38AndLeavesNoResultFiles) {
@@ -165,6 +181,30 @@ TEST_F(TessmorStage, ACancelledRunEndsWith38AndLeavesNoResultFiles) {
   ExpectNoResults();
   EXPECT_EQ(RunCancelledWhen([this] { return job.SolveProgress.load() > 0; }), kSolveFailed)
       << "during the factorisation";
+  ExpectNoResults();
+}
+
+// The Y file's points are computed as they are written: the bar moves from
+// the sweep's first percent on, and a cancel stops it.
+TEST_F(TessmorStage, ASweepMovesTheBarAndStopsOnCancel) {
+  WriteListing(ListingText(2, ParallelPlates(2)));
+  job.FrequencyStop = 10.0;
+  job.FrequencySteps = 10000000;
+  EXPECT_EQ(RunCancelledWhen([this] { return job.SolveProgress.load() > 0; }), kSolveFailed)
+      << "8 unknowns take no block of the factorisation: only the sweep moves the bar";
+  ExpectNoResults();
+}
+
+// A sweep that fills the disk ends like any write that fails.
+TEST_F(TessmorStage, ASweepThatFillsTheDiskEndsWith40) {
+  WriteListing(ListingText(2, ParallelPlates(2)));
+  job.FrequencyStop = 10.0;
+  job.FrequencySteps = std::numeric_limits<std::int32_t>::max();
+  const int outcome = quor::test::RunWithFileSizeLimit(1 << 20, [this] {
+    const std::int32_t error = Run();
+    return error == 40 && std::string_view(job.ErrorFileExtension) != "y1p" ? 1 : error;
+  });
+  EXPECT_EQ(outcome, 40) << "1: another file named";
   ExpectNoResults();
 }
 
@@ -188,13 +228,12 @@ TEST_F(TessmorStage, AResultThatCannotBePutInPlaceLeavesTheEarlierSet) {
     }
   };
 
-  // The earlier .ckt cannot be moved aside: a folder holds the name it takes.
+  // The earlier .ckt cannot be moved aside.
   writeEarlierSet();
-  const std::filesystem::path blocker = Result("ckt").string() + ".previous";
-  std::filesystem::create_directories(blocker / "in use");
+  FailRenamesFrom(".ckt");
   EXPECT_EQ(Run(), 40);
+  FailRenamesFrom(nullptr);
   EXPECT_STREQ(job.ErrorFileExtension, "ckt");
-  std::filesystem::remove_all(blocker);
   expectEarlier({"dat", "y1p", "ckt"});
 
   // A folder where the .dat goes, the last file put in place.
@@ -213,11 +252,48 @@ TEST_F(TessmorStage, AResultThatCannotBePutInPlaceLeavesTheEarlierSet) {
 
 // A result file that cannot even be started ends the run before any solve.
 TEST_F(TessmorStage, AResultFileThatCannotBeCreatedIsNamed) {
-  WriteListing(ListingText(2, ParallelPlates(2)));
-  std::filesystem::create_directories(Result("ckt").string() + ".part/in use");
+  UseBasePath(m_folder / "gone" / "board");
   EXPECT_EQ(Run(), 40);
-  EXPECT_STREQ(job.ErrorFileExtension, "ckt");
+  EXPECT_STREQ(job.ErrorFileExtension, "dat");
   EXPECT_EQ(job.Progress.load(), 0);
+}
+
+// Whatever a kill during the commit leaves, a .dat stands only beside the
+// whole set of its own run; the next run clears what the killed one left.
+TEST_F(TessmorStage, AKillDuringTheCommitLeavesTheEarlierSetOrNoDat) {
+  struct Set {
+    std::optional<std::string> ckt, y1p;
+  };
+  const auto runOn = [this](int cells) {
+    WriteListing(ListingText(2, ParallelPlates(cells)));
+    EXPECT_EQ(Run(), 0);
+    return Set{ReadResult("ckt"), ReadResult("y1p")};
+  };
+  const Set later = runOn(3);
+  for (int renames = 1;; ++renames) {
+    const Set earlier = runOn(2);
+    EXPECT_EQ(FolderContents(),
+              (std::vector<std::string>{"board.ckt", "board.dat", "board.lst", "board.y1p"}))
+        << "after a kill at rename " << renames - 1;
+    WriteListing(ListingText(2, ParallelPlates(3)));
+    const int status = RunKilledAfterRenames(renames);
+    if (const std::optional<std::string> dat = ReadResult("dat")) {
+      const Set& expected = dat->find("unknowns 18\n") != std::string::npos ? later : earlier;
+      EXPECT_EQ(ReadResult("ckt"), expected.ckt) << "killed at rename " << renames;
+      EXPECT_EQ(ReadResult("y1p"), expected.y1p) << "killed at rename " << renames;
+    }
+    if (WIFEXITED(status)) {
+      EXPECT_EQ(WEXITSTATUS(status), 0);
+      EXPECT_GT(renames, 6) << "three files moved aside and three put in place";
+      break;
+    }
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+  }
+  quor::solver::StagedResultSet running(m_base.string());
+  running.Add(Result("dat").string()) << "a run still going";
+  const std::vector<std::string> withRunning = FolderContents();
+  runOn(2);
+  EXPECT_EQ(FolderContents(), withRunning) << "its temporary file stays";
 }
 
 // A patch without area carries no potential: its column is zero.
@@ -250,6 +326,15 @@ TEST_F(TessmorStage, ACentreOnAnotherPatchsEdgeGivesFiniteResults) {
   ASSERT_EQ(b.size(), 2u);
   for (const auto& row : b) {
     for (const double value : row) EXPECT_TRUE(std::isfinite(value));
+  }
+}
+
+TEST_F(TessmorStage, RunsAgainAProjectWithTheLongestName) {
+  UseBasePath(m_folder / std::string(251, 'b'));
+  WriteListing(ListingText(2, ParallelPlates(2)));
+  for (int run = 0; run < 2; ++run) {
+    ASSERT_EQ(Run(), 0) << "run " << run;
+    EXPECT_EQ(FolderContents().size(), 4u);
   }
 }
 

@@ -56,9 +56,14 @@ TEST_F(ProjectTreeTest, RemovalsReorderingAndLayerChanges) {
   document->BringToFront(*bottomSquare);  // already last: stays
   CConductorPolygon& second = AddSquare(0);
   document->SendToBack(second);
-  EXPECT_EQ(fake.Lines(), (Lines{"Layers", "  Layer 0", "    Polygon 2", "    Polygon 0", "  Top",
-                                 "    Polygon 1", "Vias", "  Via 0"}));
+  const Lines reordered{"Layers", "  Layer 0",     "    Polygon 2", "    Polygon 0",
+                        "  Top",  "    Polygon 1", "Vias",          "  Via 0"};
+  EXPECT_EQ(fake.Lines(), reordered);
   EXPECT_EQ(fake.selection, Item("Polygon 2"));
+  // The lowest layer's item comes back from its dialog with its polygons in drawing order.
+  services.dialogs.layer = [](LayerDialogValues&) { return true; };
+  document->EditLayerProperties(0);
+  EXPECT_EQ(fake.Lines(), reordered);
 
   document->DeleteVia(via);
   document->RemoveObjectAt(1000, *topSquare);

@@ -3,7 +3,10 @@
 // New Layer, New Via and Metallization change the project through their
 // dialogs, and a page with a bad value cannot be left.
 #include <gtest/gtest.h>
+#include <wx/app.h>
 #include <wx/bookctrl.h>
+#include <wx/choice.h>
+#include <wx/filedlg.h>
 #include <wx/propdlg.h>
 #include <wx/radiobut.h>
 #include <wx/stattext.h>
@@ -12,7 +15,9 @@
 #include <wx/tglbtn.h>
 #include <wx/uiaction.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <limits>
 
 #include "../ShellFixture.h"
@@ -20,6 +25,8 @@
 #include "editor/document/CCrtanjeDoc.h"
 #include "editor/document/EditSettings.h"
 #include "editor/document/EditingView.h"
+#include "editor/document/WxMessageBoxes.h"
+#include "editor/grid/GridWndProc.h"
 #include "editor/model/CStructure.h"
 #include "editor/model/LengthUnits.h"
 #include "editor/model/NumberFormat.h"
@@ -29,10 +36,15 @@
 #include "editor/ui/dialogs/CDlgConductorIndex.h"
 #include "editor/ui/dialogs/ConductorIndexValue.h"
 #include "editor/ui/dialogs/EditorPageValues.h"
+#include "editor/ui/dialogs/FrequenciesPageValues.h"
 #include "editor/ui/dialogs/LayerPropertiesValues.h"
 #include "editor/ui/dialogs/ProjectValues.h"
 #include "editor/ui/dialogs/SegmentationPageValues.h"
 #include "editor/ui/dialogs/ViaValues.h"
+#include "editor/ui/dxfimport/CDlgImportDxf.h"
+#include "editor/ui/polygondialog/CDlgPolygon.h"
+#include "platform/win/WindowSystem.h"
+#include "support/ScreenSettle.h"
 #include "support/TestFiles.h"
 #include "support/WxTestPump.h"
 
@@ -52,6 +64,9 @@ class StubEditingView : public EditingView {
 
 class DialogsWxTest : public ShellFixture {
  protected:
+  // The grids of the Polygon and Import DXF dialogs, as the application registers them.
+  static void SetUpTestSuite() { grid::RegisterGridClass(win::ThreadWindowSystem()); }
+
   void SetUp() override {
     ShellFixture::SetUp();
     CreateMainFrame();
@@ -204,6 +219,44 @@ TEST_F(DialogsWxTest, AProjectHoldingAnInfinityIsNotSavedAndItsFileStays) {
   EXPECT_TRUE(document->IsModified());
 }
 
+// The Start frequency emptied from the keyboard is no number: neither
+// another page nor OK is taken, and the old value is not stored again.
+TEST_F(DialogsWxTest, AnEmptiedStartFrequencyAsksForANumber) {
+  CCrtanjeDoc* document = OpenSample();
+  ASSERT_NE(document, nullptr);
+  script.Then([&](wxDialog& dialog) {
+    wxBookCtrlBase* book = dynamic_cast<wxPropertySheetDialog&>(dialog).GetBookCtrl();
+    wxTextCtrl* start = EditOf(dialog, frequencies_page::kStartEdit);
+    wxWindow* ok = dialog.FindWindow(wxID_OK);
+    wxUIActionSimulator input;
+    // Clicks there and waits until it has done what it should.
+    const auto click = [&input](wxWindow& window, wxPoint at, const std::function<bool()>& done) {
+      input.MouseMove(window.ClientToScreen(at));
+      input.MouseClick();
+      return PumpUntil(done);
+    };
+    const auto tab = [book](int page) {
+      wxPoint at{0, 10};
+      while (at.x < book->GetSize().x && book->HitTest(at) != page) ++at.x;
+      return at;
+    };
+    EXPECT_TRUE(click(*book, tab(1), [book] { return book->GetSelection() == 1; }));
+    EXPECT_TRUE(click(*start, {5, 5}, [start] { return wxWindow::FindFocus() == start; }));
+    input.Char('A', wxMOD_CONTROL);
+    input.Char(WXK_BACK);
+    EXPECT_TRUE(PumpUntil([start] { return start->IsEmpty(); }));
+    EXPECT_TRUE(click(*book, tab(2), [this] { return messages.shown.size() == 1; }));
+    EXPECT_EQ(book->GetSelection(), 1);
+    EXPECT_TRUE(click(*ok, ok->GetClientRect().GetPosition() + ok->GetClientSize() / 2,
+                      [this] { return messages.shown.size() == 2; }));
+    EXPECT_TRUE(dialog.IsModal());
+    dialog.EndModal(wxID_CANCEL);
+  });
+  Command(*document, cmd::kProjectSettings);
+  EXPECT_EQ(messages.shown, (std::vector<std::string>{"Please enter a number.", "Please enter a number."}));
+  EXPECT_FALSE(document->IsModified());
+}
+
 TEST_F(DialogsWxTest, NewLayerThroughItsDialogAddsALayer) {
   CCrtanjeDoc* document = OpenSample();
   ASSERT_NE(document, nullptr);
@@ -312,6 +365,119 @@ TEST_F(DialogsWxTest, ConductorIndexRefusesANegativeIndexAndReadsTextAsZero) {
   EXPECT_EQ(dialog.ShowModal(), wxID_OK);
   EXPECT_EQ(dialog.Index(), 0);
   EXPECT_EQ(messages.shown, std::vector<std::string>{"Please enter a positive integer"});
+}
+
+// Each dialog opens with the keyboard in its first field, so typing goes
+// there at once.
+TEST_F(DialogsWxTest, EveryDialogOpensWithTheKeyboardInItsFirstField) {
+  CCrtanjeDoc* document = OpenSample();
+  ASSERT_NE(document, nullptr);
+  wxView& view = *document->GetFirstView();
+  StubEditingView editingView;
+  struct Case {
+    const char* dialog;
+    std::function<void()> open;
+    int firstField;
+  };
+  const Case cases[] = {
+      {"New Project", [&] { Command(*frame, cmd::kFileNew); }, project_dialog::kLengthEdit},
+      {"Project Properties", [&] { document->EditFootprint(editingView); }, project_dialog::kLengthEdit},
+      {"New Layer", [&] { document->NewLayer(editingView); }, layer_dialog::kErEdit},
+      {"Layer Properties", [&] { document->EditLayerProperties(0.0); }, layer_dialog::kNameEdit},
+      {"Via", [&] { document->NewVia(editingView); }, via_dialog::kXEdit},
+      {"Metallization", [&] { Command(*document, cmd::kProjectMetallization); }, 1028},
+      {"Settings", [&] { Command(*document, cmd::kProjectSettings); }, 1009},
+      {"Conductor Index", [&] { CDlgConductorIndex(frame, "3", messages).ShowModal(); },
+       conductor_index_dialog::kIndexEdit},
+      {"Polygon", [&] { Command(view, cmd::kProjectNewPolygon); }, CDlgPolygon::kIndexEdit},
+  };
+  for (const Case& test : cases) {
+    int focused = wxID_NONE;
+    script.Then([&focused](wxDialog& dialog) {
+      if (wxWindow* focus = FocusOnceShown(dialog)) focused = focus->GetId();
+      dialog.EndModal(wxID_CANCEL);
+    });
+    test.open();
+    EXPECT_EQ(focused, test.firstField) << test.dialog;
+  }
+
+  // A digit typed at once is the conductor index; a Down arrow at once picks
+  // the next unit of the drawing to import (its list gives the focus to an
+  // inner window that the toolkit does not name).
+  script.Then([](wxDialog& dialog) {
+    FocusOnceShown(dialog);
+    wxUIActionSimulator().Char('7');
+    PumpUntil([&dialog] { return EditOf(dialog, conductor_index_dialog::kIndexEdit)->GetValue() == "7"; });
+    PressOk(dialog);
+  });
+  CDlgConductorIndex indexDialog(frame, "", messages);
+  EXPECT_EQ(indexDialog.ShowModal(), wxID_OK);
+  EXPECT_EQ(indexDialog.Index(), 7);
+  int unitChosen = 0;
+  script.Then([&unitChosen](wxDialog& dialog) {
+    dialog.Raise();
+    auto& unit = dynamic_cast<wxChoice&>(*dialog.FindWindow(CDlgImportDxf::kUnitCombo));
+    wxUIActionSimulator().Char(WXK_DOWN);
+    PumpUntil([&unit] { return unit.GetSelection() == 1; });
+    unitChosen = unit.GetSelection();
+    dialog.EndModal(wxID_CANCEL);
+  });
+  ImportDxfLayerValues layers{{"top"}};
+  CDlgImportDxf importDialog(frame, messages);
+  importDialog.SetLayers(layers);
+  importDialog.ShowModal();
+  EXPECT_EQ(unitChosen, 1);
+}
+
+// Message boxes carry the program's name, whatever the process is called.
+TEST_F(DialogsWxTest, MessageBoxesAreTitledWithTheProgramsName) {
+  const wxString appName = wxTheApp->GetAppName();
+  wxTheApp->SetAppName("quor");
+  script.ThenAnswer(wxID_OK);
+  script.ThenAnswer(wxID_YES);
+  WxMessageBoxes boxes;
+  boxes.ShowMessage("Layer does not exist");
+  WxMessageBoxes(frame).AskYesNo("Do you realy want to delete selected layer?");
+  wxTheApp->SetAppName(appName);
+  EXPECT_EQ(script.titles, (std::vector<std::string>{"QUOR", "QUOR"}));
+}
+
+// A full name typed over the proposed one (whose extension the file chooser
+// leaves out of the selection) and a bare name both give one ".qlx"; the
+// file dialogs name their filter once.
+TEST_F(DialogsWxTest, SaveAsSavesTheTypedNameWithOneExtension) {
+  const std::filesystem::path copy = directory / "ms.qlx";
+  std::filesystem::copy_file(std::string(QUOR_SOURCE_DIR) + "/examples/microstrip.qlx", copy);
+  ASSERT_NE(manager->CreateDocument(copy.string(), wxDOC_SILENT), nullptr);
+  std::vector<std::string> filters;
+  struct Typing {
+    bool selectAll;
+    const char* name;
+  };
+  // Names that begin like no file there, which the dialog would complete.
+  for (const Typing& typing : {Typing{false, "new_ms.qlx"}, Typing{true, "bare"}}) {
+    script.Then([&filters, typing](wxDialog& dialog) {
+      filters.emplace_back(dynamic_cast<wxFileDialog&>(dialog).GetWildcard().utf8_str());
+      dialog.Raise();
+      PumpUntil([&dialog] { return dialog.IsActive(); });
+      PumpUntilScreenSettles(dialog.GetScreenRect());
+      wxUIActionSimulator input;
+      if (typing.selectAll) input.Char('A', wxMOD_CONTROL);
+      input.Text(typing.name);
+      input.Char(WXK_RETURN);
+    });
+    // The toolkit's file dialog passes through the modal hook twice.
+    script.Then([](wxDialog&) {});
+    wxCommandEvent saveAs(wxEVT_MENU, wxID_SAVEAS);
+    frame->ProcessWindowEvent(saveAs);
+  }
+  std::vector<std::string> files;
+  for (const auto& entry : std::filesystem::directory_iterator(directory)) {
+    if (entry.path().extension() != ".conf") files.push_back(entry.path().filename().string());
+  }
+  std::sort(files.begin(), files.end());
+  EXPECT_EQ(files, (std::vector<std::string>{"bare.qlx", "ms.qlx", "new_ms.qlx"}));
+  EXPECT_EQ(filters, (std::vector<std::string>(2, "QUOR Files (*.qlx)|*.qlx")));
 }
 
 }  // namespace

@@ -4,16 +4,19 @@
 #include <wx/dialog.h>
 #include <wx/textctrl.h>
 
+#include "support/WxTestPump.h"
+
 namespace quor::test {
 
 int ModalScript::Enter(wxDialog* dialog) {
   titles.emplace_back(dialog->GetTitle().utf8_str());
-  Step step;
+  Entry entry{nullptr, wxID_NONE};
   if (!m_steps.empty()) {
-    step = std::move(m_steps.front());
+    entry = std::move(m_steps.front());
     m_steps.pop_front();
   }
-  dialog->CallAfter([dialog, step] {
+  if (entry.answer != wxID_NONE) return entry.answer;
+  dialog->CallAfter([dialog, step = std::move(entry.step)] {
     if (step) {
       step(*dialog);
       return;
@@ -35,6 +38,17 @@ void Type(wxDialog& dialog, int id, const char* text) {
   if (edit == nullptr) return;
   edit->ChangeValue(text);
   edit->MarkDirty();
+}
+
+wxWindow* FocusOnceShown(wxDialog& dialog) {
+  wxWindow* focus = nullptr;
+  // Without a window manager a new window need not become active by itself.
+  dialog.Raise();
+  PumpUntil([&] {
+    focus = wxWindow::FindFocus();
+    return focus != nullptr && wxGetTopLevelParent(focus) == &dialog;
+  });
+  return focus != nullptr && wxGetTopLevelParent(focus) == &dialog ? focus : nullptr;
 }
 
 namespace {

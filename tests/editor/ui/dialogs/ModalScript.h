@@ -12,6 +12,7 @@
 
 class wxDialog;
 class wxTextCtrl;
+class wxWindow;
 
 namespace quor::test {
 
@@ -22,7 +23,10 @@ class ModalScript : public wxModalDialogHook {
   ModalScript() { Register(); }
   ~ModalScript() override { Unregister(); }
 
-  void Then(Step step) { m_steps.push_back(std::move(step)); }
+  void Then(Step step) { m_steps.push_back({std::move(step), wxID_NONE}); }
+  // The next dialog is not shown at all and ends with this code, as a
+  // message box does that the user answers at once.
+  void ThenAnswer(int code) { m_steps.push_back({nullptr, code}); }
 
   // The titles of the dialogs opened, in order.
   std::vector<std::string> titles;
@@ -32,13 +36,20 @@ class ModalScript : public wxModalDialogHook {
   void Exit(wxDialog*) override {}
 
  private:
-  std::deque<Step> m_steps;
+  struct Entry {
+    Step step;
+    int answer;
+  };
+  std::deque<Entry> m_steps;
 };
 
 // An edit of the dialog by its id; null, and a test failure, when there is none.
 wxTextCtrl* EditOf(wxDialog& dialog, int id);
 // Types into an edit, as the user would: the text and its modify flag.
 void Type(wxDialog& dialog, int id, const char* text);
+// The window that holds the keyboard focus once the dialog has shown; null
+// when none of its windows takes it.
+wxWindow* FocusOnceShown(wxDialog& dialog);
 // Presses OK; a dialog that refuses to close is cancelled and fails the test.
 void PressOk(wxDialog& dialog);
 // Presses OK where the dialog must refuse it and stay open.

@@ -114,5 +114,18 @@ TEST_F(PolylineNodeToolTest, DoubleClickOnAnotherObjectSelectsItAndDropsThePicks
   EXPECT_EQ(tools.PolylineNode().GetPickedCount(), 0);
 }
 
+TEST_F(PolylineNodeToolTest, PicksOfNodesTheirPolygonNoLongerHoldsAreNeitherDrawnNorPutBack) {
+  Click(GridPixel(3, 3));
+  // The Polygon dialog rebuilds a polygon from its rows: every node is a new one.
+  const std::vector<Point3> nodes = Nodes(Square());
+  Square().Reset();
+  for (const Point3& node : nodes) Square().AddNode(node);
+  RecordingDrawContext dc;
+  Tool().DrawOverlay(toolView, dc);
+  EXPECT_TRUE(dc.Calls().empty());
+  tools.SetTool(toolView, tools.Select());
+  EXPECT_EQ(Nodes(Square()), nodes);
+}
+
 }  // namespace
 }  // namespace quor::test

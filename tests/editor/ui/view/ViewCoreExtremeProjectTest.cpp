@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
+#include <stdexcept>
 #include <string>
 
 #include "DocumentTestDoubles.h"
@@ -83,6 +85,29 @@ TEST(ViewCoreExtremeProjectTest, GridLinesDoubleCannotTellApartAreNotDrawn) {
   const auto lines = std::count_if(dc.Calls().begin(), dc.Calls().end(),
                                    [](const auto& call) { return call.pen.style == PenStyle::Dot; });
   EXPECT_LE(lines, kClient.cx + kClient.cy);
+}
+
+// Stops the paint once it has drawn more lines than the window has pixels
+// across and down: a grid loop that would never end fails instead of hanging.
+class BoundedDrawContext : public RecordingDrawContext {
+ public:
+  void Polyline(std::span<const DevicePoint> points) override {
+    if (Calls().size() > static_cast<std::size_t>(kClient.cx + kClient.cy))
+      throw std::length_error("the paint does not end");
+    RecordingDrawContext::Polyline(points);
+  }
+};
+
+TEST(ViewCoreExtremeProjectTest, GridRowsAcrossTheLastExactIndexAreNotDrawn) {
+  // Lines 1e32 apart on a footprint (2^53 + 40) lines high: the rows in the
+  // window run from below line 2^53, where indices are still exact, to above.
+  LoadedView loaded("qlx_grid_straddles_2p53.qlx");
+  const double spacing = 1e32;
+  const double lastExactIndex = 9007199254740992.0;
+  ASSERT_LT(loaded.view.ScreenYToWorld(kClient.cy) / spacing, lastExactIndex);
+  ASSERT_GT(loaded.view.ScreenYToWorld(0) / spacing, lastExactIndex);
+  BoundedDrawContext dc;
+  EXPECT_NO_THROW(loaded.view.OnDraw(dc));
 }
 
 TEST(ViewCoreExtremeProjectTest, ZoomedInGridDrawsOnlyTheLinesInTheWindow) {
