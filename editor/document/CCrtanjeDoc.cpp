@@ -151,7 +151,7 @@ bool CCrtanjeDoc::DoOpenDocument(const wxString& path) {
 bool CCrtanjeDoc::DoSaveDocument(const wxString& path) {
   try {
     SaveProjectFile(ToUtf8(path));
-  } catch (const ArchiveException& e) {
+  } catch (const std::runtime_error& e) {  // ArchiveException, and TextError for a value no file holds
     ShowMessage(e.what());
     return false;
   }
