@@ -123,6 +123,8 @@ bool CCrtanjeDoc::SaveAs() {
       CompleteChosenPath(ToUtf8(dialog.GetPath()), "." + ToUtf8(docTemplate->GetDefaultExtension()));
   if (!path || !OnSaveDocument(wxString::FromUTF8(*path))) return false;
   SetTitle(wxFileName(wxString::FromUTF8(*path)).GetFullName());
+  // The views (and through them the main frame's title) learn the new name.
+  SetFilename(wxString::FromUTF8(*path), true);
   if (docTemplate->FileMatchesTemplate(wxString::FromUTF8(*path))) {
     GetDocumentManager()->AddFileToHistory(wxString::FromUTF8(*path));
   }
@@ -149,7 +151,7 @@ bool CCrtanjeDoc::DoOpenDocument(const wxString& path) {
 bool CCrtanjeDoc::DoSaveDocument(const wxString& path) {
   try {
     SaveProjectFile(ToUtf8(path));
-  } catch (const ArchiveException& e) {
+  } catch (const std::runtime_error& e) {  // ArchiveException, and TextError for a value no file holds
     ShowMessage(e.what());
     return false;
   }

@@ -12,12 +12,14 @@ class CLayer;
 class CStructure;
 struct SettingsRecord;
 
-// The footprint in display units.
+// The footprint in display units; the factor (internal units per display
+// unit) lets the dialog refuse a value that would overflow once converted.
 struct ProjectDialogValues {
   bool newProject = false;
   double length = 0.0;
   double width = 0.0;
   std::string unitName;
+  double unitFactor = 1.0;
 };
 
 // The height is in the unit of unitIndex, which the dialog lets the user change.
@@ -31,11 +33,13 @@ struct LayerDialogValues {
   bool locked = false;
 };
 
-// Radius and centre in display units; the layers are the structure's.
+// Radius and centre in display units, with the factor to internal units as
+// for the footprint; the layers are the structure's.
 struct ViaDialogValues {
   bool newVia = false;
   const CStructure* structure = nullptr;
   std::string unitName;
+  double unitFactor = 1.0;
   double radius = 0.0;
   double x = 0.0;
   double y = 0.0;

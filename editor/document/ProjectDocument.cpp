@@ -57,7 +57,8 @@ bool ProjectDocument::PrepareNewProject(double& length, double& width) {
   width = ReadProjectWidth(profile);
   if (!ReadFootprintPromptOnStartup(profile)) return true;
 
-  ProjectDialogValues values{true, ToDisplayUnits(length), ToDisplayUnits(width), GetUnitName()};
+  ProjectDialogValues values{true, ToDisplayUnits(length), ToDisplayUnits(width), GetUnitName(),
+                             FromDisplayUnits(1.0)};
   const ProjectDialogValues shown = values;
   if (!Services().dialogs.RunProjectDialog(values)) return false;
   // A value the user left alone keeps its exact stored value.

@@ -66,6 +66,7 @@ void ProjectDocument::NewVia(EditingView& view, const Point2* centre) {
   values.newVia = true;
   values.structure = m_model.get();
   values.unitName = GetUnitName();
+  values.unitFactor = FromDisplayUnits(1.0);
   if (centre != nullptr) {
     values.x = ToDisplayUnits(centre->x);
     values.y = ToDisplayUnits(centre->y);
@@ -83,6 +84,7 @@ void ProjectDocument::EditViaProperties(CVia& via) {
   ViaDialogValues values;
   values.structure = m_model.get();
   values.unitName = GetUnitName();
+  values.unitFactor = FromDisplayUnits(1.0);
   values.radius = ToDisplayUnits(via.GetRadius());
   values.x = ToDisplayUnits(via.GetX());
   values.y = ToDisplayUnits(via.GetY());
@@ -105,7 +107,8 @@ void ProjectDocument::EditFootprint(EditingView& view) {
   double length = 0.0;
   double width = 0.0;
   m_model->GetFootprint(length, width);
-  ProjectDialogValues values{false, ToDisplayUnits(length), ToDisplayUnits(width), GetUnitName()};
+  ProjectDialogValues values{false, ToDisplayUnits(length), ToDisplayUnits(width), GetUnitName(),
+                             FromDisplayUnits(1.0)};
   const ProjectDialogValues shown = values;
   if (!Services().dialogs.RunProjectDialog(values)) return;
   const double newLength = values.length != shown.length ? FromDisplayUnits(values.length) : length;

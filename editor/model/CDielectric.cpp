@@ -1,7 +1,6 @@
 #include "editor/model/CDielectric.h"
 
-#include <cmath>
-
+#include "editor/model/StorableValues.h"
 #include "platform/archive/Archive.h"
 #include "platform/archive/ArchiveException.h"
 #include "platform/error/TextError.h"
@@ -17,7 +16,7 @@ void CDielectric::Serialize(Archive& ar) {
   ar.Transfer(Er);
   ar.Transfer(z);
   // A height orders the layers and a permittivity enters every computation.
-  if (!ar.IsStoring() && (!std::isfinite(Er) || !std::isfinite(z))) {
+  if (!ar.IsStoring() && (!IsStorableNumber(Er) || !IsStorableNumber(z))) {
     throw ArchiveException(ArchiveException::Cause::BadIndex);
   }
 }

@@ -37,6 +37,13 @@ CLayer::CLayer(const CDielectric& record, std::string_view layerName, bool isVis
 
 CLayer::~CLayer() = default;
 
+bool CLayer::IsTypableName(std::string_view text) {
+  return std::none_of(text.begin(), text.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7F;
+  });
+}
+
 void CLayer::SetName(std::string_view text) {
   name = CutName(text);
 }

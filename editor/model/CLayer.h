@@ -27,6 +27,11 @@ class CLayer {
   using ShapeList = std::list<std::unique_ptr<CConductorPolygon>>;
 
   static constexpr std::size_t kMaxNameLength = 50;
+  static constexpr const char* kControlCharacterInNameText = "Layer name cannot contain control characters";
+
+  // A name the user may give: the model text file holds it as one line, so
+  // it has no line break nor any other control character.
+  static bool IsTypableName(std::string_view text);
 
   // Er 1, z 0, visible, unlocked, no name: the layer a project file loads into.
   CLayer() = default;

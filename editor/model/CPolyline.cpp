@@ -9,6 +9,7 @@
 #include "editor/model/DrawHandle.h"
 #include "editor/model/ModelTextLine.h"
 #include "editor/model/NumberFormat.h"
+#include "editor/model/StorableValues.h"
 #include "editor/model/ViewMapping.h"
 #include "editor/model/WorldClip.h"
 #include "platform/archive/Archive.h"
@@ -149,9 +150,7 @@ void CPolyline::Serialize(Archive& ar) {
     Point3 node;
     SerializePoint(ar, node);
     // Bounds, hit tests and the drawing all compute with the nodes.
-    if (!std::isfinite(node.x) || !std::isfinite(node.y) || !std::isfinite(node.z)) {
-      throw ArchiveException(ArchiveException::Cause::BadIndex);
-    }
+    if (!IsStorablePoint(node)) throw ArchiveException(ArchiveException::Cause::BadIndex);
     AddNode(node);
   }
   if (storedClosed != 0) SetClosed(true);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cassert>
-#include <cmath>
 #include <ostream>
 
 #include "editor/model/DocumentSettings.h"
@@ -11,6 +10,7 @@
 #include "editor/model/LayerListControl.h"
 #include "editor/model/ModelTextLine.h"
 #include "editor/model/NumberFormat.h"
+#include "editor/model/StorableValues.h"
 #include "editor/model/ViewMapping.h"
 #include "platform/archive/Archive.h"
 #include "platform/archive/ArchiveException.h"
@@ -318,8 +318,7 @@ void CStructure::Serialize(Archive& ar) {
   }
   assert(layers.empty() && vias.empty() && "a structure loads into an empty one");
   // A footprint divides the view's scale: an empty or broken one is no project.
-  if (!(footprintLength > 0 && footprintWidth > 0) || !std::isfinite(footprintLength) ||
-      !std::isfinite(footprintWidth)) {
+  if (!IsStorableSize(footprintLength) || !IsStorableSize(footprintWidth)) {
     throw ArchiveException(ArchiveException::Cause::BadIndex);
   }
   std::array<std::uint8_t, 4> sides{};
@@ -339,7 +338,7 @@ void CStructure::LoadLayers(Archive& ar) {
     layer->Serialize(ar);
     // Stored in ascending height: appended as they come. Whatever looks a
     // layer up by height relies on that order, so a file out of it is refused.
-    if (!layers.empty() && !(layers.back()->GetZ() < layer->GetZ())) {
+    if (!layers.empty() && !IsStorableLayerOrder(layers.back()->GetZ(), layer->GetZ())) {
       throw ArchiveException(ArchiveException::Cause::BadIndex);
     }
     layers.push_back(std::move(layer));
@@ -356,7 +355,7 @@ void CStructure::LoadVias(Archive& ar) {
     const double topZ = ar.ReadF64();
     const double bottomZ = ar.ReadF64();
     const bool solid = ar.ReadU8() != 0;
-    if (!std::isfinite(radius) || !std::isfinite(x) || !std::isfinite(y)) {
+    if (!IsStorableNumber(radius) || !IsStorableNumber(x) || !IsStorableNumber(y)) {
       throw ArchiveException(ArchiveException::Cause::BadIndex);
     }
     CLayer& bottom = FindLayerByZ(bottomZ);

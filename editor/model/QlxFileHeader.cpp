@@ -1,11 +1,11 @@
 #include "editor/model/QlxFileHeader.h"
 
 #include <array>
-#include <cmath>
 
 #include "editor/model/DocumentSettings.h"
 #include "editor/model/FrequencyUnits.h"
 #include "editor/model/LengthUnits.h"
+#include "editor/model/StorableValues.h"
 #include "platform/archive/Archive.h"
 #include "platform/archive/ArchiveException.h"
 
@@ -64,9 +64,7 @@ void ReadQlxFileHeader(Archive& ar, DocumentSettings& settings) {
   read.NumberOfViaSegments = ar.ReadI32();
   // The unit indexes the unit tables and the grid spacing divides when the
   // view snaps: neither may come in broken.
-  if (!IsValidLengthUnit(read.Units) || !(read.GridSpacing > 0) || !std::isfinite(read.GridSpacing)) {
-    ThrowBadFormat();
-  }
+  if (!IsValidLengthUnit(read.Units) || !IsStorableSize(read.GridSpacing)) ThrowBadFormat();
   if (const auto unit = FrequencyUnitFromMultiplier(multiplier)) read.FrequencyUnits = *unit;
   settings = read;
 }

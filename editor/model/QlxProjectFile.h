@@ -19,7 +19,8 @@ void SerializeQlxProject(Archive& ar, DocumentSettings& settings, CStructure& st
 // Both throw ArchiveException (the file cannot be read or written, is not a
 // project file, or ends early) or TextError ("Layer does not exist" for a via
 // whose stored height matches no layer). A failed load leaves `settings`
-// unchanged and `structure` empty.
+// unchanged and `structure` empty. Storing throws TextError, and writes
+// nothing, when the project holds a value that loading would refuse.
 std::vector<std::uint8_t> StoreQlxProject(const DocumentSettings& settings, CStructure& structure);
 void LoadQlxProject(std::vector<std::uint8_t> bytes, DocumentSettings& settings, CStructure& structure);
 void SaveQlxProjectFile(const std::filesystem::path& path, const DocumentSettings& settings,

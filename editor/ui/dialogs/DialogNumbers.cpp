@@ -1,12 +1,12 @@
 #include "editor/ui/dialogs/DialogNumbers.h"
 
 #include <charconv>
-#include <cmath>
-#include <limits>
 #include <string>
 #include <system_error>
 
+#include "editor/model/LeadingNumber.h"
 #include "editor/model/NumberFormat.h"
+#include "editor/model/StorableValues.h"
 
 namespace quor {
 
@@ -75,7 +75,7 @@ std::string FormatExchangeInt(int value) {
 
 std::optional<double> ParseExchangeDouble(std::string_view text) {
   const std::optional<double> value = ParseWhole<double>(text);
-  if (!value || !std::isfinite(*value)) return std::nullopt;
+  if (!value || !IsStorableNumber(*value)) return std::nullopt;
   return value;
 }
 
@@ -99,31 +99,28 @@ std::optional<CheckFailure> ExchangeInt(const EditedText& edit, int controlId, i
   return std::nullopt;
 }
 
-double ReadEditNumber(std::string_view text) {
-  std::size_t used = 0;
-  return ParseLeading<double>(TrimLeft(text.substr(0, kEditReadLimit)), used).value_or(0.0);
+std::optional<double> ReadEditNumber(std::string_view text) {
+  return ReadLeadingNumber(text.substr(0, kEditReadLimit));
 }
 
-void ReadChangedNumber(EditedText& edit, double factor, double& value) {
-  if (!edit.modified) return;
-  value = ReadEditNumber(edit.text) * factor;
+bool ReadChangedNumber(EditedText& edit, double factor, double& value) {
+  if (!edit.modified) return true;
+  const std::optional<double> number = ReadEditNumber(edit.text);
+  if (!number || !IsStorableNumber(*number * factor)) return false;
+  value = *number * factor;
   edit.modified = false;
+  return true;
 }
 
-int ReadLeadingInteger(std::string_view text) {
+std::optional<int> ReadLeadingInteger(std::string_view text) {
   text = TrimLeft(text);
   bool ok = false;
   const std::string_view rest = AfterPlus(text, ok);
   if (!ok) return 0;
-  long long value = 0;
+  int value = 0;
   const auto result = std::from_chars(rest.data(), rest.data() + rest.size(), value);
-  if (result.ec == std::errc::result_out_of_range) {
-    return rest.front() == '-' ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
-  }
-  if (result.ec != std::errc()) return 0;
-  if (value < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
-  if (value > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
-  return static_cast<int>(value);
+  if (result.ec == std::errc::result_out_of_range) return std::nullopt;
+  return result.ec == std::errc() ? value : 0;
 }
 
 }  // namespace quor

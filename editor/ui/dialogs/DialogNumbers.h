@@ -29,15 +29,17 @@ std::optional<int> ParseExchangeInt(std::string_view text);
 std::optional<CheckFailure> ExchangeDouble(const EditedText& edit, int controlId, double& value);
 std::optional<CheckFailure> ExchangeInt(const EditedText& edit, int controlId, int& value);
 
-// The leading number of at most the first 59 characters, as the C library's
-// atof reads it: 0 when the text does not start with one.
-double ReadEditNumber(std::string_view text);
+// The leading number of at most the first 59 characters (ReadLeadingNumber).
+std::optional<double> ReadEditNumber(std::string_view text);
 
 // A changed edit's number times `factor` goes to `value` and the edit counts
 // as unchanged again; an unchanged edit leaves `value` exactly as it was.
-void ReadChangedNumber(EditedText& edit, double factor, double& value);
+// False, with both left as they were, when the text does not start with a
+// number or the product is no number a project holds.
+bool ReadChangedNumber(EditedText& edit, double factor, double& value);
 
-// The leading integer of the text, as atoi reads it, held within int's range.
-int ReadLeadingInteger(std::string_view text);
+// The leading integer of the text, as atoi reads it: 0 when the text does not
+// start with one, nothing when it does not fit an int.
+std::optional<int> ReadLeadingInteger(std::string_view text);
 
 }  // namespace quor

@@ -2,6 +2,7 @@
 
 #include "editor/model/LengthUnits.h"
 #include "editor/model/NumberFormat.h"
+#include "editor/model/StorableValues.h"
 #include "editor/ui/dialogs/DialogNumbers.h"
 
 namespace quor {
@@ -24,12 +25,16 @@ EditorPageTexts ShowEditor(const EditorPageValues& values) {
 
 std::optional<CheckFailure> LeaveEditorPage(EditorPageValues& values, EditorPageTexts& texts) {
   const double factor = LengthUnitFactor(values.lengthUnit);
-  ReadChangedNumber(texts.spacing, factor, values.gridSpacing);
-  ReadChangedNumber(texts.length, factor, values.footprintLength);
-  ReadChangedNumber(texts.width, factor, values.footprintWidth);
-  if (!(values.footprintLength > 0.0)) return CheckFailure{kLengthEdit, kGreaterThanZeroText};
-  if (!(values.footprintWidth > 0.0)) return CheckFailure{kWidthEdit, kGreaterThanZeroText};
-  if (!(values.gridSpacing > 0.0)) return CheckFailure{kSpacingEdit, kGreaterThanZeroText};
+  const bool spacingRead = ReadChangedNumber(texts.spacing, factor, values.gridSpacing);
+  const bool lengthRead = ReadChangedNumber(texts.length, factor, values.footprintLength);
+  const bool widthRead = ReadChangedNumber(texts.width, factor, values.footprintWidth);
+  if (!lengthRead || !IsStorableSize(values.footprintLength)) {
+    return CheckFailure{kLengthEdit, kGreaterThanZeroText};
+  }
+  if (!widthRead || !IsStorableSize(values.footprintWidth))
+    return CheckFailure{kWidthEdit, kGreaterThanZeroText};
+  if (!spacingRead || !IsStorableSize(values.gridSpacing))
+    return CheckFailure{kSpacingEdit, kGreaterThanZeroText};
   return std::nullopt;
 }
 

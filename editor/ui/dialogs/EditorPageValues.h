@@ -37,7 +37,8 @@ struct EditorPageTexts {
 EditorPageTexts ShowEditor(const EditorPageValues& values);
 
 // Takes the changed edits in the page's unit (they then count as unchanged),
-// then checks length, width and spacing, in that order, for being above zero.
+// then checks length, width and spacing, in that order, for being numbers
+// above zero that a project holds; an edit refused keeps its modify flag.
 std::optional<CheckFailure> LeaveEditorPage(EditorPageValues& values, EditorPageTexts& texts);
 
 }  // namespace quor

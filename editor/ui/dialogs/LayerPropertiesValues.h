@@ -29,8 +29,9 @@ LayerDialogTexts ShowLayerValues(const LayerDialogValues& values);
 // name and flags can be edited.
 bool IsBottomLayer(const LayerDialogValues& values);
 
-// Reads the changed edits, then refuses a negative height and a permittivity
-// that is not above zero; a height of exactly 0 passes.
+// Reads the changed edits, refusing a height that overflows in its unit, then
+// refuses a negative height and a permittivity that is not above zero; a
+// height of exactly 0 passes; last, a name with a control character.
 std::optional<CheckFailure> AcceptLayerValues(LayerDialogValues& values, const LayerDialogTexts& texts);
 
 }  // namespace quor

@@ -1,6 +1,7 @@
 #include "editor/ui/dialogs/ProjectValues.h"
 
 #include "editor/model/NumberFormat.h"
+#include "editor/model/StorableValues.h"
 #include "editor/ui/dialogs/DialogNumbers.h"
 
 namespace quor {
@@ -18,10 +19,14 @@ ProjectDialogTexts ShowProjectValues(const ProjectDialogValues& values) {
 }
 
 std::optional<CheckFailure> AcceptProjectValues(ProjectDialogValues& values, ProjectDialogTexts& texts) {
-  ReadChangedNumber(texts.length, 1.0, values.length);
-  ReadChangedNumber(texts.width, 1.0, values.width);
-  if (!(values.length > 0.0)) return CheckFailure{kLengthEdit, kGreaterThanZeroText};
-  if (!(values.width > 0.0)) return CheckFailure{kWidthEdit, kGreaterThanZeroText};
+  const bool lengthRead = ReadChangedNumber(texts.length, 1.0, values.length);
+  const bool widthRead = ReadChangedNumber(texts.width, 1.0, values.width);
+  if (!lengthRead || !IsStorableSize(values.length * values.unitFactor)) {
+    return CheckFailure{kLengthEdit, kGreaterThanZeroText};
+  }
+  if (!widthRead || !IsStorableSize(values.width * values.unitFactor)) {
+    return CheckFailure{kWidthEdit, kGreaterThanZeroText};
+  }
   return std::nullopt;
 }
 

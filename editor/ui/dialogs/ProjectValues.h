@@ -26,7 +26,8 @@ struct ProjectDialogTexts {
 ProjectDialogTexts ShowProjectValues(const ProjectDialogValues& values);
 
 // Takes the changed edits (an unchanged one returns its value exactly as it
-// came), then refuses a length and then a width that is not above zero.
+// came), then refuses a length and then a width that is no number, not above
+// zero or beyond what a project holds once converted to internal units.
 std::optional<CheckFailure> AcceptProjectValues(ProjectDialogValues& values, ProjectDialogTexts& texts);
 
 }  // namespace quor

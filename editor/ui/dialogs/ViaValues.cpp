@@ -2,6 +2,7 @@
 
 #include "editor/model/CLayer.h"
 #include "editor/model/NumberFormat.h"
+#include "editor/model/StorableValues.h"
 #include "editor/ui/dialogs/DialogNumbers.h"
 
 namespace quor {
@@ -22,8 +23,13 @@ ViaDialogTexts ShowViaValues(const ViaDialogValues& values) {
 
 std::optional<CheckFailure> AcceptViaValues(ViaDialogValues& values, ViaDialogTexts& texts) {
   if (auto failure = ExchangeDouble(texts.radius, kRadiusEdit, values.radius)) return failure;
-  ReadChangedNumber(texts.x, 1.0, values.x);
-  ReadChangedNumber(texts.y, 1.0, values.y);
+  if (!IsStorableNumber(values.radius * values.unitFactor))
+    return CheckFailure{kRadiusEdit, kEnterNumberText};
+  const auto readCentre = [&values](EditedText& edit, double& value) {
+    return ReadChangedNumber(edit, 1.0, value) && IsStorableNumber(value * values.unitFactor);
+  };
+  if (!readCentre(texts.x, values.x)) return CheckFailure{kXEdit, kEnterNumberText};
+  if (!readCentre(texts.y, values.y)) return CheckFailure{kYEdit, kEnterNumberText};
   if (values.radius <= 0.0) return CheckFailure{kRadiusEdit, kGreaterThanZeroText};
   if (values.top == nullptr || values.bottom == nullptr) {
     return CheckFailure{kTopLayerCombo, "Please select top and bottom layer"};

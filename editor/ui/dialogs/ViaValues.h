@@ -30,9 +30,10 @@ struct ViaDialogTexts {
 // x and y with 5 significant digits.
 ViaDialogTexts ShowViaValues(const ViaDialogValues& values);
 
-// Reads the radius and the changed x and y; the layers are the combos'
-// choices already. Then, in order: a radius above zero, both layers chosen,
-// two different layers, the top one not below the bottom one.
+// Reads the radius and the changed x and y, each a number that a project
+// holds once converted; the layers are the combos' choices already. Then, in
+// order: a radius above zero, both layers chosen, two different layers, the
+// top one not below the bottom one.
 std::optional<CheckFailure> AcceptViaValues(ViaDialogValues& values, ViaDialogTexts& texts);
 
 }  // namespace quor

@@ -117,7 +117,7 @@ void CDlgImportDxf::OnOK(wxCommandEvent&) {
     rows.push_back({GetGridCellText(Sender(), r, kNameColumn), GetGridCellText(Sender(), r, kErColumn),
                     GetGridCellText(Sender(), r, kZColumn)});
   }
-  if (const auto failure = CheckImportDxfRows(rows, *m_values)) {
+  if (const auto failure = CheckImportDxfRows(rows, m_unitCombo->GetSelection(), *m_values)) {
     m_messages.ShowMessage(*failure);
     return;
   }

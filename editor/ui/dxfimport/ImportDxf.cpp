@@ -75,19 +75,6 @@ void BuildStructure(CStructure& structure, const DxfDrawing& drawing, const DxfF
   }
 }
 
-bool OpensAsProject(const std::vector<std::uint8_t>& bytes) {
-  DocumentSettings settings;
-  CStructure structure;
-  try {
-    LoadQlxProject(bytes, settings, structure);
-  } catch (const ArchiveException&) {
-    return false;
-  } catch (const TextError&) {
-    return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 std::filesystem::path ImportedProjectPath(const std::filesystem::path& dxfPath) {
@@ -119,10 +106,13 @@ bool ImportDxf(const std::filesystem::path& dxfPath, const ImportDxfAsker& ask) 
   BuildStructure(structure, drawing, footprint, values);
   const double f = LengthUnitFactor(values.unit);
   const DocumentSettings settings = ImportedSettings(footprint.width * f, footprint.height * f);
-  const std::vector<std::uint8_t> bytes = StoreQlxProject(settings, structure);
-  // Only a project the editor opens again is written: a drawing whose sizes
-  // overflow in the chosen unit must not replace a good file of that name.
-  if (!OpensAsProject(bytes)) throw TextError("Invalid DXF file");
+  std::vector<std::uint8_t> bytes;
+  try {
+    bytes = StoreQlxProject(settings, structure);
+  } catch (const TextError&) {
+    // Sizes that overflow in the chosen unit: no project, and a good file of that name stays.
+    throw TextError("Invalid DXF file");
+  }
   try {
     WriteArchiveFile(projectPath, bytes);
   } catch (const ArchiveException&) {

@@ -3,40 +3,47 @@
 #include <algorithm>
 
 #include "editor/model/CLayer.h"
+#include "editor/model/LeadingNumber.h"
 #include "editor/model/LengthUnits.h"
-#include "editor/ui/polygondialog/GridNumberText.h"
+#include "editor/model/StorableValues.h"
+#include "editor/ui/dialogs/DialogNumbers.h"
 
 namespace quor {
 
 namespace {
 
 constexpr const char* kFillAll = "Please fill all fields";
+constexpr const char* kErNotAboveZero = "Substrate relative permittivity is less or equal 0";
 
-std::optional<std::string> CheckRow(const ImportDxfRow& row, std::size_t index,
+std::optional<std::string> CheckRow(const ImportDxfRow& row, std::size_t index, double unitFactor,
                                     ImportDxfLayerValues& values) {
   if (row.name.empty()) return kFillAll;
+  if (!CLayer::IsTypableName(row.name)) return CLayer::kControlCharacterInNameText;
   values.names[index] = row.name.substr(0, CLayer::kMaxNameLength);
   if (row.z.empty()) return kFillAll;
-  const double z = ReadGridNumber(row.z);
-  values.heights[index] = z;
-  if (z < 0.0) return "Height is less than zero";
+  const std::optional<double> z = ReadLeadingNumber(row.z);
+  if (!z || !IsStorableNumber(*z * unitFactor)) return kEnterNumberText;
+  values.heights[index] = *z;
+  if (*z < 0.0) return "Height is less than zero";
   if (row.er.empty()) return kFillAll;
-  const double er = ReadGridNumber(row.er);
-  values.permittivities[index] = er;
-  if (er <= 0.0) return "Substrate relative permittivity is less or equal 0";
+  const std::optional<double> er = ReadLeadingNumber(row.er);
+  if (!er) return kErNotAboveZero;
+  values.permittivities[index] = *er;
+  if (*er <= 0.0) return kErNotAboveZero;
   if (z == 0.0 && er != 1.0) return "For layer z=0, substrate relative permittivity must be 1";
   return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<std::string> CheckImportDxfRows(const std::vector<ImportDxfRow>& rows,
+std::optional<std::string> CheckImportDxfRows(const std::vector<ImportDxfRow>& rows, int unit,
                                               ImportDxfLayerValues& values) {
+  const double unitFactor = IsValidLengthUnit(unit) ? LengthUnitFactor(unit) : 1.0;
   values.names.resize(rows.size());
   values.heights.resize(rows.size());
   values.permittivities.resize(rows.size());
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    if (auto failure = CheckRow(rows[i], i, values)) return failure;
+    if (auto failure = CheckRow(rows[i], i, unitFactor, values)) return failure;
   }
   std::vector<double> sorted = values.heights;
   std::sort(sorted.begin(), sorted.end());

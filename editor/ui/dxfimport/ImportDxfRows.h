@@ -18,8 +18,9 @@ struct ImportDxfRow {
 
 // Stores each row's name (cut to 50 characters), z and permittivity into
 // `values` as it goes and returns the text of the first failure, if any; the
-// rows checked before a failure keep what was stored.
-std::optional<std::string> CheckImportDxfRows(const std::vector<ImportDxfRow>& rows,
+// rows checked before a failure keep what was stored. Each z is in `unit` and
+// must stay a number a project holds once converted to internal units.
+std::optional<std::string> CheckImportDxfRows(const std::vector<ImportDxfRow>& rows, int unit,
                                               ImportDxfLayerValues& values);
 
 // "Z [mm]" and so on for the unit index; nothing for an index outside the table.

@@ -8,7 +8,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include <charconv>
+#include <utility>
 
 #include "editor/document/MessageBoxes.h"
 #include "editor/document/ProjectDocument.h"
@@ -17,27 +17,11 @@
 #include "editor/model/CLayer.h"
 #include "editor/model/CStructure.h"
 #include "editor/ui/bars/LayerComboBox.h"
+#include "editor/ui/dialogs/ConductorIndexValue.h"
+#include "editor/ui/dialogs/DialogNumbers.h"
 #include "editor/ui/dialogs/LayerComboText.h"
 
 namespace quor {
-
-namespace {
-
-// The whole text must be a whole number, as the dialog's integer exchange wants.
-std::optional<int> ReadInteger(const wxString& text) {
-  std::string digits = text.utf8_string();
-  digits.erase(0, digits.find_first_not_of(' '));
-  digits.erase(digits.find_last_not_of(' ') + 1);
-  int value = 0;
-  const char* first = digits.data() + (digits.starts_with('+') ? 1 : 0);
-  const auto result = std::from_chars(first, digits.data() + digits.size(), value);
-  if (digits.empty() || result.ec != std::errc{} || result.ptr != digits.data() + digits.size()) {
-    return std::nullopt;
-  }
-  return value;
-}
-
-}  // namespace
 
 // clang-format off
 wxBEGIN_EVENT_TABLE(CDlgPolygon, wxDialog)
@@ -113,8 +97,22 @@ void CDlgPolygon::OnGridNotify(wxCommandEvent& event) {
     PopupMenu(&menu);
     return;
   }
-  m_core->OnGridNotify(code, row, win::HIWORD(lParam));
+  if (const auto refused = m_core->OnGridNotify(code, row, win::HIWORD(lParam))) {
+    // Told once the grid has finished with the key or click that ended the edit.
+    if (!m_refusedCell) {
+      CallAfter([this] {
+        if (const auto cell = std::exchange(m_refusedCell, std::nullopt)) RefuseNodeCell(*cell);
+      });
+    }
+    m_refusedCell = refused;
+  }
   EnableByNodeCount();
+}
+
+void CDlgPolygon::RefuseNodeCell(const PolygonDialogCore::NodeCell& cell) {
+  m_Grid->SetFocus();
+  m_Grid->Send(grid::GRM_MOVECURSOR, static_cast<win::WPARAM>(cell.row), cell.column);
+  m_messages.ShowMessage(kEnterNumberText);
 }
 
 void CDlgPolygon::OnClosed(wxCommandEvent&) {
@@ -132,15 +130,20 @@ void CDlgPolygon::OnDeleteNode(wxCommandEvent&) {
 }
 
 void CDlgPolygon::OnOK(wxCommandEvent&) {
-  const std::optional<int> index = ReadInteger(m_indexEdit->GetValue());
-  if (!index) {
-    m_messages.ShowMessage("Please enter an integer.");
+  int index = 0;
+  if (const auto failure = ExchangeConductorIndex(m_indexEdit->GetValue().utf8_string(), kIndexEdit, index)) {
+    m_messages.ShowMessage(failure->text);
     m_indexEdit->SetFocus();
+    return;
+  }
+  if (const auto cell = m_core->FindUnreadableNode()) {
+    m_refusedCell.reset();
+    RefuseNodeCell(*cell);
     return;
   }
   const CLayer* layer = m_LayerCombo->LayerAt(m_LayerCombo->GetSelection());
   const std::optional<double> layerZ = layer == nullptr ? std::nullopt : std::optional<double>(layer->GetZ());
-  if (const auto failure = m_core->Ok(*index, layerZ)) {
+  if (const auto failure = m_core->Ok(index, layerZ)) {
     m_messages.ShowMessage(*failure);
     m_LayerCombo->SetFocus();
     return;

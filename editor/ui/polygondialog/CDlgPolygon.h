@@ -5,6 +5,7 @@
 #include <wx/dialog.h>
 
 #include <memory>
+#include <optional>
 
 #include "editor/ui/polygondialog/PolygonDialogCore.h"
 
@@ -44,10 +45,13 @@ class CDlgPolygon : public wxDialog {
   void OnOK(wxCommandEvent& event);
   void OnCancel(wxCommandEvent& event);
   void EnableByNodeCount();
+  // Puts the grid's cursor on a cell without a number and says so.
+  void RefuseNodeCell(const PolygonDialogCore::NodeCell& cell);
 
   MessageBoxes& m_messages;
   ProjectDocument& m_Document;
   std::unique_ptr<PolygonDialogCore> m_core;
+  std::optional<PolygonDialogCore::NodeCell> m_refusedCell;  // not told yet
   // Owned by wx as children.
   wxTextCtrl* m_indexEdit = nullptr;
   LayerComboBox* m_LayerCombo = nullptr;

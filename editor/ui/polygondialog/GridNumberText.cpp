@@ -3,18 +3,14 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <limits>
-#include <system_error>
+
+#include "editor/model/LeadingNumber.h"
 
 namespace quor {
 
 namespace {
 
 constexpr int kSignificantDigits = 6;
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
 
 // Drops the zeros that end a fraction but keeps the point.
 std::string TrimFraction(std::string digits) {
@@ -58,47 +54,9 @@ std::string FormatGridNumber(double value) {
     const int leading = static_cast<int>(std::floor(std::log10(magnitude))) + 1;
     const std::string fixed = FormatFixed(value, std::max(0, kSignificantDigits - leading));
     // Rounding may carry into a seventh digit (999999.7): that one is too large for fixed.
-    if (std::abs(ReadGridNumber(fixed)) < 1e6) return fixed;
+    if (std::abs(*ReadLeadingNumber(fixed)) < 1e6) return fixed;
   }
   return FormatExponent(value);
-}
-
-double ReadGridNumber(std::string_view text) {
-  std::size_t at = text.find_first_not_of(" \t");
-  if (at == std::string_view::npos) return 0.0;
-  const std::size_t start = at;
-  if (text[at] == '+' || text[at] == '-') ++at;
-  const std::size_t mantissa = at;
-  while (at < text.size() && IsDigit(text[at])) ++at;
-  bool anyDigit = at > mantissa;
-  if (at < text.size() && text[at] == '.') {
-    const std::size_t fraction = ++at;
-    while (at < text.size() && IsDigit(text[at])) ++at;
-    anyDigit = anyDigit || at > fraction;
-  }
-  if (!anyDigit) return 0.0;
-  if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
-    std::size_t exponent = at + 1;
-    if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-')) ++exponent;
-    if (exponent < text.size() && IsDigit(text[exponent])) {
-      at = exponent;
-      while (at < text.size() && IsDigit(text[at])) ++at;
-    }
-  }
-  // from_chars takes no plus sign.
-  const std::size_t from = text[start] == '+' ? start + 1 : start;
-  double value = 0.0;
-  const auto result = std::from_chars(text.data() + from, text.data() + at, value);
-  if (result.ec == std::errc::result_out_of_range) {
-    // As strtod: an overflow is the signed largest value, an underflow zero.
-    const bool tiny = text.substr(from, at - from).find_first_of("123456789") == std::string_view::npos ||
-                      text.substr(from, at - from).find("e-") != std::string_view::npos ||
-                      text.substr(from, at - from).find("E-") != std::string_view::npos;
-    if (tiny) return 0.0;
-    const double huge = std::numeric_limits<double>::infinity();
-    return text[start] == '-' ? -huge : huge;
-  }
-  return value;
 }
 
 }  // namespace quor

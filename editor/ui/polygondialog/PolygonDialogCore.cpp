@@ -3,6 +3,8 @@
 #include "editor/document/ProjectDocument.h"
 #include "editor/grid/GridCellRef.h"
 #include "editor/grid/GridMessages.h"
+#include "editor/model/LeadingNumber.h"
+#include "editor/model/StorableValues.h"
 #include "editor/ui/polygondialog/GridNumberText.h"
 
 namespace quor {
@@ -41,6 +43,15 @@ void PolygonDialogCore::ShowRow(int row) {
   const NodeRow& node = m_rows[row - 1];
   SetCellText(row, kXColumn, FormatGridNumber(m_Document.ToDisplayUnits(node.x)));
   SetCellText(row, kYColumn, FormatGridNumber(m_Document.ToDisplayUnits(node.y)));
+}
+
+std::optional<double> PolygonDialogCore::ReadNodeCell(int row, int column) const {
+  const std::string text = CellText(row, column);
+  if (text.empty()) return 0.0;
+  const std::optional<double> number = ReadLeadingNumber(text);
+  if (!number) return std::nullopt;
+  const double value = m_Document.FromDisplayUnits(*number);
+  return IsStorableNumber(value) ? std::optional<double>(value) : std::nullopt;
 }
 
 void PolygonDialogCore::Init(int gridClientWidth) {
@@ -96,34 +107,48 @@ void PolygonDialogCore::RebuildPolygon() {
   m_Polygon.SetClosed(m_closed);
 }
 
-void PolygonDialogCore::OnGridNotify(int code, int row, int column) {
+std::optional<PolygonDialogCore::NodeCell> PolygonDialogCore::OnGridNotify(int code, int row, int column) {
   if (code == grid::GRN_ROWCHANGED) {
     HighlightNode(row - 1);
-    return;
+    return std::nullopt;
   }
-  if (code != grid::GRN_EDITFINISHED || row < 1 || (column != kXColumn && column != kYColumn)) return;
-  std::string text = CellText(row, column);
-  if (text.empty()) {
-    text = "0";
-    SetCellText(row, column, text);
+  if (code != grid::GRN_EDITFINISHED || row < 1 || (column != kXColumn && column != kYColumn)) {
+    return std::nullopt;
   }
-  const double value = m_Document.FromDisplayUnits(ReadGridNumber(text));
+  if (CellText(row, column).empty()) SetCellText(row, column, "0");
   if (row > m_NodeRows) {
     // Rows between the last node and this one become nodes from what they hold.
+    std::vector<NodeRow> added;
     for (int r = m_NodeRows + 1; r <= row; ++r) {
-      m_rows.push_back({m_Document.FromDisplayUnits(ReadGridNumber(CellText(r, kXColumn))),
-                        m_Document.FromDisplayUnits(ReadGridNumber(CellText(r, kYColumn)))});
+      const std::optional<double> x = ReadNodeCell(r, kXColumn);
+      if (!x) return NodeCell{r, kXColumn};
+      const std::optional<double> y = ReadNodeCell(r, kYColumn);
+      if (!y) return NodeCell{r, kYColumn};
+      added.push_back({*x, *y});
     }
+    m_rows.insert(m_rows.end(), added.begin(), added.end());
     m_NodeRows = row;
     RebuildPolygon();
   } else {
+    const std::optional<double> value = ReadNodeCell(row, column);
+    if (!value) return NodeCell{row, column};
     NodeRow& node = m_rows[row - 1];
-    (column == kXColumn ? node.x : node.y) = value;
+    (column == kXColumn ? node.x : node.y) = *value;
     Point3& point = *m_Polygon.GetNodes().GetAt(row - 1);
     point.x = node.x;
     point.y = node.y;
   }
   Repaint();
+  return std::nullopt;
+}
+
+std::optional<PolygonDialogCore::NodeCell> PolygonDialogCore::FindUnreadableNode() const {
+  for (int row = 1; row <= m_NodeRows; ++row) {
+    for (const int column : {kXColumn, kYColumn}) {
+      if (!ReadNodeCell(row, column)) return NodeCell{row, column};
+    }
+  }
+  return std::nullopt;
 }
 
 void PolygonDialogCore::InsertBefore() {

@@ -26,6 +26,12 @@ class PolygonDialogCore {
 
   static constexpr int kGridRows = 100;
 
+  // A node cell, by its grid row and column.
+  struct NodeCell {
+    int row = 0;
+    int column = 0;
+  };
+
   // Takes the document's pending snapshot at once.
   PolygonDialogCore(ProjectDocument& document, CConductorPolygon& polygon, double layerZ, bool newPolygon,
                     GridSend grid, ViewHooks view);
@@ -42,8 +48,12 @@ class PolygonDialogCore {
   // Insert before and Delete node act only on a node row.
   bool IsCursorOnNode() const;
 
-  // A grid notification: the code and the row and column it names.
-  void OnGridNotify(int code, int row, int column);
+  // A grid notification: the code and the row and column it names. An edit
+  // that leaves a node cell without a number a project holds (the edited
+  // one, or one of the rows it adds) changes nothing and names that cell.
+  std::optional<NodeCell> OnGridNotify(int code, int row, int column);
+  // The first node cell the user left without such a number: OK refuses it.
+  std::optional<NodeCell> FindUnreadableNode() const;
   void InsertBefore();
   void DeleteNode();
   void SetClosed(bool checked);
@@ -62,6 +72,8 @@ class PolygonDialogCore {
   std::string CellText(int row, int column) const;
   void SetCellText(int row, int column, const std::string& text);
   void ShowRow(int row);
+  // In internal units; an empty cell is 0.
+  std::optional<double> ReadNodeCell(int row, int column) const;
   void RebuildPolygon();
   void HighlightNode(int node);
   void Repaint();

@@ -7,8 +7,11 @@
 #include <cmath>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <iterator>
 #include <limits>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "ExampleProjects.h"
@@ -266,6 +269,73 @@ TEST(QlxProjectFileTest, RefusesNumbersThatAreNotFiniteAndLayersOutOfHeightOrder
     Bytes bad = good;
     PatchDouble(bad, 320.75, height);
     EXPECT_EQ(LoadFailure(bad), ArchiveException::Cause::BadIndex) << height;
+  }
+}
+
+// Every way a model can come to hold what the reader refuses: the bytes it
+// would give do not load, so the writer refuses them and the file stays.
+TEST(QlxProjectFileTest, TheWriterRefusesWhatTheReaderRefusesAndKeepsTheFile) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const double nan = std::nan("");
+  CLayer stray(CDielectric(1.0, 77.0), "stray", true, false);
+  using Breakage = std::function<void(DocumentSettings&, CStructure&)>;
+  const std::vector<std::pair<Breakage, const char*>> breakages{
+      {[](DocumentSettings& s, CStructure&) { s.Units = 9; }, "the length unit"},
+      {[&](DocumentSettings& s, CStructure&) { s.GridSpacing = inf; }, "the grid spacing"},
+      {[](DocumentSettings& s, CStructure&) { s.GridSpacing = 0.0; }, "the grid spacing"},
+      {[&](DocumentSettings&, CStructure& m) { m.SetFootprint(inf, 2000); }, "the footprint"},
+      {[](DocumentSettings&, CStructure& m) { m.SetFootprint(3000, -1); }, "the footprint"},
+      {[&](DocumentSettings&, CStructure& m) { m.FindLayerByZ(160.5).SetEr(nan); }, "layer \"Layer 1\""},
+      {[&](DocumentSettings&, CStructure& m) { m.AddLayer(CDielectric(1.0, inf), "sky", true, false); },
+       "layer \"sky\""},
+      {[&](DocumentSettings&, CStructure& m) {
+         m.FindLayerByZ(160.5).GetShapes().front()->GetNodes().GetAt(1)->y = -inf;
+       },
+       "polygon 0"},
+      {[&](DocumentSettings&, CStructure& m) {
+         CVia& via = *m.GetVias().front();
+         via = CVia(5.5, nan, 1.0, via.GetTopLayer(), via.GetBottomLayer(), true);
+       },
+       "via 0"},
+      {[&](DocumentSettings&, CStructure& m) { m.GetVias().front()->SetLayers(&stray, &m.FindLayerByZ(0)); },
+       "via 0"},
+  };
+  const test::TempDir scratch("quor-unwritable-");
+  const auto path = scratch.Path() / "kept.qlx";
+  for (const auto& [breakage, what] : breakages) {
+    DocumentSettings settings;
+    CStructure structure;
+    MakeDistinctProject(structure);
+    breakage(settings, structure);
+    EXPECT_ANY_THROW({
+      DocumentSettings loadedSettings;
+      CStructure loaded;
+      Load(Store(settings, structure), loadedSettings, loaded);
+    }) << what;
+    WriteArchiveFile(path, Bytes{1, 2, 3});
+    try {
+      SaveQlxProjectFile(path, settings, structure);
+      ADD_FAILURE() << "wrote " << what;
+    } catch (const TextError& e) {
+      EXPECT_EQ(e.Text(), "Project not saved: invalid value in " + std::string(what));
+    }
+    EXPECT_EQ(ReadArchiveFile(path), (Bytes{1, 2, 3})) << what;
+  }
+}
+
+// What an earlier editor saved after "inf" or "nan" was typed stays refused.
+TEST(QlxProjectFileTest, ProjectsSavedWithTypedInfinitiesStayRefused) {
+  for (const char* name : {"qlx_saved_infinite_length.qlx", "qlx_saved_nan_via.qlx"}) {
+    DocumentSettings settings;
+    CStructure loaded;
+    try {
+      LoadQlxProjectFile(std::filesystem::path(QUOR_SOURCE_DIR) / "tests/data/hostile" / name, settings,
+                         loaded);
+      ADD_FAILURE() << name << " opened";
+    } catch (const ArchiveException& e) {
+      EXPECT_STREQ(e.what(), "Invalid file format") << name;
+    }
+    EXPECT_EQ(loaded.GetLayerCount(), 0) << name;
   }
 }
 

@@ -43,22 +43,22 @@ TEST(DialogNumbersTest, OnlyChangedEditsAreReadAndAFailureNamesItsControl) {
 
 TEST(DialogNumbersTest, TheLeadingNumberIsReadAsTheCLibraryReadsIt) {
   EXPECT_EQ(ReadEditNumber("  12.5mm"), 12.5);
-  EXPECT_EQ(ReadEditNumber("abc"), 0.0);
+  EXPECT_EQ(ReadEditNumber("abc"), std::nullopt);
   EXPECT_EQ(ReadEditNumber("1e"), 1.0);
   // Only the first 59 characters count.
   EXPECT_EQ(ReadEditNumber(std::string(58, '0') + "12"), 1.0);
 
   EditedText edit{"2", true};
   double value = 7.0;
-  ReadChangedNumber(edit, 2.54, value);
+  EXPECT_TRUE(ReadChangedNumber(edit, 2.54, value));
   EXPECT_DOUBLE_EQ(value, 5.08);
   EXPECT_FALSE(edit.modified);
 
   EXPECT_EQ(ReadLeadingInteger(" -1"), -1);
   EXPECT_EQ(ReadLeadingInteger("7 conductors"), 7);
   EXPECT_EQ(ReadLeadingInteger("abc"), 0);
-  EXPECT_EQ(ReadLeadingInteger("99999999999999999999"), std::numeric_limits<int>::max());
-  EXPECT_EQ(ReadLeadingInteger("-99999999999"), std::numeric_limits<int>::min());
+  EXPECT_EQ(ReadLeadingInteger("99999999999999999999"), std::nullopt);
+  EXPECT_EQ(ReadLeadingInteger("-99999999999"), std::nullopt);
 }
 
 }  // namespace

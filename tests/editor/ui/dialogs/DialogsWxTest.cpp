@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <limits>
 
 #include "../ShellFixture.h"
 #include "ModalScript.h"
@@ -44,6 +45,7 @@
 #include "editor/ui/polygondialog/CDlgPolygon.h"
 #include "platform/win/WindowSystem.h"
 #include "support/ScreenSettle.h"
+#include "support/TestFiles.h"
 #include "support/WxTestPump.h"
 
 namespace quor::test {
@@ -169,6 +171,54 @@ TEST_F(DialogsWxTest, APageWithABadValueCannotBeLeft) {
   EXPECT_EQ(profile->GetProfileInt("Settings", "Units", -1), -1);  // nothing written
 }
 
+TEST_F(DialogsWxTest, AFootprintTypedAsInfIsRefusedAndKeptInItsEdit) {
+  CCrtanjeDoc* document = OpenSample();
+  ASSERT_NE(document, nullptr);
+  double length = 0.0;
+  double width = 0.0;
+  document->GetModel().GetFootprint(length, width);
+  wxString kept;
+  script.Then([&](wxDialog& dialog) {
+    wxTextCtrl* edit = EditOf(dialog, project_dialog::kLengthEdit);
+    dialog.Raise();
+    edit->SetFocus();
+    edit->SelectAll();
+    wxUIActionSimulator().Text("inf");
+    EXPECT_TRUE(PumpUntil([edit] { return edit->GetValue() == "inf"; }));
+    PressOkRefused(dialog);
+    kept = edit->GetValue();
+    if (dialog.IsModal()) dialog.EndModal(wxID_CANCEL);
+  });
+  ASSERT_TRUE(WaitUntilActive(document));
+  Command(*frame, cmd::kProjectFootprint);
+  EXPECT_EQ(script.titles, std::vector<std::string>{"Project Properties"});
+  EXPECT_EQ(messages.shown, std::vector<std::string>{"Please enter number greater than zero"});
+  EXPECT_EQ(kept, "inf");
+  double newLength = 0.0;
+  document->GetModel().GetFootprint(newLength, width);
+  EXPECT_EQ(newLength, length);
+  EXPECT_FALSE(document->IsModified());
+}
+
+TEST_F(DialogsWxTest, AProjectHoldingAnInfinityIsNotSavedAndItsFileStays) {
+  const std::filesystem::path path = directory / "infinite.qlx";
+  std::filesystem::copy_file(std::filesystem::path(QUOR_SOURCE_DIR) / "examples/microstrip.qlx", path,
+                             std::filesystem::copy_options::overwrite_existing);
+  const std::string before = ReadFile(path);
+  auto* document = dynamic_cast<CCrtanjeDoc*>(manager->CreateDocument(path.string(), wxDOC_SILENT));
+  ASSERT_NE(document, nullptr);
+  ASSERT_TRUE(WaitUntilActive(document));
+  double length = 0.0;
+  double width = 0.0;
+  document->GetModel().GetFootprint(length, width);
+  document->GetModel().SetFootprint(std::numeric_limits<double>::infinity(), width);
+  document->Modify(true);
+  Command(*frame, cmd::kFileSave);
+  EXPECT_EQ(messages.shown, std::vector<std::string>{"Project not saved: invalid value in the footprint"});
+  EXPECT_EQ(ReadFile(path), before);
+  EXPECT_TRUE(document->IsModified());
+}
+
 // The Start frequency emptied from the keyboard is no number: neither
 // another page nor OK is taken, and the old value is not stored again.
 TEST_F(DialogsWxTest, AnEmptiedStartFrequencyAsksForANumber) {
@@ -219,6 +269,10 @@ TEST_F(DialogsWxTest, NewLayerThroughItsDialogAddsALayer) {
     PressOkRefused(dialog);
     Type(dialog, layer_dialog::kHeightEdit, "1000");
     Type(dialog, layer_dialog::kErEdit, "4.5");
+    // A pasted line break would break the model text file's lines.
+    Type(dialog, layer_dialog::kNameEdit, "two\nlines");
+    PressOkRefused(dialog);
+    Type(dialog, layer_dialog::kNameEdit, proposed.c_str());
     PressOk(dialog);
   });
   StubEditingView view;
@@ -226,7 +280,8 @@ TEST_F(DialogsWxTest, NewLayerThroughItsDialogAddsALayer) {
 
   ASSERT_EQ(script.titles, std::vector<std::string>{"New Layer"});
   EXPECT_EQ(shownName, proposed);
-  EXPECT_EQ(messages.shown, std::vector<std::string>{"Please enter number greater than zero"});
+  EXPECT_EQ(messages.shown, (std::vector<std::string>{"Please enter number greater than zero",
+                                                      "Layer name cannot contain control characters"}));
   ASSERT_EQ(document->GetModel().GetLayerCount(), layers + 1);
   const double z = ToInternalUnits(1000.0, document->GetSettings().Units);
   ASSERT_TRUE(document->GetModel().HasLayerAtZ(z));

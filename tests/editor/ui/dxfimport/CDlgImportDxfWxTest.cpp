@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <wx/button.h>
+#include <wx/choice.h>
 
 #include <functional>
 #include <tuple>
@@ -80,6 +81,34 @@ TEST_F(CDlgImportDxfWxTest, EnterMovesDownWithoutPressingOkAndAltOPressesIt) {
   EXPECT_EQ(values.names, (std::vector<std::string>{"top", "gnd"}));
   EXPECT_EQ(values.heights, (std::vector<double>{10, 0}));
   EXPECT_TRUE(messages.shown.empty());
+}
+
+// A height no project holds, as typed or in the unit chosen: OK is refused
+// and the dialog keeps every row as it was typed.
+TEST_F(CDlgImportDxfWxTest, AHeightBeyondADoubleKeepsTheDialogAndItsRows) {
+  std::vector<std::string> kept;
+  const int ended = Run([&kept](CDlgImportDxf& dialog) {
+    grid::GridHost& grid = dialog.Grid();
+    for (const auto& [row, er, z] : {std::tuple{1, "4.5", "1e400"}, {2, "1", "0"}}) {
+      SetGridCell(grid, row, 2, er);
+      SetGridCell(grid, row, 3, z);
+    }
+    wxCommandEvent ok(wxEVT_BUTTON, wxID_OK);
+    dialog.GetEventHandler()->ProcessEvent(ok);
+    ASSERT_TRUE(dialog.IsModal());
+    SetGridCell(grid, 1, 3, "1e307");
+    auto* unit = dynamic_cast<wxChoice*>(dialog.FindWindow(CDlgImportDxf::kUnitCombo));
+    unit->SetSelection(1);  // m
+    wxCommandEvent chosen(wxEVT_CHOICE, CDlgImportDxf::kUnitCombo);
+    chosen.SetInt(1);
+    dialog.GetEventHandler()->ProcessEvent(chosen);
+    dialog.GetEventHandler()->ProcessEvent(ok);
+    EXPECT_TRUE(dialog.IsModal());
+    for (int column = 1; column <= 3; ++column) kept.push_back(GridCell(grid, 1, column));
+  });
+  EXPECT_EQ(ended, wxID_ABORT);
+  EXPECT_EQ(messages.shown, (std::vector<std::string>{"Please enter a number.", "Please enter a number."}));
+  EXPECT_EQ(kept, (std::vector<std::string>{"top", "4.5", "1e307"}));
 }
 
 TEST_F(CDlgImportDxfWxTest, TabAndShiftTabLeaveTheGridBothWays) {

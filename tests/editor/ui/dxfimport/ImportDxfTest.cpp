@@ -199,8 +199,9 @@ TEST_F(ImportDxfTest, SizesNoProjectCanHoldAreRefusedAndKeepTheFileOfThatName) {
   EXPECT_EQ(FileBytes(m_dir / "huge.qlx"), std::vector<std::uint8_t>(kept.begin(), kept.end()));
 }
 
-std::optional<std::string> Check(const std::vector<ImportDxfRow>& rows, ImportDxfLayerValues& values) {
-  return CheckImportDxfRows(rows, values);
+std::optional<std::string> Check(const std::vector<ImportDxfRow>& rows, ImportDxfLayerValues& values,
+                                 int unit = 0) {
+  return CheckImportDxfRows(rows, unit, values);
 }
 
 TEST(ImportDxfRows, ChecksEachRowThenTheHeights) {
@@ -214,6 +215,7 @@ TEST(ImportDxfRows, ChecksEachRowThenTheHeights) {
   EXPECT_EQ(Check({{"a", "", "1"}}, values), "Please fill all fields");
   EXPECT_EQ(Check({{"", "1", "0"}}, values), "Please fill all fields");
   EXPECT_EQ(Check({{"a", "abc", "-1"}}, values), "Height is less than zero");
+  EXPECT_EQ(Check({{"a\tb", "1", "0"}}, values), "Layer name cannot contain control characters");
 
   EXPECT_EQ(Check({{std::string(60, 'n'), "1", "0"}, {"b", " 2.2e0x", "1.5"}}, values), std::nullopt);
   EXPECT_EQ(values.names[0], std::string(50, 'n'));

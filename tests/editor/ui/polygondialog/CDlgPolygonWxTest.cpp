@@ -4,6 +4,7 @@
 
 #include <wx/app.h>
 #include <wx/textctrl.h>
+#include <wx/uiaction.h>
 
 #include <functional>
 
@@ -106,6 +107,37 @@ TEST_F(CDlgPolygonWxTest, EditingANodeIsOneUndoStep) {
   const CConductorPolygon& restored = *document->GetModel().GetLayerByIndex(0).GetShapes().back();
   EXPECT_DOUBLE_EQ(restored.GetNodes().GetAt(0)->x, 0);
   EXPECT_EQ(restored.conductorIndex, 0u);
+}
+
+// "abc" typed into a node cell by hand: refused once the grid is done with
+// the Enter that ended it, the cursor back on the cell, the node unchanged;
+// OK refuses the cell again, then a negative conductor index.
+TEST_F(CDlgPolygonWxTest, ACellTypedWithoutANumberIsRefusedWhereItStands) {
+  CConductorPolygon& triangle = AddTriangle();
+  std::string cell;
+  int cursorRow = 0;
+  const int ended = RunAndAct(triangle, [&](CDlgPolygon& dialog) {
+    grid::GridHost& nodes = dialog.Grid();
+    ASSERT_TRUE(grid::test::FocusGrid(nodes));
+    nodes.Send(grid::GRM_MOVECURSOR, 2, 2);
+    wxUIActionSimulator().Text("abc");
+    wxUIActionSimulator().Char(WXK_RETURN);
+    ASSERT_TRUE(PumpUntil([this] { return !services.messages.shown.empty(); }));
+    cell = grid::test::GridCell(nodes, 2, 2);
+    cursorRow = static_cast<int>(nodes.Send(grid::GRM_GETCURSORROW));
+    Press(dialog, wxID_OK);
+    auto* index = dynamic_cast<wxTextCtrl*>(dialog.FindWindow(CDlgPolygon::kIndexEdit));
+    index->SetValue("-1");
+    Press(dialog, wxID_OK);
+  });
+  EXPECT_EQ(ended, wxID_ABORT);
+  EXPECT_EQ(cell, "abc");
+  EXPECT_EQ(cursorRow, 2);
+  EXPECT_EQ(services.messages.shown,
+            (std::vector<std::string>{"Please enter a number.", "Please enter a number.",
+                                      "Please enter a positive integer"}));
+  EXPECT_DOUBLE_EQ(triangle.GetNodes().GetAt(1)->y, 0.0);
+  EXPECT_EQ(triangle.conductorIndex, 0u);
 }
 
 TEST_F(CDlgPolygonWxTest, CancelPutsThePolygonBack) {

@@ -1,6 +1,9 @@
 // The six-digit form of grid numbers and the lenient reading of typed text.
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "editor/model/LeadingNumber.h"
 #include "editor/ui/polygondialog/GridNumberText.h"
 
 namespace quor {
@@ -19,15 +22,19 @@ TEST(GridNumberText, FormatsSixDigitsKeepingThePoint) {
   EXPECT_EQ(FormatGridNumber(999999.7), "1.e+006");
 }
 
-TEST(GridNumberText, ReadsTheLeadingNumberOrZero) {
-  EXPECT_DOUBLE_EQ(ReadGridNumber("  -1.5e2x"), -150);
-  EXPECT_DOUBLE_EQ(ReadGridNumber("+.5"), 0.5);
-  EXPECT_DOUBLE_EQ(ReadGridNumber("5."), 5);
-  EXPECT_DOUBLE_EQ(ReadGridNumber("1e"), 1);
-  EXPECT_DOUBLE_EQ(ReadGridNumber("5.e-002"), 0.05);
-  for (const char* text : {"", "abc", "inf", "nan", "e5", "-", "."})
-    EXPECT_EQ(ReadGridNumber(text), 0.0) << text;
-  EXPECT_EQ(ReadGridNumber("0x10"), 0.0);
+TEST(GridNumberText, ReadsTheLeadingNumberOrNothing) {
+  EXPECT_DOUBLE_EQ(*ReadLeadingNumber("  -1.5e2x"), -150);
+  EXPECT_DOUBLE_EQ(*ReadLeadingNumber("+.5"), 0.5);
+  EXPECT_DOUBLE_EQ(*ReadLeadingNumber("5."), 5);
+  EXPECT_DOUBLE_EQ(*ReadLeadingNumber("1e"), 1);
+  EXPECT_DOUBLE_EQ(*ReadLeadingNumber("5.e-002"), 0.05);
+  for (const char* text : {"", "abc", "inf", "nan", "e5", "-", ".", "+-1", "1e309", "-0.01e311"})
+    EXPECT_EQ(ReadLeadingNumber(text), std::nullopt) << text;
+  EXPECT_EQ(ReadLeadingNumber("0x10"), 0.0);
+  // Too small for a double is 0, however it is written.
+  for (const char* text : {"1e-400", "-0.0001e-320", "0.00000e99999999999"})
+    EXPECT_EQ(ReadLeadingNumber(text), 0.0) << text;
+  EXPECT_EQ(ReadLeadingNumber(std::string(400, '9') + "e-50"), std::nullopt);
 }
 
 }  // namespace

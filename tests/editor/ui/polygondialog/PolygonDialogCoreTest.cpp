@@ -2,6 +2,8 @@
 // whose framework is faked.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "DocumentBuilders.h"
 #include "editor/grid/GridMessages.h"
 #include "editor/grid/GridTestHarness.h"
@@ -129,6 +131,34 @@ TEST_F(PolygonDialogCoreTest, UntouchedValuesKeepTheirExactValue) {
   EXPECT_DOUBLE_EQ(added.GetNodes().GetAt(0)->x, 1234567.0);
   EXPECT_DOUBLE_EQ(added.GetNodes().GetAt(1)->y, 1.0 / 3);
   EXPECT_DOUBLE_EQ(added.GetNodes().GetAt(0)->y, 5 * 2.54);
+}
+
+// A node cell left without a number a project holds (mil: 1e308 overflows)
+// changes no node, keeps what was typed and stays named until it is mended.
+TEST_F(PolygonDialogCoreTest, ACellWithoutAStorableNumberChangesNoNode) {
+  CConductorPolygon& triangle = AddTriangle();
+  auto core = Open(triangle);
+  for (const char* text : {"inf", "-inf", "nan", "1e400", "1e308", "abc"}) {
+    harness.SetCell(2, 2, text);
+    const auto refused = core->OnGridNotify(grid::GRN_EDITFINISHED, 2, 2);
+    ASSERT_TRUE(refused) << text;
+    EXPECT_EQ(std::pair(refused->row, refused->column), std::pair(2, 2)) << text;
+    EXPECT_EQ(triangle.GetNodes().GetAt(1)->y, 0.0) << text;
+    EXPECT_EQ(harness.Text(2, 2), text);
+    ASSERT_TRUE(core->FindUnreadableNode()) << text;
+    EXPECT_EQ(core->FindUnreadableNode()->row, 2);
+  }
+  // Nor does an edit below the nodes add rows when one of them holds no number.
+  harness.SetCell(4, 1, "x");
+  harness.SetCell(5, 1, "1");
+  EXPECT_EQ(core->OnGridNotify(grid::GRN_EDITFINISHED, 5, 1)->row, 4);
+  EXPECT_EQ(triangle.GetNodes().GetCount(), 3);
+  for (const char* text : {"99999999999", "-1", ""}) {
+    harness.SetCell(2, 2, text);
+    EXPECT_FALSE(core->OnGridNotify(grid::GRN_EDITFINISHED, 2, 2)) << text;
+  }
+  EXPECT_DOUBLE_EQ(triangle.GetNodes().GetAt(1)->y, 0.0);
+  EXPECT_FALSE(core->FindUnreadableNode());
 }
 
 TEST_F(PolygonDialogCoreTest, OkFilesOneUndoStepAndCancelRestores) {
