@@ -18,7 +18,6 @@ namespace {
 
 constexpr Brush kGrayBrush{BrushStyle::Solid, 0x808080};
 constexpr Brush kNullBrush{BrushStyle::Hollow, 0};
-constexpr Pen kNullPen{PenStyle::Null, 0, 0};
 constexpr Brush kWhiteBrush{BrushStyle::Solid, 0xFFFFFF};
 constexpr COLORREF kBlack = 0x000000;
 constexpr COLORREF kUnfocusedHighlight = 0xC8C8C8;
@@ -184,11 +183,9 @@ void GridControl::DrawEditTextOn(DrawContext& dc, std::string_view extra) {
     return;
   }
   const RECT cell = CellRect(m_slot, m_slot.CursorRow, m_slot.CursorColumn);
-  {
-    ScopedPen pen(dc, kNullPen);
-    ScopedBrush brush(dc, kWhiteBrush);
-    dc.Rectangle({cell.left + 1, cell.top + 1, cell.right - 1, cell.bottom - 1});
-  }
+  // All of the cell inside its lines, so nothing of the stored text or the
+  // row's highlight shows around the edit text.
+  dc.FillRect({cell.left + 1, cell.top + 1, cell.right - 1, cell.bottom - 1}, kWhiteBrush);
   if (m_slot.EditText.size() < kMaxEditLength) {
     // The buffer holds kMaxEditLength characters; what does not fit is refused.
     const std::size_t room = kMaxEditLength - m_slot.EditText.size();

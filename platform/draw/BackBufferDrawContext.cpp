@@ -80,6 +80,8 @@ BackBufferDrawContext::BackBufferDrawContext(int width, int height)
 }
 
 void BackBufferDrawContext::Attach() {
+  // A fresh canvas knows nothing of what the old one changed.
+  m_damage = Union(m_damage, m_canvas.TakeDamage());
   const int w = m_image.GetWidth();
   const int h = m_image.GetHeight();
   m_canvas = PixelCanvas({m_image.GetData(), static_cast<std::size_t>(w) * h * 3}, w, h);
@@ -95,12 +97,12 @@ bool BackBufferDrawContext::Resize(int width, int height) {
   resized.Paste(m_image, 0, 0);
   m_image = std::move(resized);
   Attach();
-  m_textDamage = {0, 0, width, height};
+  m_damage = {0, 0, width, height};
   return true;
 }
 
 DeviceRect BackBufferDrawContext::TakeDamage() {
-  return Union(m_canvas.TakeDamage(), std::exchange(m_textDamage, DeviceRect{}));
+  return Union(m_canvas.TakeDamage(), std::exchange(m_damage, DeviceRect{}));
 }
 
 void BackBufferDrawContext::Blit(wxDC& dc, const DeviceRect& area) const {
@@ -227,7 +229,7 @@ void BackBufferDrawContext::DrawLines(const std::vector<wxString>& lines, const 
   }
   m_image.Paste(part.ConvertToImage(), clip.left, clip.top);
   Attach();  // pasting may have given the image a buffer of its own
-  m_textDamage = Union(m_textDamage, clip);
+  m_damage = Union(m_damage, clip);
 }
 
 }  // namespace quor

@@ -47,7 +47,8 @@ class BackBufferDrawContext : public SelectingDrawContext {
 
   wxImage m_image;
   PixelCanvas m_canvas;
-  DeviceRect m_textDamage;
+  // What changed that the canvas does not track: text, and what an earlier canvas saw.
+  DeviceRect m_damage;
   wxFont m_wxFont;  // the selected font, made once
 };
 

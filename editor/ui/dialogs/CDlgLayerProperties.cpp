@@ -40,6 +40,8 @@ CDlgLayerProperties::CDlgLayerProperties(wxWindow* parent, const LayerDialogValu
   m_er = AddEditRow(this, *dielectric, "&Er", kErEdit);
   m_unit = CreateUnitChoice(this, m_values.unitIndex);
   m_height = AddEditRow(this, *dielectric, "&Upper surface", kHeightEdit, *m_unit);
+  // The unit was made first to sit beside the height; Tab still goes Er, height, unit.
+  m_unit->MoveAfterInTabOrder(m_height);
 
   wxFlexGridSizer* layer = CreateFieldGrid();
   m_name = AddEditRow(this, *layer, "&Name", kNameEdit);

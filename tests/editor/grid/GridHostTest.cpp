@@ -4,15 +4,18 @@
 #include <wx/uiaction.h>
 
 #include <string>
+#include <utility>
 
 #include "GridDemoFrame.h"
 #include "editor/grid/GridCellRef.h"
 #include "editor/grid/GridHost.h"
+#include "editor/grid/GridLayout.h"
 #include "editor/grid/GridMessages.h"
 #include "editor/grid/GridSlotTable.h"
 #include "editor/grid/GridWndProc.h"
 #include "platform/win/WindowSystem.h"
 #include "support/ScreenProbe.h"
+#include "support/ScreenSettle.h"
 #include "support/WxTestPump.h"
 
 namespace quor::grid {
@@ -138,6 +141,36 @@ TEST_F(GridHostTest, FocusFrameDrawnTwiceRestoresThePixels) {
   grid.Update();
   EXPECT_TRUE(SameImage(grid.Buffer().Image(), before));
   EXPECT_TRUE(test::PumpUntil([&] { return SameImage(CaptureScreen(grid), screenBefore); }));
+}
+
+TEST_F(GridHostTest, TypingOverACellShowsNothingOfItsOldText) {
+  GridHost& grid = m_frame->Grid();
+  // The dialogs' row height: descenders come down to the cell's bottom line.
+  grid.Send(GRM_SETROWHEIGHT, 18);
+  const GridSlot& slot = *FindGridSlot(grid.GetId());
+  const RECT cell = CellRect(slot, 1, 1);
+  const wxRect inside(grid.ClientToScreen(wxPoint(cell.left + 1, cell.top + 1)),
+                      wxSize(cell.right - cell.left - 2, cell.bottom - cell.top - 2));
+  wxUIActionSimulator input;
+  // The inside of the cell on screen, as stored and then with "7" typed over it.
+  const auto typeOver = [&](const char* stored) {
+    GridCellRef ref{1, 1};
+    grid.Send(GRM_SETCELLTEXT, reinterpret_cast<win::WPARAM>(&ref), reinterpret_cast<win::LPARAM>(stored));
+    EXPECT_TRUE(test::PumpUntilScreenSettles(inside));
+    std::pair<wxImage, wxImage> shots{test::CaptureScreenArea(inside), {}};
+    input.Char('7');
+    EXPECT_TRUE(test::PumpUntil([&] { return slot.EditText == "7"; }));
+    EXPECT_TRUE(test::PumpUntilScreenSettles(inside));
+    shots.second = test::CaptureScreenArea(inside);
+    input.Char(WXK_ESCAPE);
+    EXPECT_TRUE(test::PumpUntil([&] { return !slot.Editing; }));
+    return shots;
+  };
+  const auto [empty, overEmpty] = typeOver("");
+  const auto [descenders, overDescenders] = typeOver("gjpqy gjpqy gjpqy");
+  ASSERT_FALSE(SameImage(descenders, empty));
+  EXPECT_TRUE(SameImage(overDescenders, overEmpty));
+  EXPECT_EQ(CountColour(overEmpty, 0x00, 0x00, 0x80), 0);  // nor the row's highlight
 }
 
 }  // namespace

@@ -427,6 +427,18 @@ TEST_F(DialogsWxTest, EveryDialogOpensWithTheKeyboardInItsFirstField) {
   importDialog.SetLayers(layers);
   importDialog.ShowModal();
   EXPECT_EQ(unitChosen, 1);
+
+  // Tab from Er reaches the height it stands beside, not the height's unit.
+  int tabbed = wxID_NONE;
+  script.Then([&tabbed](wxDialog& dialog) {
+    const wxWindow* first = FocusOnceShown(dialog);
+    wxUIActionSimulator().Char(WXK_TAB);
+    PumpUntil([first] { return wxWindow::FindFocus() != first; });
+    if (const wxWindow* focus = wxWindow::FindFocus()) tabbed = focus->GetId();
+    dialog.EndModal(wxID_CANCEL);
+  });
+  document->NewLayer(editingView);
+  EXPECT_EQ(tabbed, layer_dialog::kHeightEdit);
 }
 
 // Message boxes carry the program's name, whatever the process is called.
@@ -466,8 +478,6 @@ TEST_F(DialogsWxTest, SaveAsSavesTheTypedNameWithOneExtension) {
       input.Text(typing.name);
       input.Char(WXK_RETURN);
     });
-    // The toolkit's file dialog passes through the modal hook twice.
-    script.Then([](wxDialog&) {});
     wxCommandEvent saveAs(wxEVT_MENU, wxID_SAVEAS);
     frame->ProcessWindowEvent(saveAs);
   }
