@@ -171,6 +171,12 @@ void CCrtanjeDoc::UpdateProjectViews(const Hint& hint) {
   UpdateAllViews(nullptr, &object);
 }
 
+void CCrtanjeDoc::CancelHeldGestures() {
+  for (wxView* view : GetViewsVector()) {
+    if (auto* editing = dynamic_cast<EditingView*>(view)) editing->CancelHeldGesture();
+  }
+}
+
 std::string CCrtanjeDoc::GetProjectPath() const {
   // A new project carries a made-up name until it is first saved.
   return GetDocumentSaved() ? ToUtf8(GetFilename()) : std::string();

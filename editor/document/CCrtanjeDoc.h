@@ -37,6 +37,7 @@ class CCrtanjeDoc : public wxDocument, public ProjectDocument {
   DocumentServices& Services() const override;
   std::string GetProjectPath() const override;
   bool SaveProject() override;
+  void CancelHeldGestures() override;
 
  private:
   void EditMetallization(wxCommandEvent& event);

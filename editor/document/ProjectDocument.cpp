@@ -8,6 +8,7 @@
 #include "editor/document/EditSettings.h"
 #include "editor/document/MainFrameLink.h"
 #include "editor/document/MessageBoxes.h"
+#include "editor/document/ModelContents.h"
 #include "editor/document/ModelSnapshot.h"
 #include "editor/document/ResultFiles.h"
 #include "editor/document/SettingsProfile.h"
@@ -164,6 +165,11 @@ void ProjectDocument::FinishDialogChange(const Hint& hint) {
   CommitChange(false);
 }
 
+void ProjectDocument::BeginDialogChange() {
+  CancelHeldGestures();
+  BeginChange();
+}
+
 void ProjectDocument::BeginChange() {
   m_undo.SetPending(StoreModelSnapshot(*m_model));
 }
@@ -181,7 +187,9 @@ void ProjectDocument::ChangeModel(Snapshot snapshot, Delivery delivery, const st
 }
 
 void ProjectDocument::RunChange(Commit commit, Delivery delivery, const std::function<Hint()>& change) {
+  CancelHeldGestures();
   if (commit != Commit::None) BeginChange();
+  const ModelContents before(*m_model);
   const Hint hint = change();
   if (commit == Commit::UndoFirst) CommitChange(false);
   SetProjectModified(true);
@@ -190,6 +198,8 @@ void ProjectDocument::RunChange(Commit commit, Delivery delivery, const std::fun
   } else {
     UpdateProjectViews(hint);
   }
+  // What went with the objects the hint names leaves every window as if removed by hand.
+  for (const Hint& removal : before.RemovalsNotNamed(*m_model, hint)) NotifyViews(removal);
   switch (commit) {
     case Commit::None:
     case Commit::UndoFirst:
@@ -215,6 +225,8 @@ void ProjectDocument::Redo() {
 }
 
 void ProjectDocument::RestoreSnapshot(bool undo) {
+  // Before the snapshot is chosen: a gesture put back may file a change of its own.
+  CancelHeldGestures();
   // Read before anything changes: a snapshot that cannot be read leaves the
   // model and both lists as they were.
   std::unique_ptr<CStructure> model = LoadModelSnapshot(undo ? m_undo.NewestUndo() : m_undo.NewestRedo());

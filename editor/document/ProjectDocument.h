@@ -115,7 +115,7 @@ class ProjectDocument {
   // A change that a dialog makes live while it is open: the snapshot when it
   // opens, and on OK the modified flag, the hint to the views and the undo
   // step. A change never finished leaves its snapshot pending, unfiled.
-  void BeginDialogChange() { BeginChange(); }
+  void BeginDialogChange();
   void FinishDialogChange(const Hint& hint);
 
   // Edit operations. Refusals of the model throw TextError.
@@ -192,6 +192,9 @@ class ProjectDocument {
   // The framework's save command (Save As for a project without a path);
   // false when the project was not saved.
   virtual bool SaveProject() = 0;
+  // Ends a gesture a tool holds in one of the project's views, before a
+  // change that does not come from that tool: one gesture stays one undo step.
+  virtual void CancelHeldGestures() {}
 
   void ShowMessage(const std::string& text) const;
   // A path chosen in a save dialog with one `extension` (".qlx"): the file

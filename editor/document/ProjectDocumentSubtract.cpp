@@ -77,6 +77,8 @@ void ProjectDocument::SubtractPolygons(const std::vector<CShape*>& objects) {
     HintObjectAtZ payload{subtracted->GetZ(), nullptr};
     // Refused here, before either input is taken off its layer.
     m_model->FindLayerByZ(payload.z);
+    // Kept until the change has told every window that the inputs are gone,
+    // which it does after the hint of the new polygon.
     std::unique_ptr<CConductorPolygon> removedOuter;
     std::unique_ptr<CConductorPolygon> removedInner;
     RunChange(Commit::UndoFirst, Delivery::ViewsAndFrame, [&]() -> Hint {
@@ -85,8 +87,6 @@ void ProjectDocument::SubtractPolygons(const std::vector<CShape*>& objects) {
       payload.object = &m_model->AddNewShapeAtZ(payload.z, std::move(subtracted));
       return Hint::AddObjectAt(payload);
     });
-    NotifyViews(Hint::RemoveObject(*outer));
-    NotifyViews(Hint::RemoveObject(*inner));
   } catch (const TextError& e) {
     ShowMessage(e.Text());
   } catch (patch::errorPatch) {

@@ -50,6 +50,8 @@ void CLayer::SetName(std::string_view text) {
 
 CConductorPolygon& CLayer::AddShape(std::unique_ptr<CConductorPolygon> polygon) {
   assert(polygon && "a layer holds polygons, not nulls");
+  // A polygon without nodes has no height but the one its layer gives it.
+  if (polygon->GetNodes().IsEmpty()) polygon->SetZ(GetZ());
   shapes.push_back(std::move(polygon));
   return *shapes.back();
 }

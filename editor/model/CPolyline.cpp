@@ -54,6 +54,7 @@ CPolyline& CPolyline::operator=(const CPolyline& other) {
   if (this == &other) return *this;
   closed = other.closed;
   nodes = other.nodes;
+  height = other.height;
   Assign(other);
   return *this;
 }
@@ -116,6 +117,7 @@ bool CPolyline::HitTest(const Point3& point, double tolerance) const {
 }
 
 double CPolyline::GetZ() const {
+  if (nodes.IsEmpty() && height) return *height;
   return nodes.GetHead().z;
 }
 
@@ -192,6 +194,7 @@ bool CPolyline::GetNextNode(Point3& out) {
 }
 
 void CPolyline::SetZ(double z) {
+  height = z;
   for (Point3& node : nodes) node.z = z;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "editor/model/CShape.h"
@@ -23,7 +24,9 @@ class CPolyline : public CShape {
             bool fill) const override;
   void WriteText(std::ostream& out, const DocumentSettings& document) const override;
   bool HitTest(const Point3& point, double tolerance) const override;
-  // Throws TextError("List is empty") for a path without nodes.
+  // z of the first node. A path without nodes (Undo brings one back after New
+  // Polygon and Cancel) answers the height its layer or SetZ gave it, and
+  // throws TextError("List is empty") only when it never had one.
   double GetZ() const override;
   void Offset(const Point3& delta) override;
   int GetType() const override { return kPolyline; }
@@ -42,7 +45,8 @@ class CPolyline : public CShape {
   bool IsClosed() const { return closed != 0; }
   // The node at the list's cursor, advancing it; false at the end.
   bool GetNextNode(Point3& out);
-  // Moves every node to height z; the box is unchanged.
+  // Moves every node to height z, which a path without nodes keeps as its
+  // own; the box is unchanged.
   void SetZ(double z);
   void RecalcBounds();
   // Appends every node strictly inside the rectangle; returns how many.
@@ -66,6 +70,8 @@ class CPolyline : public CShape {
 
   std::uint8_t closed = 0;
   Point3List nodes;
+  // The height last given by SetZ: a path without nodes has no other.
+  std::optional<double> height;
 };
 
 // False outside the segment's box widened by the tolerance; otherwise whether

@@ -80,6 +80,7 @@ class CCrtanjeView : public wxView, public BarView, public ViewHost, public Tool
   void ClearSelection() override;
   void AddToSelection(CShape& shape) override;
   void Repaint() override;
+  void CancelHeldGesture() override;
 
   // BarView.
   ProjectDocument& GetProjectDocument() const override;

@@ -314,8 +314,9 @@ int ViewCanvas::RunPopupMenu(wxMenu& menu, DevicePoint point) {
 }
 
 void ViewCanvas::OnCaptureLost(wxMouseCaptureLostEvent&) {
-  // The capture is already gone (another window took it); nothing here holds
-  // on to it, and wx insists that the loss is handled.
+  // Another window took the mouse (a dialog that a command opened mid-drag):
+  // the tool can no longer follow the drag, so its gesture is put back now.
+  if (m_view != nullptr) m_view->CancelTool();
 }
 
 }  // namespace quor

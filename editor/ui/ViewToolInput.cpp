@@ -38,10 +38,15 @@ void CCrtanjeView::BindToolCommands() {
 void CCrtanjeView::DispatchToTool(const std::function<void(CTool& tool, ToolView& view)>& call) {
   if (m_core == nullptr) return;
   try {
-    call(m_tools.GetTool(), *this);
+    m_tools.Run(*this, call);
   } catch (const TextError& error) {
     ShowMessage(error.Text());
   }
+}
+
+void CCrtanjeView::CancelHeldGesture() {
+  const bool held = m_canvas != nullptr && m_canvas->HasCapture();
+  Guarded([&](ViewCore&) { m_tools.CancelHeldGesture(*this, held); });
 }
 
 void CCrtanjeView::CancelTool() {

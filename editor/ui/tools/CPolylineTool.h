@@ -28,6 +28,7 @@ class CPolylineTool : public CTool {
   void Activate() override;
   // A polygon of fewer than 2 nodes is removed again; one of 2 or more stays open.
   void Cancel(ToolView& view) override;
+  bool IsDrawing() const override { return state == State::Drawing; }
   // Cancel just before an undo, which goes back to before the polygon: a
   // polygon removed here files no undo step, so that redo cannot bring back
   // a polygon of one node.

@@ -34,6 +34,9 @@ class CTool {
   virtual void Activate();
   // Abandons a gesture in progress.
   virtual void Cancel(ToolView& view);
+  // True while a figure the tool has begun in the model waits for more input
+  // between presses of the button.
+  virtual bool IsDrawing() const { return false; }
   virtual void Deactivate(ToolView& view);
   // The tool's feedback, drawn last in every repaint.
   virtual void DrawOverlay(ToolView& view, DrawContext& dc);

@@ -1,6 +1,7 @@
 #include "editor/ui/tools/ViewTools.h"
 
 #include <array>
+#include <utility>
 
 #include "editor/ui/tools/ToolView.h"
 #include "editor/ui/view/ViewCore.h"
@@ -16,6 +17,20 @@ void ViewTools::SetTool(ToolView& view, CTool& tool) {
   m_pTool->Deactivate(view);
   m_pTool = &tool;
   m_pTool->Activate();
+}
+
+void ViewTools::Run(ToolView& view, const std::function<void(CTool& tool, ToolView& view)>& call) {
+  struct Running {
+    bool& flag;
+    const bool before = std::exchange(flag, true);
+    ~Running() { flag = before; }
+  } running{m_running};
+  call(*m_pTool, view);
+}
+
+void ViewTools::CancelHeldGesture(ToolView& view, bool mouseHeld) {
+  if (m_running || !(mouseHeld || m_pTool->IsDrawing())) return;
+  Run(view, [](CTool& tool, ToolView& inView) { tool.Cancel(inView); });
 }
 
 void ViewTools::CancelForUndo(ToolView& view) {

@@ -3,6 +3,8 @@
 // and deactivates the old one and activates the new one.
 #pragma once
 
+#include <functional>
+
 #include "editor/ui/tools/CPanTool.h"
 #include "editor/ui/tools/CPolylineNodeTool.h"
 #include "editor/ui/tools/CPolylineTool.h"
@@ -21,6 +23,13 @@ class ViewTools {
   ViewTools& operator=(const ViewTools&) = delete;
 
   CTool& GetTool() const { return *m_pTool; }
+  // Hands input or a command to the current tool: what the model undergoes
+  // meanwhile is the tool's own doing.
+  void Run(ToolView& view, const std::function<void(CTool& tool, ToolView& view)>& call);
+  // Before a change to the model that is not the current tool's own: a
+  // gesture that holds the mouse, or a figure drawn between presses, is put
+  // back, so that one gesture stays one undo step.
+  void CancelHeldGesture(ToolView& view, bool mouseHeld);
   // Also when the tool is current already: a half-done gesture is abandoned.
   void SetTool(ToolView& view, CTool& tool);
   // Cancel before an undo, which takes away whole what the tool has begun.
@@ -49,6 +58,7 @@ class ViewTools {
   CViaTool m_via;
   CPolylineNodeTool m_polylineNode;
   CTool* m_pTool;
+  bool m_running = false;
 };
 
 }  // namespace quor

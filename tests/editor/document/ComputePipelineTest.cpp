@@ -98,6 +98,20 @@ TEST_F(ComputePipelineTest, AFailedCheckInsideSegmentSelectsThePolygonAndStartsN
   EXPECT_FALSE(Exists(".sg1"));
 }
 
+// Undo of a cancelled New Polygon brings back a polygon without nodes: it is
+// saved, and Check names it with the message of its code and selects it.
+TEST_F(ComputePipelineTest, CheckNamesAPolygonWithoutNodesThatUndoBroughtBack) {
+  const double z = document->GetModel().GetLayers().back()->GetZ();
+  document->RemoveObjectAt(z, document->AddObjectCopyAt(z, CConductorPolygon()));
+  document->Undo();
+  const CLayer& top = document->GetModel().FindLayerByZ(z);
+  CShape& empty = *top.GetShapes().back();
+  EXPECT_FALSE(document->Check(fixture.view, false, true));
+  EXPECT_EQ(shown, std::vector<std::string>{"Polygon " + std::to_string(empty.id) + " in " + top.GetName() +
+                                            " has more than 50 or less than 3 nodes"});
+  EXPECT_EQ(fixture.view.selection, std::vector<CShape*>{&empty});
+}
+
 // A library without an export fails only the commands that need it, each
 // naming the export.
 TEST(ComputeMissingExportTest, EachMissingExportIsNamed) {

@@ -122,8 +122,14 @@ class FakeProjectDocument : public ProjectDocument {
   std::string path;
   std::string savePath;
 
+  // What the views do before a change that is not their tool's own.
+  std::function<void()> cancelHeldGestures;
+
   std::string GetProjectPath() const override { return path; }
   bool SaveProject() override;
+  void CancelHeldGestures() override {
+    if (cancelHeldGestures) cancelHeldGestures();
+  }
 
  protected:
   void SetProjectModified(bool isModified) override { modified = isModified; }

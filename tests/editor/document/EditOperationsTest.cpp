@@ -70,9 +70,10 @@ TEST_F(EditOperationsTest, EachOperationSendsItsHintsInOrder) {
        },
        {H::HintDeleteObjects},
        true},
+      // The via the first case added goes with its layer, told as if deleted by hand.
       {"delete layer",
        [&] { document->DeleteLayer(100.0); },
-       {H::HintBeforeLayerDelete, H::HintLayerDeleted},
+       {H::HintBeforeLayerDelete, H::HintLayerDeleted, H::HintDeleteVia},
        true},
   };
   for (const Case& c : cases) {
@@ -130,7 +131,9 @@ TEST_F(EditOperationsTest, DeletingALayerTakesItsViasInOneUndoStep) {
   EXPECT_EQ(before.layer, layer);
   EXPECT_EQ(before.count, 2);
   EXPECT_EQ(viasAtFirstHint, 1);
-  EXPECT_EQ(services.hints.back().sent.RemovedLayer(), layer);
+  ASSERT_GE(services.hints.size(), 3u);
+  EXPECT_EQ(services.hints[services.hints.size() - 3].sent.RemovedLayer(), layer);
+  EXPECT_EQ(services.hints.back().hint, H::HintDeleteVia);
   EXPECT_EQ(Model().GetViaCount(), 0);
 
   document->Undo();

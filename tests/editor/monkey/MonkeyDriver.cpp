@@ -75,8 +75,6 @@ class Driver {
     const char* name;
     int weight;
     std::function<void()> run;
-    // Works through the current tool rather than beside it.
-    bool withTool = false;
   };
   struct Command {
     int id;
@@ -91,8 +89,6 @@ class Driver {
   std::vector<CConductorPolygon*> Polygons() const;
   int ObjectCount() const;
   bool MayAdd() const { return ObjectCount() < kMaxObjects; }
-  // Whether the driver leaves alone the deletion of this layer.
-  bool SparesLayer(const CLayer* layer) const;
   void Note(const std::string& text) { m_step += text + "; "; }
 
   // The window's input, as the view hands it to the current tool.
@@ -112,6 +108,8 @@ class Driver {
   void AnyKey() { Key(m_typist.Pick(kKeys), AnyFlags()); }
   void AnyCommand();
   void RunCommand(int id);
+  // A click on a bar: the button comes up in the view, which then loses the focus.
+  void ToBar();
   void UseTree();
   void UseLayersWindow();
   void UseInfoBar();
@@ -121,8 +119,6 @@ class Driver {
   void NewProject();
   void UndoRedoRound();
 
-  // Ctrl+Z or Ctrl+Y.
-  void UndoStep(bool undo);
   void Check();
   std::vector<std::uint8_t> ModelBytes() const { return StoreModelSnapshot(Model()); }
   void Remember() { m_seen.insert(Hash(ModelBytes())); }
@@ -158,8 +154,8 @@ Driver::Driver(const MonkeyRun& run) : m_run(run), m_typist(run.seed), m_editor(
       {cmd::kEditDelete, "Delete", selected, [this] { Core().DeleteSelection(); }},
       {cmd::kEditPaste, "Paste", canPaste, [this] { Core().PasteWithOffset(); }},
       {cmd::kEditPasteOriginal, "Paste to Original", canPaste, [this] { Core().Paste(0.0); }},
-      {cmd::kEditUndo, "Undo", [this] { return Document().CanUndo(); }, [this] { UndoStep(true); }},
-      {cmd::kEditRedo, "Redo", [this] { return Document().CanRedo(); }, [this] { UndoStep(false); }},
+      {cmd::kEditUndo, "Undo", [this] { return Document().CanUndo(); }, [this] { Core().Undo(); }},
+      {cmd::kEditRedo, "Redo", [this] { return Document().CanRedo(); }, [this] { Document().Redo(); }},
       {cmd::kViewProperties, "Properties", one, [this] { Core().Properties(); }},
       {cmd::kPolygonProperties, "Polygon Properties", one, [this] { Core().PolygonProperties(); }},
       {cmd::kViaProperties, "Via Properties", one, [this] { Core().ViaProperties(); }},
@@ -186,8 +182,8 @@ Driver::Driver(const MonkeyRun& run) : m_run(run), m_typist(run.seed), m_editor(
       {kIdCheck, "Check", always, [this] { Document().Check(Core(), false, false); }},
   };
   m_operations = {
-      {"tool", 60, [this] { AnyTool(); }, true},
-      {"gesture", 300, [this] { Gesture(); }, true},
+      {"tool", 60, [this] { AnyTool(); }},
+      {"gesture", 300, [this] { Gesture(); }},
       {"key", 70, [this] { AnyKey(); }},
       {"command", 300, [this] { AnyCommand(); }},
       {"tree", 80, [this] { UseTree(); }},
@@ -211,14 +207,6 @@ std::vector<CConductorPolygon*> Driver::Polygons() const {
 
 int Driver::ObjectCount() const {
   return static_cast<int>(Polygons().size()) + Model().GetViaCount();
-}
-
-bool Driver::SparesLayer(const CLayer* layer) const {
-  if (!m_run.avoid.layerDeleteWithVias || layer == nullptr) return false;
-  const auto& vias = Model().GetVias();
-  return std::any_of(vias.begin(), vias.end(), [layer](const auto& via) {
-    return layer->GetZ() >= via->GetBottomLayer()->GetZ() && layer->GetZ() <= via->GetTopLayer()->GetZ();
-  });
 }
 
 DevicePoint Driver::AnyPoint() {
@@ -263,14 +251,14 @@ unsigned Driver::AnyFlags() {
 
 void Driver::Down(DevicePoint point, unsigned flags) {
   Note("down " + Text(point));
-  m_buttonDown = true;
+  m_buttonDown = m_editor.mouseHeld = true;
   m_pointer = point;
   m_editor.ToTool([&](CTool& tool, ToolView& view) { tool.OnLButtonDown(view, flags | MK_LBUTTON, point); });
 }
 
 void Driver::Up(DevicePoint point, unsigned flags) {
   Note("up " + Text(point));
-  m_buttonDown = false;
+  m_buttonDown = m_editor.mouseHeld = false;
   m_pointer = point;
   m_editor.ToTool([&](CTool& tool, ToolView& view) { tool.OnLButtonUp(view, flags & ~MK_LBUTTON, point); });
 }
@@ -322,7 +310,6 @@ void Driver::Gesture() {
   for (int hover = m_typist.Below(3); hover > 0; --hover) Move(AnyPoint(), flags);
   Down(AnyPoint(), flags);
   for (int moves = m_typist.Below(4); moves > 0; --moves) Move(AnyPoint(), flags);
-  const KnownFaults& avoid = m_run.avoid;
   const int end = m_typist.Below(100);
   if (end < 65) {
     Up(m_typist.Chance(0.7) ? m_pointer : AnyPoint(), flags);
@@ -333,10 +320,10 @@ void Driver::Gesture() {
         [&](CTool& tool, ToolView& view) { tool.OnLButtonDblClk(view, flags | MK_LBUTTON, m_pointer); });
     Up(m_pointer, flags);
   } else if (end < 82) {
-    if (!avoid.keyDuringDrag) AnyKey();
+    AnyKey();
     Up(m_pointer, flags);
   } else if (end < 88) {
-    if (!avoid.commandDuringDrag) AnyCommand();
+    AnyCommand();
     Up(m_pointer, flags);
   } else if (end < 92) {
     Note("focus lost");
@@ -344,8 +331,6 @@ void Driver::Gesture() {
     Up(m_pointer, flags);
   } else if (end < 96) {
     AnyTool();
-    Up(m_pointer, flags);
-  } else if (avoid.keyDuringDrag || avoid.commandDuringDrag) {
     Up(m_pointer, flags);
   } else {
     Note("button held");
@@ -372,7 +357,14 @@ void Driver::RunCommand(int id) {
   if (!m_typist.typed.empty()) Note("typed" + std::exchange(m_typist.typed, {}));
 }
 
+void Driver::ToBar() {
+  if (m_buttonDown) Up(m_pointer, 0);
+  Note("focus to a bar");
+  m_editor.ToTool([](CTool& tool, ToolView& view) { tool.OnKillFocus(view); });
+}
+
 void Driver::UseTree() {
+  ToBar();
   FakeTree& tree = m_editor.tree;
   ProjectTreeLogic& logic = m_editor.treeLogic;
   std::vector<TreeControl::Item> items;
@@ -386,11 +378,6 @@ void Driver::UseTree() {
   if (items.empty()) return;
   const TreeControl::Item item = m_typist.Pick(items);
   Note("on \"" + tree.Text(item) + "\"");
-  auto layerOf = [&tree](TreeControl::Item layerItem) -> CLayer* {
-    if (layerItem == TreeControl::kNoItem) return nullptr;
-    const TreeControl::Object object = tree.GetObject(layerItem);
-    return std::holds_alternative<CLayer*>(object) ? std::get<CLayer*>(object) : nullptr;
-  };
   switch (m_typist.Below(7)) {
     case 0:
     case 1:
@@ -404,7 +391,7 @@ void Driver::UseTree() {
       break;
     case 3:
       Note("Delete key");
-      if (!SparesLayer(layerOf(tree.GetSelection()))) logic.OnDeleteKey();
+      logic.OnDeleteKey();
       break;
     case 4: {
       Note("drag");
@@ -421,7 +408,7 @@ void Driver::UseTree() {
         case ProjectTreeLogic::ContextMenu::Layer:
           if (m_typist.Chance(0.5)) {
             Note("Delete layer");
-            if (!SparesLayer(layerOf(item))) logic.LayerDelete();
+            logic.LayerDelete();
           } else {
             Note("Layer Properties");
             logic.LayerProperties();
@@ -435,6 +422,7 @@ void Driver::UseTree() {
 }
 
 void Driver::UseLayersWindow() {
+  ToBar();
   FakeLayersControls& list = m_editor.layersWindow;
   LayersWindowLogic& logic = m_editor.layersLogic;
   const int rows = static_cast<int>(list.rows.size());
@@ -463,7 +451,7 @@ void Driver::UseLayersWindow() {
       break;
     case 3:
       Note("Delete key");
-      if (!SparesLayer(list.RowLayer(list.FirstSelectedRow()))) logic.OnDeleteKey();
+      logic.OnDeleteKey();
       break;
     case 4:
       Note("Insert key");
@@ -474,7 +462,7 @@ void Driver::UseLayersWindow() {
         case LayersWindowLogic::ContextMenu::Layer:
           if (m_typist.Chance(0.5)) {
             Note("menu Delete");
-            if (!SparesLayer(list.RowLayer(list.FirstSelectedRow()))) logic.Delete();
+            logic.Delete();
           } else {
             Note("menu Properties");
             logic.Properties();
@@ -492,6 +480,7 @@ void Driver::UseLayersWindow() {
 }
 
 void Driver::UseInfoBar() {
+  ToBar();
   FakeInfoBarControls& bar = m_editor.infoBar;
   if (bar.entries.empty()) return;
   const int entry = m_typist.Below(static_cast<int>(bar.entries.size()));
@@ -521,13 +510,13 @@ void Driver::Reopen() {
     throw Failure("the saved project does not open again: " + (shown.empty() ? "" : shown.back()));
   }
   if (m_editor.ProjectBytes() != saved) throw Failure("the reopened project differs from the saved one");
-  m_buttonDown = false;
+  m_buttonDown = m_editor.mouseHeld = false;
   m_seen.clear();
 }
 
 void Driver::NewProject() {
   m_editor.NewProject();
-  m_buttonDown = false;
+  m_buttonDown = m_editor.mouseHeld = false;
   m_seen.clear();
 }
 
@@ -558,17 +547,6 @@ void Driver::UndoRedoRound() {
     throw Failure("undo to the start and redo to the end changed the project");
 }
 
-void Driver::UndoStep(bool undo) {
-  undo ? Core().Undo() : Document().Redo();
-  if (!m_run.avoid.degeneratePolygons) return;
-  const std::vector<CConductorPolygon*> polygons = Polygons();
-  if (std::none_of(polygons.begin(), polygons.end(),
-                   [](const auto* p) { return p->GetNodes().GetCount() < 2; }))
-    return;
-  Note("taken back");
-  undo ? Document().Redo() : Core().Undo();
-}
-
 void Driver::Check() {
   for (const std::string& shown : m_editor.TakeMessages()) {
     if (std::find(kFaultMessages.begin(), kFaultMessages.end(), shown) != kFaultMessages.end())
@@ -590,9 +568,6 @@ MonkeyResult Driver::Run() {
     m_editor.services.messages.answer = m_typist.Chance(0.7);
     m_step = std::to_string(result.operations) + " " + operation->name + ": ";
     try {
-      if (m_buttonDown && (m_run.avoid.keyDuringDrag || m_run.avoid.commandDuringDrag)) Up(m_pointer, 0);
-      const bool drawing = m_editor.Tools().Polyline().GetState() == CPolylineTool::State::Drawing;
-      if (drawing && m_run.avoid.changeWhileDrawing && !operation->withTool) Key(win::VK_ESCAPE, 0);
       operation->run();
       if (!m_typist.typed.empty()) Note("typed" + std::exchange(m_typist.typed, {}));
       Check();

@@ -15,20 +15,8 @@ namespace quor::test {
 // Faults whose mends are on their way: while a switch is set, the driver
 // leaves alone the operations that show that fault.
 struct KnownFaults {
-  // A key, or a command that changes the model, while a tool holds the mouse.
-  bool keyDuringDrag = false;
-  bool commandDuringDrag = false;
-  // A change of the model while the Polyline tool draws: the hint cancels
-  // the tool, whose removal of a polygon of fewer than two nodes files an
-  // undo step inside the change's own.
-  bool changeWhileDrawing = false;
   // Dialog numbers that are not finite or overflow after a unit conversion.
   bool hostileNumbers = false;
-  // Deleting a layer that a via joins: the via goes with it.
-  bool layerDeleteWithVias = false;
-  // An undo or redo that brings back a polygon of fewer than two nodes (a
-  // cancelled New Polygon, an abandoned polyline): it is taken back at once.
-  bool degeneratePolygons = false;
 };
 
 struct MonkeyRun {

@@ -216,6 +216,9 @@ void MonkeyEditor::Show() {
   m_core->OnInitialUpdate(*m_document);
   m_toolView = std::make_unique<FakeToolView>(*m_core);
   m_tools = std::make_unique<ViewTools>();
+  m_document->cancelHeldGestures = [this] {
+    Guarded([this] { m_tools->CancelHeldGesture(*m_toolView, mouseHeld); });
+  };
   services.frame.BroadcastHint(Hint::ViewActivated(&barView));
   m_core->OnActivateView(true);
 }
@@ -231,7 +234,7 @@ void MonkeyEditor::Close() {
 }
 
 void MonkeyEditor::ToTool(const std::function<void(CTool& tool, ToolView& view)>& call) {
-  Guarded([&] { call(m_tools->GetTool(), *m_toolView); });
+  Guarded([&] { m_tools->Run(*m_toolView, call); });
 }
 
 void MonkeyEditor::Guarded(const std::function<void()>& command) {

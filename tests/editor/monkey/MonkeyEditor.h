@@ -133,6 +133,8 @@ class MonkeyEditor {
   MonkeyBarView barView{*this};
   // The view commands the bars forward; the driver sets it.
   std::function<void(int id)> runCommand;
+  // The button is down over the view, which holds the mouse; the driver sets it.
+  bool mouseHeld = false;
 
   FakeTree tree;
   ProjectTreeLogic treeLogic{tree, services.frame, services.messages};

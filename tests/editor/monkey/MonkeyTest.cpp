@@ -19,12 +19,7 @@ std::optional<std::uint64_t> FromEnvironment(const char* name) {
 }
 
 // Faults whose mends are still to come.
-constexpr KnownFaults kAvoid{.keyDuringDrag = true,
-                             .commandDuringDrag = true,
-                             .changeWhileDrawing = true,
-                             .hostileNumbers = true,
-                             .layerDeleteWithVias = true,
-                             .degeneratePolygons = true};
+constexpr KnownFaults kAvoid{.hostileNumbers = true};
 
 TEST(MonkeyTest, RandomEditsKeepTheWindowsTheSelectionAndTheFileInStepWithTheModel) {
   TempDir folder;

@@ -77,17 +77,6 @@ class WhenDialogShows : public wxTimer {
   int m_ticks = 0;
 };
 
-// The tree item of that text, searched depth first.
-wxTreeItemId FindTreeItem(const wxTreeCtrl& tree, const wxTreeItemId& parent, const std::string& text) {
-  wxTreeItemIdValue cookie;
-  for (wxTreeItemId child = tree.GetFirstChild(parent, cookie); child.IsOk();
-       child = tree.GetNextChild(parent, cookie)) {
-    if (tree.GetItemText(child).utf8_string() == text) return child;
-    if (const wxTreeItemId found = FindTreeItem(tree, child, text); found.IsOk()) return found;
-  }
-  return {};
-}
-
 class ViewCommandsWxTest : public ViewFixture {
  protected:
   // The Polygon dialog's grid, as the application registers it at start.

@@ -1,5 +1,7 @@
 #include "ViewFixture.h"
 
+#include <wx/treectrl.h>
+
 #include <utility>
 
 #include "editor/document/CCrtanjeDoc.h"
@@ -19,6 +21,16 @@ int CountColour(const wxImage& image, COLORREF colour) {
     count += Rgb(p[0], p[1], p[2]) == colour;
   }
   return count;
+}
+
+wxTreeItemId FindTreeItem(const wxTreeCtrl& tree, const wxTreeItemId& parent, const std::string& text) {
+  wxTreeItemIdValue cookie;
+  for (wxTreeItemId child = tree.GetFirstChild(parent, cookie); child.IsOk();
+       child = tree.GetNextChild(parent, cookie)) {
+    if (tree.GetItemText(child).utf8_string() == text) return child;
+    if (const wxTreeItemId found = FindTreeItem(tree, child, text); found.IsOk()) return found;
+  }
+  return {};
 }
 
 CConductorPolygon Square(double left, double bottom, double side, double z) {

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <wx/image.h>
+#include <wx/treebase.h>
 
 #include <filesystem>
 #include <memory>
+#include <string>
 
 #include "ShellFixture.h"
 #include "editor/document/CSolverLibrary.h"
@@ -20,10 +22,15 @@ class CCrtanjeView;
 class ViewCanvas;
 }  // namespace quor
 
+class wxTreeCtrl;
+
 namespace quor::test {
 
 // Pixels of exactly that colour.
 int CountColour(const wxImage& image, COLORREF colour);
+
+// The tree item of that text below `parent`, searched depth first.
+wxTreeItemId FindTreeItem(const wxTreeCtrl& tree, const wxTreeItemId& parent, const std::string& text);
 
 // A closed square on the layer at z, lower left corner first, counter-clockwise.
 CConductorPolygon Square(double left, double bottom, double side, double z);

@@ -77,6 +77,27 @@ TEST_F(ProjectTreeTest, RemovalsReorderingAndLayerChanges) {
   EXPECT_EQ(fake.Lines(), (Lines{"Layers", "  Layer 0", "Vias"}));
 }
 
+// A via that goes with its layer, by the deletion or by Undo and Redo,
+// leaves the tree like one deleted by hand.
+TEST_F(ProjectTreeTest, ViasGoingWithTheirLayerLeaveTheTree) {
+  AddVia();
+  const Lines all{"Layers", "  Layer 0", "    Polygon 0", "  Top", "    Polygon 1", "Vias", "  Via 0"};
+  const Lines withoutTop{"Layers", "  Layer 0", "    Polygon 0", "Vias"};
+  services.hints.clear();
+  document->DeleteLayer(1000);
+  EXPECT_EQ(fake.Lines(), withoutTop);
+  std::vector<UpdateHint> frameHints;
+  for (const HintRecord& record : services.hints) {
+    if (record.to == HintRecord::To::Frame) frameHints.push_back(record.hint);
+  }
+  EXPECT_EQ(frameHints, (std::vector<UpdateHint>{UpdateHint::HintBeforeLayerDelete,
+                                                 UpdateHint::HintLayerDeleted, UpdateHint::HintDeleteVia}));
+  document->Undo();
+  EXPECT_EQ(fake.Lines(), all);
+  document->Redo();
+  EXPECT_EQ(fake.Lines(), withoutTop);
+}
+
 TEST_F(ProjectTreeTest, PastingOneSelectsItPastingSeveralSelectsNothing) {
   std::vector<ClipboardObject> one;
   one.push_back(ClipboardObject::Copy(*bottomSquare));

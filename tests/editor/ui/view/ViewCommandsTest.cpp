@@ -2,7 +2,9 @@
 // they do to the model, the selection, the clipboard and the undo list.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <iterator>
+#include <utility>
 
 #include "ViewTestProject.h"
 #include "editor/model/CStructure.h"
@@ -224,6 +226,44 @@ TEST_F(ViewCommandsTest, CancelledNewPolygonLeavesTheModelAsBeforeAndTwoMoreUndo
   view->OnNewPolygon();
   EXPECT_EQ(Layer(100.0).GetShapeCount(), 1);
   EXPECT_EQ(view->GetNodeDisplay(), 0);
+}
+
+// What Undo brings back of a cancelled figure, a polygon without nodes (New
+// Polygon, Cancel, Undo) or an open one of one node, takes every command and
+// is carried by Copy and Paste.
+TEST_F(ViewCommandsTest, PolygonsUndoBringsBackWithoutNodesTakeEveryCommand) {
+  view->SetActiveLayer(100.0);
+  view->OnNewPolygon();
+  document->Undo();
+  CConductorPolygon dot;
+  dot.AddNode({50, 50, 100.0});
+  document->RemoveObjectAt(100.0, document->AddObjectCopyAt(100.0, dot));
+  document->Undo();
+  ASSERT_EQ(Layer(100.0).GetShapeCount(), 2);
+  CConductorPolygon& empty = *Layer(100.0).GetShapes().front();
+  ASSERT_TRUE(empty.GetNodes().IsEmpty());
+  const auto one = [&] {
+    Selection().Clear();
+    view->AddToSelection(empty);
+  };
+  const std::pair<const char*, std::function<void()>> commands[] = {
+      {"copy", [&] { view->Copy(); }},
+      {"paste", [&] { EXPECT_EQ(view->Paste(0.0).size(), 2u); }},
+      {"paste with offset", [&] { view->PasteWithOffset(); }},
+      {"arrow", [&] { view->OnKeyDown(win::VK_RIGHT, 1, 0); }},
+      {"bring to front", [&] { one(), view->BringToFront(); }},
+      {"send to back", [&] { one(), view->SendToBack(); }},
+      {"properties", [&] { one(), view->PolygonProperties(); }},
+      {"cut", [&] { view->Cut(); }},
+      {"delete", [&] { view->Undo(), view->SelectAll(), view->DeleteSelection(); }},
+  };
+  for (const auto& [name, run] : commands) {
+    SCOPED_TRACE(name);
+    view->SelectAll();
+    EXPECT_EQ(ThrownText(run), "");
+  }
+  EXPECT_EQ(ObjectCount(), 0);
+  EXPECT_EQ(host.messages, std::vector<std::string>{});
 }
 
 TEST_F(ViewCommandsTest, PropertiesOpensTheDialogOfTheOneSelectedObjectsKind) {
