@@ -1,6 +1,8 @@
 #include "support/WxTestPump.h"
 
 #include <wx/app.h>
+#include <wx/uiaction.h>
+#include <wx/window.h>
 
 #include <thread>
 
@@ -30,6 +32,13 @@ bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limi
         return done();
       },
       limit, std::chrono::milliseconds(2));
+}
+
+bool ClickUntil(wxWindow& window, wxPoint at, const std::function<bool()>& done) {
+  wxUIActionSimulator input;
+  input.MouseMove(window.ClientToScreen(at));
+  input.MouseClick();
+  return PumpUntil(done);
 }
 
 }  // namespace quor::test

@@ -280,46 +280,41 @@ TEST(QlxProjectFileTest, TheWriterRefusesWhatTheReaderRefusesAndKeepsTheFile) {
   CLayer stray(CDielectric(1.0, 77.0), "stray", true, false);
   using Breakage = std::function<void(DocumentSettings&, CStructure&)>;
   const std::vector<std::pair<Breakage, const char*>> breakages{
-      {[](DocumentSettings& s, CStructure&) { s.Units = 9; }, "the length unit"},
-      {[&](DocumentSettings& s, CStructure&) { s.GridSpacing = inf; }, "the grid spacing"},
-      {[](DocumentSettings& s, CStructure&) { s.GridSpacing = 0.0; }, "the grid spacing"},
-      {[&](DocumentSettings&, CStructure& m) { m.SetFootprint(inf, 2000); }, "the footprint"},
-      {[](DocumentSettings&, CStructure& m) { m.SetFootprint(3000, -1); }, "the footprint"},
-      {[&](DocumentSettings&, CStructure& m) { m.FindLayerByZ(160.5).SetEr(nan); }, "layer \"Layer 1\""},
-      {[&](DocumentSettings&, CStructure& m) { m.AddLayer(CDielectric(1.0, inf), "sky", true, false); },
-       "layer \"sky\""},
-      {[&](DocumentSettings&, CStructure& m) {
-         m.FindLayerByZ(160.5).GetShapes().front()->GetNodes().GetAt(1)->y = -inf;
-       },
+      {[](auto& s, auto&) { s.Units = 9; }, "the length unit"},
+      {[&](auto& s, auto&) { s.GridSpacing = inf; }, "the grid spacing"},
+      {[](auto& s, auto&) { s.GridSpacing = 0.0; }, "the grid spacing"},
+      {[&](auto&, auto& m) { m.SetFootprint(inf, 2000); }, "the footprint"},
+      {[](auto&, auto& m) { m.SetFootprint(3000, -1); }, "the footprint"},
+      {[&](auto&, auto& m) { m.FindLayerByZ(160.5).SetEr(nan); }, "layer \"Layer 1\""},
+      {[&](auto&, auto& m) { m.AddLayer(CDielectric(1.0, inf), "sky", true, false); }, "layer \"sky\""},
+      {[&](auto&, auto& m) { m.FindLayerByZ(160.5).GetShapes().front()->GetNodes().GetAt(1)->y = -inf; },
        "polygon 0"},
-      {[&](DocumentSettings&, CStructure& m) {
+      {[&](auto&, auto& m) {
          CVia& via = *m.GetVias().front();
          via = CVia(5.5, nan, 1.0, via.GetTopLayer(), via.GetBottomLayer(), true);
        },
        "via 0"},
-      {[&](DocumentSettings&, CStructure& m) { m.GetVias().front()->SetLayers(&stray, &m.FindLayerByZ(0)); },
-       "via 0"},
+      {[&](auto&, auto& m) { m.GetVias().front()->SetLayers(&stray, &m.FindLayerByZ(0)); }, "via 0"},
   };
   const test::TempDir scratch("quor-unwritable-");
   const auto path = scratch.Path() / "kept.qlx";
   for (const auto& [breakage, what] : breakages) {
+    SCOPED_TRACE(what);
     DocumentSettings settings;
     CStructure structure;
     MakeDistinctProject(structure);
     breakage(settings, structure);
-    EXPECT_ANY_THROW({
-      DocumentSettings loadedSettings;
-      CStructure loaded;
-      Load(Store(settings, structure), loadedSettings, loaded);
-    }) << what;
+    DocumentSettings loadedSettings;
+    CStructure loaded;
+    EXPECT_ANY_THROW(Load(Store(settings, structure), loadedSettings, loaded));
     WriteArchiveFile(path, Bytes{1, 2, 3});
     try {
       SaveQlxProjectFile(path, settings, structure);
-      ADD_FAILURE() << "wrote " << what;
+      ADD_FAILURE() << "written";
     } catch (const TextError& e) {
       EXPECT_EQ(e.Text(), "Project not saved: invalid value in " + std::string(what));
     }
-    EXPECT_EQ(ReadArchiveFile(path), (Bytes{1, 2, 3})) << what;
+    EXPECT_EQ(ReadArchiveFile(path), (Bytes{1, 2, 3}));
   }
 }
 

@@ -45,11 +45,6 @@ class AssertionsFail {
 
 class FileCommandsTest : public ShellFixture {
  protected:
-  void Command(int id) {
-    wxCommandEvent command(wxEVT_MENU, id);
-    command.SetEventObject(frame);
-    frame->ProcessWindowEvent(command);
-  }
   // The file dialog's answer, as the user would choose it.
   static ModalScript::Step Choose(const fs::path& path) {
     return [path](wxDialog& dialog) {

@@ -3,8 +3,6 @@
 // removed them: driven through the project tree, the keys and the menus.
 #include <gtest/gtest.h>
 #include <wx/listctrl.h>
-#include <wx/modalhook.h>
-#include <wx/msgdlg.h>
 #include <wx/treectrl.h>
 #include <wx/uiaction.h>
 
@@ -14,6 +12,7 @@
 #include <vector>
 
 #include "ViewFixture.h"
+#include "dialogs/ModalScript.h"
 #include "editor/document/CCrtanjeDoc.h"
 #include "editor/model/CStructure.h"
 #include "editor/model/CVia.h"
@@ -32,24 +31,6 @@ namespace quor::test {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-// Answers every message box Yes without showing it, and keeps its text.
-class YesToMessageBoxes : public wxModalDialogHook {
- public:
-  YesToMessageBoxes() { Register(); }
-  ~YesToMessageBoxes() override { Unregister(); }
-
-  Lines texts;
-
- protected:
-  int Enter(wxDialog* dialog) override {
-    const auto* box = dynamic_cast<wxMessageDialogBase*>(dialog);
-    if (box == nullptr) return wxID_NONE;
-    texts.push_back(box->GetMessage().utf8_string());
-    return wxID_YES;
-  }
-  void Exit(wxDialog*) override {}
-};
 
 void AddTreeLines(const wxTreeCtrl& tree, const wxTreeItemId& parent, const std::string& indent,
                   Lines& lines) {
@@ -115,11 +96,9 @@ class RemovedObjectsWxTest : public ViewFixture {
     PumpEvents();
     const wxTreeItemId item = FindTreeItem(*tree, tree->GetRootItem(), text);
     wxRect rect;
-    if (!item.IsOk() || !tree->GetBoundingRect(item, rect, true)) return false;
-    wxUIActionSimulator input;
-    input.MouseMove(tree->ClientToScreen(rect.GetPosition() + rect.GetSize() / 2));
-    input.MouseClick();
-    return PumpUntil([&] { return tree->GetSelection() == item && wxWindow::FindFocus() == tree; });
+    return item.IsOk() && tree->GetBoundingRect(item, rect, true) &&
+           ClickUntil(*tree, rect.GetPosition() + rect.GetSize() / 2,
+                      [&] { return tree->GetSelection() == item && wxWindow::FindFocus() == tree; });
   }
   // Del in the tree, held while the press is handled, as a hand does it.
   bool PressDelete(const std::function<bool()>& done) {
@@ -133,7 +112,7 @@ class RemovedObjectsWxTest : public ViewFixture {
 
   CCrtanjeView* view = nullptr;
   wxTreeCtrl* tree = nullptr;
-  YesToMessageBoxes answers;
+  ModalScript script;
 };
 
 TEST_F(RemovedObjectsWxTest, ViasDeletedWithTheirLayerLeaveTheTreeAndTheSelection) {
@@ -143,8 +122,9 @@ TEST_F(RemovedObjectsWxTest, ViasDeletedWithTheirLayerLeaveTheTreeAndTheSelectio
   })) << "the sample has a via through FR-4";
   const int layers = Model().GetLayerCount();
   ASSERT_TRUE(Choose("FR-4"));
+  script.ThenAnswer(wxID_YES);
   ASSERT_TRUE(PressDelete([&] { return Model().GetLayerCount() == layers - 1; }));
-  EXPECT_EQ(answers.texts, Lines{"Do you realy want to delete selected layer?"});
+  EXPECT_EQ(script.texts, Lines{"Do you realy want to delete selected layer?"});
   ExpectWindowsShowTheModel();
 
   // Whatever the tree still lists can be chosen and deleted by hand.

@@ -3,6 +3,7 @@
 #include <unistd.h>
 #include <wx/app.h>
 #include <wx/menu.h>
+#include <wx/statusbr.h>
 
 #include <string>
 
@@ -93,6 +94,28 @@ bool ShellFixture::IsCommandEnabled(int id) const {
   event.SetEventObject(frame);
   frame->ProcessWindowEvent(event);
   return !event.GetSetEnabled() || event.GetEnabled();
+}
+
+void ShellFixture::Command(int id) {
+  wxCommandEvent command(wxEVT_MENU, id);
+  command.SetEventObject(frame);
+  frame->ProcessWindowEvent(command);
+}
+
+testing::AssertionResult ShellFixture::StatusShows(const std::string& text) const {
+  const wxStatusBar& status = *frame->GetStatusBar();
+  if (PumpUntil([&] { return status.GetStatusText(0).utf8_string() == text; })) {
+    return testing::AssertionSuccess();
+  }
+  return testing::AssertionFailure() << "the status bar shows \"" << status.GetStatusText(0).utf8_string()
+                                     << "\"";
+}
+
+std::filesystem::path ShellFixture::CopySample(const char* sampleName) const {
+  const std::filesystem::path copy = directory / sampleName;
+  std::filesystem::copy_file(std::filesystem::path(QUOR_SOURCE_DIR) / "examples" / sampleName, copy,
+                             std::filesystem::copy_options::overwrite_existing);
+  return copy;
 }
 
 }  // namespace quor::test

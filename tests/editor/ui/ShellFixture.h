@@ -73,6 +73,12 @@ class ShellFixture : public ::testing::Test {
   wxMenuBar* VisibleMenuBar() const;
   // Sends an update-UI event for the command through the frame, as the menus do.
   bool IsCommandEnabled(int id) const;
+  // A menu command, routed as from the menu bar.
+  void Command(int id);
+  // Pumps until the status bar's message pane shows the text; a failure says what it shows.
+  testing::AssertionResult StatusShows(const std::string& text) const;
+  // A copy of the sample project in the fixture's directory.
+  std::filesystem::path CopySample(const char* sampleName) const;
 
   std::filesystem::path directory;
   std::unique_ptr<FileProfile> profile;

@@ -78,9 +78,7 @@ DevicePoint ToolsGuiFixture::Pixel(double x, double y) const {
 }
 
 void ToolsGuiFixture::Command(int id) {
-  wxCommandEvent command(wxEVT_MENU, id);
-  command.SetEventObject(frame);
-  frame->ProcessWindowEvent(command);
+  ShellFixture::Command(id);
   PumpEvents(std::chrono::milliseconds(20));
 }
 

@@ -50,7 +50,7 @@ class ToolsGuiFixture : public ShellFixture {
   const CLayer& ActiveLayer() const;
   // The client pixel of a world point.
   DevicePoint Pixel(double x, double y) const;
-  // A menu command through the main frame.
+  // A menu command through the main frame, and a short pump for what it caused.
   void Command(int id);
 
   // Runs one simulated input and waits until the canvas has seen `count` events of it.

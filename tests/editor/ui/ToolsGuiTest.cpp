@@ -126,25 +126,21 @@ TEST_F(ToolsGuiTest, ThreeClicksAndCCloseATriangleThatCtrlZRemovesWhole) {
 TEST_F(ToolsGuiTest, ThePolylineClosesOnItsFirstNodeOnlyWithMoreThanTwoNodes) {
   Command(cmd::kToolPolyline);
   const int shapes = ActiveLayer().GetShapeCount();
-  Click(Free(0, 0));
+  const DevicePoint first = Free(0, 0);
+  Click(first);
   Click(Free(3, 0));
   ASSERT_EQ(ActiveLayer().GetShapeCount(), shapes + 1);
   const CConductorPolygon& polygon = *ActiveLayer().GetShapes().back();
-  // Two nodes: no close cursor near the first, and the release adds a node.
-  ASSERT_TRUE(MoveTo({Free(0, 0).x + 2, Free(0, 0).y - 1}));
-  EXPECT_EQ(view->GetToolCursor(), cursor::kPolyline);
-  ASSERT_TRUE(MoveTo({Free(0, 0).x + 1, Free(0, 0).y}));
-  EXPECT_EQ(view->GetToolCursor(), cursor::kPolyline);
-  Click(Free(0, 0));
-  EXPECT_FALSE(polygon.IsClosed());
-  EXPECT_EQ(polygon.GetNodes().GetCount(), 3);
-
-  Click(Free(2, 3));
-  ASSERT_TRUE(MoveTo({Free(0, 0).x + 2, Free(0, 0).y - 1}));
-  EXPECT_EQ(view->GetToolCursor(), cursor::kPolylineClose);
-  Click({Free(0, 0).x + 1, Free(0, 0).y});
-  EXPECT_TRUE(polygon.IsClosed());
-  EXPECT_EQ(polygon.GetNodes().GetCount(), 4);
+  // Two nodes: no close cursor near the first, and the release adds a node;
+  // with three, the cursor offers to close and the release closes.
+  for (const auto& [nodes, closes] : {std::pair{2, false}, {3, true}}) {
+    if (nodes == 3) Click(Free(2, 3));
+    ASSERT_TRUE(MoveTo({first.x + 2, first.y - 1}));
+    EXPECT_EQ(view->GetToolCursor(), closes ? cursor::kPolylineClose : cursor::kPolyline) << nodes;
+    Click({first.x + 1, first.y});
+    EXPECT_EQ(polygon.IsClosed(), closes) << nodes;
+    EXPECT_EQ(polygon.GetNodes().GetCount(), closes ? 4 : 3) << nodes;
+  }
 }
 
 TEST_F(ToolsGuiTest, SwitchingToolsAfterOneNodeRemovesThePolygonAfterTwoLeavesItOpen) {

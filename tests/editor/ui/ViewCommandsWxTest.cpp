@@ -278,11 +278,7 @@ TEST_F(ViewCommandsWxTest, NumpadPlusAndMinusZoomInAndOut) {
 // The status bar's message pane shows the prompt of what the pointer or the
 // keyboard highlights, and "Ready" once nothing is.
 TEST_F(ViewCommandsWxTest, HighlightedMenuItemsAndToolbarButtonsShowTheirPrompts) {
-  wxStatusBar& status = *frame->GetStatusBar();
-  const auto shows = [&status](const char* text) {
-    return PumpUntil([&] { return status.GetStatusText(0) == text; });
-  };
-  EXPECT_TRUE(shows("Ready"));
+  EXPECT_TRUE(StatusShows("Ready"));
   wxAuiToolBar* standard = nullptr;
   for (wxWindow* child : frame->GetChildren()) {
     auto* bar = dynamic_cast<wxAuiToolBar*>(child);
@@ -293,17 +289,17 @@ TEST_F(ViewCommandsWxTest, HighlightedMenuItemsAndToolbarButtonsShowTheirPrompts
   wxUIActionSimulator input;
   const wxRect button = standard->GetToolRect(cmd::kViewZoomIn);
   input.MouseMove(standard->ClientToScreen(button.GetPosition() + button.GetSize() / 2));
-  EXPECT_TRUE(shows("Zoom In, Shortcut: Numpad +")) << status.GetStatusText(0);
-  input.MouseMove(status.ClientToScreen(wxPoint(5, 5)));
-  EXPECT_TRUE(shows("Ready")) << status.GetStatusText(0);
+  EXPECT_TRUE(StatusShows("Zoom In, Shortcut: Numpad +"));
+  input.MouseMove(frame->GetStatusBar()->ClientToScreen(wxPoint(5, 5)));
+  EXPECT_TRUE(StatusShows("Ready"));
 
   Press('D', wxMOD_ALT);
-  EXPECT_TRUE(shows("Polyline, Shortcut: F4")) << status.GetStatusText(0);
+  EXPECT_TRUE(StatusShows("Polyline, Shortcut: F4"));
   input.Char(WXK_DOWN);
-  EXPECT_TRUE(shows("Rectange, Shortcut: F5")) << status.GetStatusText(0);
+  EXPECT_TRUE(StatusShows("Rectange, Shortcut: F5"));
   input.Char(WXK_ESCAPE);
   input.Char(WXK_ESCAPE);
-  EXPECT_TRUE(shows("Ready")) << status.GetStatusText(0);
+  EXPECT_TRUE(StatusShows("Ready"));
 }
 
 TEST_F(ViewCommandsWxTest, CtrlFAndCtrlBChangeTheDrawOrderAndSubtractNeedsTwoPolygons) {
@@ -516,7 +512,7 @@ TEST_F(ViewCommandsWxTest, AnotherProjectsTabStartsWithReady) {
   PumpEvents();
   dynamic_cast<wxMDIChildFrame*>(other->GetFrame())->Activate();
   ASSERT_TRUE(WaitUntilActive(&Document(*other)));
-  EXPECT_TRUE(PumpUntil([&] { return status.GetStatusText(0) == "Ready"; })) << status.GetStatusText(0);
+  EXPECT_TRUE(StatusShows("Ready"));
 }
 
 // A click on any row of the Layers window, the last one too, makes its
@@ -533,14 +529,11 @@ TEST_F(ViewCommandsWxTest, AClickOnEveryRowOfTheLayersWindowMakesItsLayerActive)
     document->NotifyViews(Hint::NewLayer(Model().AddLayer(CDielectric(3.0, z), name, true, false)));
     core->SetActiveLayer(z);
   };
-  const auto click = [&](long row, int x) {
+  const auto click = [&](long row, int x, const std::function<bool()>& done) {
     wxRect rect;
     if (!list.GetItemRect(row, rect)) return false;
     layersWindow->Raise();
-    wxUIActionSimulator input;
-    input.MouseMove(list.ClientToScreen(wxPoint(x, rect.y + rect.height / 2)));
-    input.MouseClick();
-    return true;
+    return ClickUntil(list, {x, rect.y + rect.height / 2}, done);
   };
   for (const int layers : {3, 4}) {
     while (Model().GetLayerCount() < layers) addLayer("Layer " + std::to_string(Model().GetLayerCount()));
@@ -549,16 +542,15 @@ TEST_F(ViewCommandsWxTest, AClickOnEveryRowOfTheLayersWindowMakesItsLayerActive)
       SCOPED_TRACE(testing::Message() << layers << " layers, row " << row);
       // Another layer active before, so that the click has something to change.
       core->SetActiveLayer(row == 0 ? Model().GetLayers().back()->GetZ() : 0.0);
-      // In the name column, clear of the cells that toggle.
-      ASSERT_TRUE(click(row, 3 * list.GetColumnWidth(0) + list.GetColumnWidth(3) / 2));
       const double z = reinterpret_cast<CLayer*>(list.GetItemData(row))->GetZ();
-      EXPECT_TRUE(PumpUntil([&] { return core->GetActiveZ() == z; }));
+      // In the name column, clear of the cells that toggle.
+      EXPECT_TRUE(click(row, 3 * list.GetColumnWidth(0) + list.GetColumnWidth(3) / 2,
+                        [&] { return core->GetActiveZ() == z; }));
       EXPECT_EQ(layersWindow->FirstSelectedRow(), row);
     }
   }
   const CLayer& last = *reinterpret_cast<CLayer*>(list.GetItemData(list.GetItemCount() - 1));
-  ASSERT_TRUE(click(list.GetItemCount() - 1, list.GetColumnWidth(0) / 2));
-  EXPECT_TRUE(PumpUntil([&] { return !last.visible; }));
+  EXPECT_TRUE(click(list.GetItemCount() - 1, list.GetColumnWidth(0) / 2, [&] { return !last.visible; }));
 
   addLayer(std::string(60, 'W'));
   PumpEvents();

@@ -71,10 +71,4 @@ CCrtanjeDoc& ViewFixture::Document(const CCrtanjeView& view) {
   return *dynamic_cast<CCrtanjeDoc*>(view.GetDocument());
 }
 
-void ViewFixture::Command(int id) {
-  wxCommandEvent command(wxEVT_MENU, id);
-  command.SetEventObject(frame);
-  frame->ProcessWindowEvent(command);
-}
-
 }  // namespace quor::test

@@ -44,8 +44,6 @@ class ViewFixture : public ShellFixture {
   CCrtanjeView* OpenCopy(const std::filesystem::path& sample);
   static wxImage Screen(const ViewCanvas& canvas);
   static CCrtanjeDoc& Document(const CCrtanjeView& view);
-  // A menu command, routed as from the menu bar.
-  void Command(int id);
 
   CSolverLibrary library{QUOR_BIN_DIR "/libTessmor.so"};
   WxComputeWindows windows;

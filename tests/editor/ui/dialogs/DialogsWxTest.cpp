@@ -177,7 +177,6 @@ TEST_F(DialogsWxTest, AFootprintTypedAsInfIsRefusedAndKeptInItsEdit) {
   double length = 0.0;
   double width = 0.0;
   document->GetModel().GetFootprint(length, width);
-  wxString kept;
   script.Then([&](wxDialog& dialog) {
     wxTextCtrl* edit = EditOf(dialog, project_dialog::kLengthEdit);
     dialog.Raise();
@@ -186,14 +185,13 @@ TEST_F(DialogsWxTest, AFootprintTypedAsInfIsRefusedAndKeptInItsEdit) {
     wxUIActionSimulator().Text("inf");
     EXPECT_TRUE(PumpUntil([edit] { return edit->GetValue() == "inf"; }));
     PressOkRefused(dialog);
-    kept = edit->GetValue();
+    EXPECT_EQ(edit->GetValue(), "inf");
     if (dialog.IsModal()) dialog.EndModal(wxID_CANCEL);
   });
   ASSERT_TRUE(WaitUntilActive(document));
   Command(*frame, cmd::kProjectFootprint);
   EXPECT_EQ(script.titles, std::vector<std::string>{"Project Properties"});
   EXPECT_EQ(messages.shown, std::vector<std::string>{"Please enter number greater than zero"});
-  EXPECT_EQ(kept, "inf");
   double newLength = 0.0;
   document->GetModel().GetFootprint(newLength, width);
   EXPECT_EQ(newLength, length);
@@ -201,9 +199,7 @@ TEST_F(DialogsWxTest, AFootprintTypedAsInfIsRefusedAndKeptInItsEdit) {
 }
 
 TEST_F(DialogsWxTest, AProjectHoldingAnInfinityIsNotSavedAndItsFileStays) {
-  const std::filesystem::path path = directory / "infinite.qlx";
-  std::filesystem::copy_file(std::filesystem::path(QUOR_SOURCE_DIR) / "examples/microstrip.qlx", path,
-                             std::filesystem::copy_options::overwrite_existing);
+  const std::filesystem::path path = CopySample("microstrip.qlx");
   const std::string before = ReadFile(path);
   auto* document = dynamic_cast<CCrtanjeDoc*>(manager->CreateDocument(path.string(), wxDOC_SILENT));
   ASSERT_NE(document, nullptr);
@@ -228,27 +224,21 @@ TEST_F(DialogsWxTest, AnEmptiedStartFrequencyAsksForANumber) {
     wxBookCtrlBase* book = dynamic_cast<wxPropertySheetDialog&>(dialog).GetBookCtrl();
     wxTextCtrl* start = EditOf(dialog, frequencies_page::kStartEdit);
     wxWindow* ok = dialog.FindWindow(wxID_OK);
-    wxUIActionSimulator input;
-    // Clicks there and waits until it has done what it should.
-    const auto click = [&input](wxWindow& window, wxPoint at, const std::function<bool()>& done) {
-      input.MouseMove(window.ClientToScreen(at));
-      input.MouseClick();
-      return PumpUntil(done);
-    };
     const auto tab = [book](int page) {
       wxPoint at{0, 10};
       while (at.x < book->GetSize().x && book->HitTest(at) != page) ++at.x;
       return at;
     };
-    EXPECT_TRUE(click(*book, tab(1), [book] { return book->GetSelection() == 1; }));
-    EXPECT_TRUE(click(*start, {5, 5}, [start] { return wxWindow::FindFocus() == start; }));
+    EXPECT_TRUE(ClickUntil(*book, tab(1), [book] { return book->GetSelection() == 1; }));
+    EXPECT_TRUE(ClickUntil(*start, {5, 5}, [start] { return wxWindow::FindFocus() == start; }));
+    wxUIActionSimulator input;
     input.Char('A', wxMOD_CONTROL);
     input.Char(WXK_BACK);
     EXPECT_TRUE(PumpUntil([start] { return start->IsEmpty(); }));
-    EXPECT_TRUE(click(*book, tab(2), [this] { return messages.shown.size() == 1; }));
+    EXPECT_TRUE(ClickUntil(*book, tab(2), [this] { return messages.shown.size() == 1; }));
     EXPECT_EQ(book->GetSelection(), 1);
-    EXPECT_TRUE(click(*ok, ok->GetClientRect().GetPosition() + ok->GetClientSize() / 2,
-                      [this] { return messages.shown.size() == 2; }));
+    EXPECT_TRUE(
+        ClickUntil(*ok, wxPoint() + ok->GetClientSize() / 2, [this] { return messages.shown.size() == 2; }));
     EXPECT_TRUE(dialog.IsModal());
     dialog.EndModal(wxID_CANCEL);
   });
@@ -374,71 +364,58 @@ TEST_F(DialogsWxTest, EveryDialogOpensWithTheKeyboardInItsFirstField) {
   ASSERT_NE(document, nullptr);
   wxView& view = *document->GetFirstView();
   StubEditingView editingView;
+  ImportDxfLayerValues layers{{"top"}};
+  CDlgImportDxf importDialog(frame, messages);
+  importDialog.SetLayers(layers);
+  const auto focusIs = [](int id) {
+    return
+        [id](wxDialog&) { return wxWindow::FindFocus() != nullptr && wxWindow::FindFocus()->GetId() == id; };
+  };
+  // A key typed at once, and what it must have done: a digit is the conductor
+  // index, Down picks the next unit of the drawing to import (whose list gives
+  // the focus to an inner window that the toolkit does not name), and Tab from
+  // Er reaches the height it stands beside, not the height's unit.
   struct Case {
     const char* dialog;
     std::function<void()> open;
     int firstField;
+    int key = 0;
+    std::function<bool(wxDialog&)> took = nullptr;
   };
   const Case cases[] = {
       {"New Project", [&] { Command(*frame, cmd::kFileNew); }, project_dialog::kLengthEdit},
       {"Project Properties", [&] { document->EditFootprint(editingView); }, project_dialog::kLengthEdit},
-      {"New Layer", [&] { document->NewLayer(editingView); }, layer_dialog::kErEdit},
+      {"New Layer", [&] { document->NewLayer(editingView); }, layer_dialog::kErEdit, WXK_TAB,
+       focusIs(layer_dialog::kHeightEdit)},
       {"Layer Properties", [&] { document->EditLayerProperties(0.0); }, layer_dialog::kNameEdit},
       {"Via", [&] { document->NewVia(editingView); }, via_dialog::kXEdit},
       {"Metallization", [&] { Command(*document, cmd::kProjectMetallization); }, 1028},
       {"Settings", [&] { Command(*document, cmd::kProjectSettings); }, 1009},
-      {"Conductor Index", [&] { CDlgConductorIndex(frame, "3", messages).ShowModal(); },
-       conductor_index_dialog::kIndexEdit},
+      {"Conductor Index", [&] { CDlgConductorIndex(frame, "", messages).ShowModal(); },
+       conductor_index_dialog::kIndexEdit, '7',
+       [](wxDialog& dialog) {
+         return EditOf(dialog, conductor_index_dialog::kIndexEdit)->GetValue() == "7";
+       }},
       {"Polygon", [&] { Command(view, cmd::kProjectNewPolygon); }, CDlgPolygon::kIndexEdit},
+      {"Import DXF", [&] { importDialog.ShowModal(); }, wxID_ANY, WXK_DOWN,
+       [](wxDialog& dialog) {
+         return dynamic_cast<wxChoice&>(*dialog.FindWindow(CDlgImportDxf::kUnitCombo)).GetSelection() == 1;
+       }},
   };
   for (const Case& test : cases) {
     int focused = wxID_NONE;
-    script.Then([&focused](wxDialog& dialog) {
+    bool took = false;
+    script.Then([&](wxDialog& dialog) {
       if (wxWindow* focus = FocusOnceShown(dialog)) focused = focus->GetId();
+      if (test.key != 0) wxUIActionSimulator().Char(test.key);
+      took = test.key == 0 || PumpUntil([&] { return test.took(dialog); });
       dialog.EndModal(wxID_CANCEL);
     });
     test.open();
-    EXPECT_EQ(focused, test.firstField) << test.dialog;
+    // wxID_ANY: a field the toolkit does not name.
+    EXPECT_EQ(test.firstField == wxID_ANY ? wxID_ANY : focused, test.firstField) << test.dialog;
+    EXPECT_TRUE(took) << test.dialog;
   }
-
-  // A digit typed at once is the conductor index; a Down arrow at once picks
-  // the next unit of the drawing to import (its list gives the focus to an
-  // inner window that the toolkit does not name).
-  script.Then([](wxDialog& dialog) {
-    FocusOnceShown(dialog);
-    wxUIActionSimulator().Char('7');
-    PumpUntil([&dialog] { return EditOf(dialog, conductor_index_dialog::kIndexEdit)->GetValue() == "7"; });
-    PressOk(dialog);
-  });
-  CDlgConductorIndex indexDialog(frame, "", messages);
-  EXPECT_EQ(indexDialog.ShowModal(), wxID_OK);
-  EXPECT_EQ(indexDialog.Index(), 7);
-  int unitChosen = 0;
-  script.Then([&unitChosen](wxDialog& dialog) {
-    dialog.Raise();
-    auto& unit = dynamic_cast<wxChoice&>(*dialog.FindWindow(CDlgImportDxf::kUnitCombo));
-    wxUIActionSimulator().Char(WXK_DOWN);
-    PumpUntil([&unit] { return unit.GetSelection() == 1; });
-    unitChosen = unit.GetSelection();
-    dialog.EndModal(wxID_CANCEL);
-  });
-  ImportDxfLayerValues layers{{"top"}};
-  CDlgImportDxf importDialog(frame, messages);
-  importDialog.SetLayers(layers);
-  importDialog.ShowModal();
-  EXPECT_EQ(unitChosen, 1);
-
-  // Tab from Er reaches the height it stands beside, not the height's unit.
-  int tabbed = wxID_NONE;
-  script.Then([&tabbed](wxDialog& dialog) {
-    const wxWindow* first = FocusOnceShown(dialog);
-    wxUIActionSimulator().Char(WXK_TAB);
-    PumpUntil([first] { return wxWindow::FindFocus() != first; });
-    if (const wxWindow* focus = wxWindow::FindFocus()) tabbed = focus->GetId();
-    dialog.EndModal(wxID_CANCEL);
-  });
-  document->NewLayer(editingView);
-  EXPECT_EQ(tabbed, layer_dialog::kHeightEdit);
 }
 
 // Message boxes carry the program's name, whatever the process is called.
@@ -458,9 +435,7 @@ TEST_F(DialogsWxTest, MessageBoxesAreTitledWithTheProgramsName) {
 // leaves out of the selection) and a bare name both give one ".qlx"; the
 // file dialogs name their filter once.
 TEST_F(DialogsWxTest, SaveAsSavesTheTypedNameWithOneExtension) {
-  const std::filesystem::path copy = directory / "ms.qlx";
-  std::filesystem::copy_file(std::string(QUOR_SOURCE_DIR) + "/examples/microstrip.qlx", copy);
-  ASSERT_NE(manager->CreateDocument(copy.string(), wxDOC_SILENT), nullptr);
+  ASSERT_NE(manager->CreateDocument(CopySample("microstrip.qlx").string(), wxDOC_SILENT), nullptr);
   std::vector<std::string> filters;
   struct Typing {
     bool selectAll;
@@ -478,15 +453,14 @@ TEST_F(DialogsWxTest, SaveAsSavesTheTypedNameWithOneExtension) {
       input.Text(typing.name);
       input.Char(WXK_RETURN);
     });
-    wxCommandEvent saveAs(wxEVT_MENU, wxID_SAVEAS);
-    frame->ProcessWindowEvent(saveAs);
+    Command(*frame, wxID_SAVEAS);
   }
   std::vector<std::string> files;
   for (const auto& entry : std::filesystem::directory_iterator(directory)) {
     if (entry.path().extension() != ".conf") files.push_back(entry.path().filename().string());
   }
   std::sort(files.begin(), files.end());
-  EXPECT_EQ(files, (std::vector<std::string>{"bare.qlx", "ms.qlx", "new_ms.qlx"}));
+  EXPECT_EQ(files, (std::vector<std::string>{"bare.qlx", "microstrip.qlx", "new_ms.qlx"}));
   EXPECT_EQ(filters, (std::vector<std::string>(2, "QUOR Files (*.qlx)|*.qlx")));
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <wx/dialog.h>
+#include <wx/msgdlg.h>
 #include <wx/textctrl.h>
 
 #include "support/WxTestPump.h"
@@ -11,6 +12,8 @@ namespace quor::test {
 int ModalScript::Enter(wxDialog* dialog) {
   if (!m_open.insert(dialog).second) return wxID_NONE;
   titles.emplace_back(dialog->GetTitle().utf8_str());
+  if (const auto* box = dynamic_cast<wxMessageDialogBase*>(dialog))
+    texts.push_back(box->GetMessage().utf8_string());
   Entry entry{nullptr, wxID_NONE};
   if (!m_steps.empty()) {
     entry = std::move(m_steps.front());

@@ -31,6 +31,8 @@ class ModalScript : public wxModalDialogHook {
 
   // The titles of the dialogs opened, in order.
   std::vector<std::string> titles;
+  // The texts of the message boxes among them.
+  std::vector<std::string> texts;
 
  protected:
   int Enter(wxDialog* dialog) override;
